@@ -1,0 +1,177 @@
+#include "cli/calc_tool.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "cli/headless_window.h"
+#include "common/number_text.h"
+#include "engine/state_fields.h"
+
+namespace tarelvo {
+
+namespace {
+
+const char* const kUso =
+    "Uso: tarelvo-calc [--design] [--dump] [Nombre=valor ...]\n"
+    "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\") con los valores\n"
+    "  dados. Nombres: las variables de entrada del proyecto en sus unidades (Ancho en cm),\n"
+    "  FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y Centrica (1 o 0).\n"
+    "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
+    "  --dump    muestra todas las variables del proyecto, Nombre=valor\n";
+
+std::string FloatText(float v) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
+    return std::string(buf, r.ptr);
+}
+
+struct Opciones {
+    bool design = false;
+    bool dump = false;
+    std::optional<std::string> centro;
+    std::optional<bool> centrica;
+    bool conDentDado = false, altDentDado = false, anchDentDado = false;
+    std::string altDentTexto = "0.50", anchDentTexto = "0.20";
+};
+
+// Applies one Name=value pair; returns an error message, or an empty string.
+std::string Aplica(const std::string& nombre, const std::string& texto, ProjectState& s,
+                   HeadlessWindow& w, Opciones& op) {
+    double v = 0;
+    if (!numtext::parseWhole(texto, v))
+        return "El valor de " + nombre + " no es un número: \"" + texto + "\"";
+    if (nombre == "Centro") {
+        op.centro = texto;
+        return "";
+    }
+    if (nombre == "Centrica") {
+        if (v != 0 && v != 1) return "Centrica debe ser 1 o 0: \"" + texto + "\"";
+        op.centrica = v != 0;
+        return "";
+    }
+    const StateField* f = FindStateField(nombre);
+    if (!f || !f->input) return "Nombre desconocido: " + nombre;
+    if (f->kind == StateField::Int16) {
+        if (v != std::floor(v) || v < std::numeric_limits<std::int16_t>::min() ||
+            v > std::numeric_limits<std::int16_t>::max())
+            return "El valor de " + nombre + " debe ser un entero: \"" + texto + "\"";
+        s.*(f->i) = static_cast<std::int16_t>(v);
+    } else {
+        if (std::fabs(v) > std::numeric_limits<float>::max())
+            return "El valor de " + nombre + " está fuera de rango: \"" + texto + "\"";
+        s.*(f->f) = static_cast<float>(v);
+    }
+    // The footing fields keep the text as typed, as the window does.
+    if (nombre == "AltZap") w.altZapText = texto;
+    if (nombre == "Punta") w.puntaText = texto;
+    if (nombre == "Talon") w.talonText = texto;
+    if (nombre == "ConDent") op.conDentDado = true;
+    if (nombre == "AltDent") op.altDentDado = true, op.altDentTexto = texto;
+    if (nombre == "AnchDent") op.anchDentDado = true, op.anchDentTexto = texto;
+    return "";
+}
+
+// What the window's option and field handlers would leave after the pairs were typed.
+void Concilia(ProjectState& s, HeadlessWindow& w, const Opciones& op) {
+    s.TipoMuro = s.FormaMuro;
+    w.stemShape = s.FormaMuro;
+    if (op.centro)
+        w.centro = *op.centro;
+    else if (s.FormaMuro == 0)
+        w.centro = numtext::format(s.Ancho / 100.0, "0.00");
+    else
+        w.centro = numtext::format(s.Ancho / 100.0 + 0.05 * s.Altura, "0.00");
+    if (op.centrica) w.centrica = *op.centrica;
+    s.ZapCentrada = w.centrica ? 1 : 0;
+    s.PasivaSel = s.Pasiva;
+    if (op.conDentDado) {
+        // "Incluye" stores the key from its fields; "No incluye" drops its depth.
+        if (s.ConDent != 0) {
+            s.AltDent = static_cast<float>(numtext::read(op.altDentTexto));
+            s.AnchDent = static_cast<float>(numtext::read(op.anchDentTexto));
+        } else {
+            s.AltDent = 0;
+        }
+    }
+}
+
+void MuestraPanel(const ResultsView& v, std::ostream& out) {
+    out << v.verdict << (v.verdictRed ? "  (en rojo)" : "") << "\n";
+    for (const ResultValue& r : v.values) {
+        std::string titulo = r.heading;
+        if (!titulo.empty() && titulo[0] == ' ') titulo.erase(0, 1);
+        titulo.resize(16, ' ');
+        out << titulo << r.text << (r.red ? "  (en rojo)" : "") << "\n";
+    }
+    if (v.warningVisible) out << "Aviso: " << v.warning << "\n";
+}
+
+void MuestraVariables(const ProjectState& s, const ResultsView& v, std::ostream& out) {
+    for (const StateField& f : StateFields()) {
+        out << f.name << "=";
+        switch (f.kind) {
+            case StateField::Float: out << FloatText(s.*(f.f)); break;
+            case StateField::Int16: out << s.*(f.i); break;
+            case StateField::Text: out << s.*(f.t); break;
+        }
+        out << "\n";
+    }
+    out << "Verdict=" << v.verdict << "\n";
+}
+
+}  // namespace
+
+int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ProjectState s;
+    HeadlessWindow w;
+    w.Arranque(s);
+
+    Opciones op;
+    for (const std::string& a : args) {
+        if (a == "--design") {
+            op.design = true;
+        } else if (a == "--dump") {
+            op.dump = true;
+        } else if (a == "--help" || a == "-h") {
+            out << kUso;
+            return 0;
+        } else if (a.rfind("--", 0) == 0) {
+            err << "Opción desconocida: " << a << "\n" << kUso;
+            return 2;
+        } else {
+            const auto eq = a.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                err << "Argumento no reconocido (se espera Nombre=valor): " << a << "\n";
+                return 2;
+            }
+            const std::string msg = Aplica(a.substr(0, eq), a.substr(eq + 1), s, w, op);
+            if (!msg.empty()) {
+                err << msg << "\n";
+                return 2;
+            }
+        }
+    }
+    Concilia(s, w, op);
+
+    try {
+        if (op.design) Calcular(s, w, w);
+        ChequeaMuro(s, w, w);
+    } catch (const EngineFault& f) {
+        err << f.what() << "\n";
+        return 3;
+    }
+
+    if (op.dump) {
+        MuestraVariables(s, w.shown, out);
+    } else {
+        MuestraPanel(w.shown, out);
+        if (op.design)
+            out << "AltZap=" << w.altZapText << "\nPunta=" << w.puntaText
+                << "\nTalon=" << w.talonText << "\n";
+    }
+    return 0;
+}
+
+}  // namespace tarelvo

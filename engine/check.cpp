@@ -1,0 +1,20 @@
+// ChequeaMuro: the full check of the current geometry. The order is binding: each procedure
+// reads what the earlier ones stored.
+#include "engine/engine.h"
+
+namespace tarelvo {
+
+void ChequeaMuro(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) {
+    CalculaMuro(s, w);
+    CalculaFuerzas(s, w);
+    ChequeaDesliz(s);
+    CalculaPresiones(s);
+    CalculaZapata(s);
+    MinimosZapata(s);
+    AjustaMomentos(s);
+    RefuerzoZapata(s);
+    out.MuestraResultados(s);
+    out.AlineaCotas();
+}
+
+}  // namespace tarelvo

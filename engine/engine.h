@@ -1,0 +1,54 @@
+// The analysis procedures. Each reads the project state, recomputes all of its outputs and
+// stores them; a floating-point fault throws EngineFault and leaves what was stored before it.
+#pragma once
+
+#include "engine/engine_fault.h"
+#include "engine/project_state.h"
+#include "engine/window_link.h"
+
+namespace tarelvo {
+
+// The default project: constants, inputs and options to their defaults.
+void DatosIniciales(ProjectState& s);
+
+// Angles, active coefficient, stem thickness from shear, stem shear stress and the
+// eleven-section stem reinforcement loop. Resets Contador to 1.
+void CalculaMuro(ProjectState& s, const WindowInputs& w);
+
+// One section of the stem reinforcement loop: section 0 is the stem top, 10 the base.
+void SeccionMuro(ProjectState& s, int seccion);
+
+// Thrust, weights, lever arms, overturning, eccentricity and footing width; re-centres the
+// footing under the stem when "Centrica" is selected.
+void CalculaFuerzas(ProjectState& s, const WindowInputs& w);
+
+// Passive resistance in front of the wall, then the factor of safety against sliding.
+void ChequeaDesliz(ProjectState& s);
+
+// Bearing capacity, admissible pressure and the soil pressures under toe and heel.
+void CalculaPresiones(ProjectState& s);
+
+// Toe and heel shears and moments at the stem faces, and the footing shear stress.
+void CalculaZapata(ProjectState& s);
+// Lower bounds of the toe and heel moments.
+void MinimosZapata(ProjectState& s);
+void AjustaMomentos(ProjectState& s);
+// Toe and heel steel; sets SeccInsuf when the footing depth cannot carry the moments.
+void RefuerzoZapata(ProjectState& s);
+
+// The full check, in its binding order, ending with the publication of the results.
+void ChequeaMuro(ProjectState& s, const WindowInputs& w, ResultsPublisher& out);
+
+// Far more passes than any real wall needs: the design stops with an error beyond it.
+constexpr long kMaxPasosDiseno = 200000;
+
+// The footing design loop: lengthens toe and heel and thickens the footing in 5 cm steps
+// until the wall passes.
+void CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out,
+                 long maxPasos = kMaxPasosDiseno);
+
+// What the "&Calculo" button runs before its check: the footing design, then the new
+// footing written into the fields, then the schematic re-aligned.
+void Calcular(ProjectState& s, const WindowInputs& w, ResultsPublisher& out);
+
+}  // namespace tarelvo

@@ -1,0 +1,38 @@
+// ChequeaDesliz: passive resistance in front of the wall and the factor of safety against
+// sliding.
+#include <cmath>
+
+#include "engine/engine.h"
+
+namespace tarelvo {
+
+using guard::store;
+
+void ChequeaDesliz(ProjectState& s) {
+    s.EmpPasivo = 0;
+    if (s.Pasiva > 0)
+        s.AltPasiva = store(static_cast<double>(s.Dsz) + s.AltDent, "la altura pasiva");
+    else
+        s.AltPasiva = store(static_cast<double>(s.AltDent) + s.AltZap, "la altura pasiva");
+    s.RaizKp = store(std::tan(s.Phi2Rad / 2.0 + 45.0 / 57.2958),
+                     "el coeficiente de empuje pasivo");
+    s.Kp = store(static_cast<double>(s.RaizKp) * s.RaizKp, "el coeficiente de empuje pasivo");
+    const double h = s.AltPasiva;
+    s.EmpPasivo = store(h * (s.Gamma2 * 0.5 * s.Kp * h) + h * (2.0 * s.Cohes) * s.RaizKp,
+                        "el empuje pasivo");
+
+    s.FuerzaFric = store(s.SumaV * std::tan(static_cast<double>(s.Phi2Rad)),
+                         "la fuerza de fricción");
+    s.FuerzaCohes = store(static_cast<double>(s.Base) * s.Cohes * 0.667,
+                          "la fuerza de cohesión");
+    s.FuerzaResist = store(static_cast<double>(s.FuerzaCohes) + s.FuerzaFric + s.EmpPasivo,
+                           "la resistencia al deslizamiento");
+    s.EmpujeH = store(s.Empuje * std::cos(static_cast<double>(s.BetaRad)),
+                      "la componente horizontal del empuje");
+    s.FsDesliz = store(guard::div(s.FuerzaResist, s.EmpujeH,
+                                  "el factor de seguridad al deslizamiento (el empuje "
+                                  "horizontal es nulo)"),
+                       "el factor de seguridad al deslizamiento");
+}
+
+}  // namespace tarelvo

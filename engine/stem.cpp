@@ -1,0 +1,149 @@
+// CalculaMuro: angles, active coefficient, stem thickness and shear, stem reinforcement.
+#include <cmath>
+#include <string>
+
+#include "common/number_text.h"
+#include "engine/engine.h"
+
+namespace tarelvo {
+
+using guard::store;
+
+void SeccionMuro(ProjectState& s, int sec) {
+    {
+        const double y = sec * static_cast<double>(s.DeltaH);
+        s.MomSeccActual = store((y * y * y * s.Gamma1 + 3.0 * s.Sobrec * y * y) *
+                                    (static_cast<double>(s.FactCarga) * s.Ka) / 6.0 *
+                                    std::cos(s.BetaRad),
+                                "el momento de una sección del muro");
+        s.EspSecc = store(s.EspTope + guard::div(static_cast<double>(s.EspBase) - s.EspTope,
+                                                 s.Altura, "el espesor de las secciones del muro") * y,
+                          "el espesor de una sección del muro");
+        s.PeraltMuro = store((static_cast<double>(s.EspSecc) - 5.0) / s.FactCm,
+                             "el peralte de una sección del muro");
+        s.TermMu = store(guard::div(s.MomSeccActual,
+                                    static_cast<double>(s.Fy) * 0.9 * s.FactTon,
+                                    "el refuerzo del muro (Fy es cero)"),
+                         "el refuerzo del muro");
+        const double d = s.PeraltMuro;
+        const double disc = d * d - 4.0 * s.CoefAs * s.TermMu;
+        if (disc < 0.0)
+            guard::fault("La sección del muro a " + std::to_string(sec) +
+                         "/10 de la altura bajo el tope es demasiado delgada para su momento "
+                         "(raíz cuadrada de un número negativo al calcular el refuerzo del "
+                         "muro). Aumente el espesor del muro.");
+        s.AsMuro = store(guard::div(d - std::sqrt(disc), 2.0 * s.CoefAs,
+                                    "el refuerzo del muro"),
+                         "el refuerzo del muro");
+        s.CuantMin = 0.0025f;
+        s.CuantMuro = store(guard::div(s.AsMuro,
+                                       static_cast<double>(s.FactCm) * (d * s.FactCm),
+                                       "la cuantía del muro (peralte nulo: el espesor de la "
+                                       "sección es de 5 cm)"),
+                            "la cuantía del muro");
+        if (static_cast<double>(s.CuantMuro) - 0.0025 <= 0.0) {
+            s.CuantMuro = s.CuantMin;
+            s.AsMuro = store(static_cast<double>(s.FactCm) * s.CuantMin * d * s.FactCm,
+                             "el refuerzo mínimo del muro");
+        }
+    }
+}
+
+void CalculaMuro(ProjectState& s, const WindowInputs& w) {
+    s.Contador = 1;
+    s.BetaRad = store(s.Beta / 57.296, "el ángulo del relleno");
+    s.Phi1Rad = store(s.Phi1 / 57.296, "el ángulo de fricción del relleno");
+    s.Phi2Rad = store(s.Phi2 / 57.296, "el ángulo de fricción del suelo de fundación");
+
+    // A purely cohesive foundation soil (φ = 0) has no finite cotangent; the bearing
+    // formulas use their φ = 0 forms there and never read CotPhi2.
+    if (s.Phi2Rad == 0.0f)
+        s.CotPhi2 = 0;
+    else
+        s.CotPhi2 = store(guard::div(1.0, std::tan(s.Phi2Rad),
+                                     "la cotangente del ángulo de fricción del suelo"),
+                          "la cotangente del ángulo de fricción del suelo");
+
+    s.CosBeta = store(std::cos(s.BetaRad), "el coseno del ángulo del relleno");
+    s.Cos2Beta = store(static_cast<double>(s.CosBeta) * s.CosBeta,
+                       "el coseno del ángulo del relleno");
+    const double cosPhi1 = std::cos(s.Phi1Rad);
+    s.Cos2Phi1 = store(cosPhi1 * cosPhi1, "el coseno del ángulo de fricción del relleno");
+
+    // Rankine for a sloping backfill. With the slope equal to the friction angle the two
+    // squared cosines are rounded separately and may differ by one float step; a slope not
+    // steeper than the friction angle is the limit case r = 0, not a fault.
+    const double rr = static_cast<double>(s.Cos2Beta) - s.Cos2Phi1;
+    double r = 0.0;
+    if (rr >= 0.0)
+        r = std::sqrt(rr);
+    else if (s.Beta > s.Phi1)
+        guard::fault("El ángulo de inclinación del relleno es mayor que su ángulo de fricción "
+                     "interna: el empuje activo no tiene valor (raíz cuadrada de un número "
+                     "negativo).");
+    const double cb = s.CosBeta;
+    const double kaR = guard::div(cb * (cb - r), cb + r, "el coeficiente de empuje activo");
+
+    const double h1 = static_cast<double>(s.AltZap) + s.Altura;
+    s.Ka = store(guard::div(kaR * h1 * s.Gamma1 -
+                                2.0 * s.Cohes1 *
+                                    guard::sqrt(kaR, "el coeficiente de empuje activo"),
+                            h1 * s.Gamma1,
+                            "el coeficiente de empuje activo (altura o peso del relleno nulos)"),
+                 "el coeficiente de empuje activo");
+
+    s.PresSobrec = store(static_cast<double>(s.Sobrec) * s.Ka * std::cos(s.BetaRad),
+                         "la presión de la sobrecarga");
+    s.PresMuroBase = store((static_cast<double>(s.Altura) * s.Gamma1 * s.Ka +
+                            static_cast<double>(s.Ka) * s.Sobrec) *
+                               std::cos(s.BetaRad),
+                           "la presión en la base del muro");
+    s.CortMuroBase = store((static_cast<double>(s.PresMuroBase) + s.PresSobrec) * s.Altura / 2.0,
+                           "el cortante en la base del muro");
+    s.CortAdm = store(s.CoefCorte * 0.85 *
+                          guard::sqrt(s.Fc, "el cortante admisible (F'c negativo)"),
+                      "el cortante admisible");
+    s.CortAdmT = store(static_cast<double>(s.FactPres) * s.CortAdm, "el cortante admisible");
+    s.EspReq = store(s.FactCm * (guard::div(static_cast<double>(s.FactCarga) * s.CortMuroBase,
+                                            s.CortAdmT,
+                                            "el espesor requerido del muro (F'c es cero)") +
+                                 static_cast<double>(s.Recub) / s.FactCm),
+                     "el espesor requerido del muro");
+
+    const double centro = numtext::read(w.centroText());
+    if (s.FormaMuro == 0)
+        s.EspTope = s.EspReq;
+    else
+        s.EspTope = store(s.EspReq - s.FactCm * centro, "el espesor del muro en el tope");
+    if (!(s.EspTope > s.Ancho)) s.EspTope = s.Ancho;
+
+    const double centro2 = numtext::read(w.centroText());
+    if (s.FormaMuro == 0)
+        s.EspBase = s.EspTope;
+    else
+        s.EspBase = store(s.FactCm * centro2, "el espesor del muro en la base");
+
+    s.EsfCortMuro = store(
+        guard::div(static_cast<double>(s.FactCarga) * s.CortMuroBase,
+                   (static_cast<double>(s.EspBase) - s.Recub) * s.FactCm,
+                   "el esfuerzo cortante en el muro (el espesor en la base es igual al "
+                   "recubrimiento de 7 cm)") *
+            s.FactKg,
+        "el esfuerzo cortante en el muro");
+    s.DeltaH = store(s.Altura / 10.0, "la separación de las secciones del muro");
+    s.CoefAs = store(guard::div(static_cast<double>(s.Fy) * 0.5,
+                                static_cast<double>(s.Fc) * 0.85 * s.FactCm2,
+                                "el coeficiente del refuerzo (F'c es cero)"),
+                     "el coeficiente del refuerzo");
+
+    // Eleven sections from the top to the base; the last one stays stored.
+    for (int sec = 0; sec <= 10; ++sec) {
+        SeccionMuro(s, sec);
+        if (sec == 5) {
+            s.MomMitad = s.MomSeccActual;
+            s.AsMitad = s.AsMuro;
+        }
+    }
+}
+
+}  // namespace tarelvo

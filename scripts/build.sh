@@ -1,0 +1,9 @@
+#!/bin/sh
+# Configures and builds one build tree: scripts/build.sh DIR [cmake options...]
+set -e
+dir="$1"; shift
+root="$(cd "$(dirname "$0")/.." && pwd)"
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+fi
+cmake --build "$dir" -j"$(nproc)"

@@ -1,0 +1,110 @@
+// The command-line tool: arguments, output and exit status.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/calc_tool.h"
+
+namespace tarelvo {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Calc(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int st = RunCalcTool(args, out, err);
+    return {st, out.str(), err.str()};
+}
+
+std::string Line(const std::string& text, const std::string& prefix) {
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        if (l.rfind(prefix, 0) == 0) return l;
+    return "";
+}
+
+TEST(CalcTool, DefaultProjectShowsTheStartUpPanel) {
+    const Outcome r = Calc({});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Line(r.out, "MURO"), "MURO ESTABLE");
+    EXPECT_EQ(Line(r.out, "FS vuelco"), "FS vuelco       3.76");
+    EXPECT_EQ(Line(r.out, "Cortante Admis."), "Cortante Admis. 6.53");  // F'c 210
+    EXPECT_EQ(Line(r.out, "Excent."), "Excent.         0.040");
+    EXPECT_EQ(Line(r.out, "Aviso"), "");
+}
+
+TEST(CalcTool, DumpListsEveryVariableSortedThenTheVerdict) {
+    const Outcome r = Calc({"--dump", "Fc=180"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string prev, l, last;
+    int n = 0;
+    while (std::getline(in, l)) {
+        last = l;
+        if (l.rfind("Verdict=", 0) == 0) continue;
+        const std::string name = l.substr(0, l.find('='));
+        EXPECT_LT(prev, name);
+        prev = name;
+        ++n;
+    }
+    EXPECT_GT(n, 150);
+    EXPECT_EQ(last, "Verdict=MURO ESTABLE");
+    EXPECT_EQ(Line(r.out, "CortAdm="), "CortAdm=6.04409122");
+    EXPECT_EQ(Line(r.out, "AsPunta="), "AsPunta=4.5");
+    EXPECT_EQ(Line(r.out, "Fc="), "Fc=180");
+}
+
+TEST(CalcTool, DesignRunsLikeTheCalculoButton) {
+    const Outcome r = Calc({"--design", "Altura=3", "Sobrec=1", "Centrica=0", "Fc=180"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Line(r.out, "MURO"), "MURO ESTABLE");
+    EXPECT_EQ(Line(r.out, "Punta="), "Punta=0.60");
+    EXPECT_EQ(Line(r.out, "Talon="), "Talon=1.60");
+    EXPECT_EQ(Line(r.out, "AltZap="), "AltZap=0.25");
+    // The check after the design ran on the values read back from the fields.
+    const Outcome d = Calc({"--design", "--dump", "Altura=3", "Sobrec=1", "Centrica=0", "Fc=180"});
+    EXPECT_EQ(Line(d.out, "Talon="), "Talon=1.60000002");
+}
+
+TEST(CalcTool, InclinedStemGetsTheWindowsBaseThickness) {
+    const Outcome r = Calc({"--dump", "FormaMuro=1", "Altura=2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Line(r.out, "EspBase="), "EspBase=30");
+    EXPECT_EQ(Line(r.out, "TipoMuro="), "TipoMuro=1");
+    const Outcome c = Calc({"--dump", "FormaMuro=2", "Centro=0.45"});
+    EXPECT_EQ(Line(c.out, "EspBase="), "EspBase=45");
+}
+
+TEST(CalcTool, ShearKeyOptionTakesTheKeyFieldsDefaults) {
+    const Outcome r = Calc({"--dump", "ConDent=1"});
+    EXPECT_EQ(Line(r.out, "AltDent="), "AltDent=0.5");
+    EXPECT_EQ(Line(r.out, "AnchDent="), "AnchDent=0.200000003");
+    const Outcome g = Calc({"--dump", "ConDent=1", "AltDent=0.4"});
+    EXPECT_EQ(Line(g.out, "AltDent="), "AltDent=0.400000006");
+}
+
+TEST(CalcTool, BadArgumentsExitWithTwo) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"Nada=1"}, {"Altura=abc"}, {"Altura="}, {"Altura=1e50"}, {"FormaMuro=1.5"},
+             {"Centrica=2"}, {"EspTope=3"}, {"Altura"}, {"--nada"}, {"Altura=nan"}}) {
+        const Outcome r = Calc(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_FALSE(r.err.empty()) << args[0];
+        EXPECT_TRUE(r.out.empty()) << args[0];
+    }
+}
+
+TEST(CalcTool, EngineFaultExitsWithThreeAndItsMessage) {
+    const Outcome r = Calc({"Phi2=0", "Cohes=0"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("no tiene resistencia"), std::string::npos) << r.err;
+    const Outcome d = Calc({"--design", "Padm=0.01"});
+    EXPECT_EQ(d.status, 3);
+    EXPECT_NE(d.err.find("32767"), std::string::npos) << d.err;
+}
+
+}  // namespace
+}  // namespace tarelvo

@@ -1,0 +1,23 @@
+#include "engine_test_support.h"
+
+#include "common/number_text.h"
+
+namespace tarelvo::test {
+
+void FakeWindow::EscribeZapata(ProjectState& s, const std::string& a, const std::string& p,
+                               const std::string& t) {
+    altZap = a;
+    punta = p;
+    talon = t;
+    s.AltZap = static_cast<float>(numtext::read(a));
+    s.Punta = static_cast<float>(numtext::read(p));
+    s.Talon = static_cast<float>(numtext::read(t));
+}
+
+ProjectState Defaults() {
+    ProjectState s;
+    DatosIniciales(s);
+    return s;
+}
+
+}  // namespace tarelvo::test

@@ -1,0 +1,36 @@
+// A window stand-in for engine tests: field texts and options as plain members, and a record
+// of what the engine published.
+#pragma once
+
+#include <string>
+
+#include "engine/engine.h"
+#include "engine/results_view.h"
+
+namespace tarelvo::test {
+
+class FakeWindow : public WindowInputs, public ResultsPublisher {
+public:
+    std::string centro = "0.20";
+    bool centrica = false;
+    int shape = 0;
+    int muestra = 0, alinea = 0;
+    std::string altZap, punta, talon;  // texts handed to the footing fields
+    ResultsView shown;
+
+    std::string centroText() const override { return centro; }
+    bool centricaSelected() const override { return centrica; }
+    int stemShapeSelected() const override { return shape; }
+    void MuestraResultados(const ProjectState& s) override {
+        ++muestra;
+        shown = EvaluaResultados(s);
+    }
+    void AlineaCotas() override { ++alinea; }
+    void EscribeZapata(ProjectState& s, const std::string& a, const std::string& p,
+                       const std::string& t) override;
+};
+
+// The default project as DatosIniciales leaves it (F'c 180).
+ProjectState Defaults();
+
+}  // namespace tarelvo::test

@@ -1,0 +1,140 @@
+// The results panel as the window shows it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "engine_test_support.h"
+
+namespace tarelvo::test {
+namespace {
+
+struct Expected {
+    const char* control;
+    const char* text;
+};
+
+void ExpectTexts(const ResultsView& v, std::initializer_list<Expected> e) {
+    for (const Expected& x : e) {
+        bool found = false;
+        for (const ResultValue& r : v.values)
+            if (std::string(r.control) == x.control) {
+                found = true;
+                EXPECT_EQ(r.text, x.text) << x.control;
+            }
+        EXPECT_TRUE(found) << x.control;
+    }
+}
+
+const ResultValue& Value(const ResultsView& v, const std::string& control) {
+    for (const ResultValue& r : v.values)
+        if (control == r.control) return r;
+    throw std::runtime_error(control);
+}
+
+TEST(Results, DefaultWallIsStable) {
+    FakeWindow w;
+    ProjectState s = Defaults();
+    ChequeaMuro(s, w, w);
+    const ResultsView& v = w.shown;
+    EXPECT_EQ(v.verdict, "MURO ESTABLE");
+    EXPECT_FALSE(v.verdictRed);
+    ExpectTexts(v, {{"Label30", "0.040"}, {"Label31", "0.133"}, {"Label18", "3.76"},
+                    {"Label25", "2.21"}, {"Label27", "0.35"}, {"Label9", "0.41"},
+                    {"Label28", "6.04"}, {"Label10", "0.24"}, {"Label32", "0.13"},
+                    {"Label8", "0.56"}});
+    for (const ResultValue& r : v.values) EXPECT_FALSE(r.red) << r.control;
+    EXPECT_FALSE(v.calculo);
+    EXPECT_TRUE(v.preview && v.refuerzo && v.chequeo && v.diag);
+    EXPECT_FALSE(v.warningVisible);
+    EXPECT_EQ(w.alinea, 1);
+
+    s.Fc = 210;  // as the window's start-up leaves it
+    ChequeaMuro(s, w, w);
+    ExpectTexts(w.shown, {{"Label28", "6.53"}, {"Label18", "3.76"}, {"Label10", "0.24"}});
+}
+
+TEST(Results, UnstableWallHidesValuesAndWarnings) {
+    FakeWindow w;
+    ProjectState s = Defaults();
+    s.Sobrec = 10;
+    s.Ancho = 10;
+    s.FormaMuro = 1;
+    w.centro = "0.14";  // thin inclined stem: its shear fails as well
+    ChequeaMuro(s, w, w);
+    const ResultsView& v = w.shown;
+    ASSERT_EQ(v.verdict, "MURO INESTABLE");
+    EXPECT_TRUE(v.verdictRed);
+    EXPECT_TRUE(Value(v, "Label30").red);
+    EXPECT_FALSE(Value(v, "Label30").text.empty());
+    EXPECT_FALSE(Value(v, "Label31").text.empty());
+    for (const char* c : {"Label18", "Label25", "Label27", "Label28", "Label10", "Label32",
+                          "Label8", "Label9"})
+        EXPECT_TRUE(Value(v, c).text.empty()) << c;
+    EXPECT_TRUE(FallaCorteMuro(s));
+    EXPECT_FALSE(v.warningVisible);
+    EXPECT_TRUE(v.calculo);
+    EXPECT_FALSE(v.preview || v.refuerzo || v.chequeo || v.diag);
+}
+
+TEST(Results, LastWarningWinsAndEveryFailureIsRed) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    // Stable, with the footing shear and the soil pressure over their limits.
+    s.EsfCortZap = s.CortAdm * 1.1f;
+    s.PresAdm = 1.0f;
+    const ResultsView v = EvaluaResultados(s);
+    ASSERT_EQ(v.verdict, "MURO ESTABLE");
+    EXPECT_TRUE(Value(v, "Label9").red);
+    EXPECT_TRUE(Value(v, "Label10").red);
+    EXPECT_FALSE(Value(v, "Label27").red);
+    EXPECT_TRUE(v.warningVisible);
+    EXPECT_EQ(v.warning, kAvisoPresion);
+    EXPECT_TRUE(v.calculo);
+    EXPECT_FALSE(v.preview || v.refuerzo || v.chequeo || v.diag);
+
+    s.PresAdm = 100;
+    EXPECT_EQ(EvaluaResultados(s).warning, kAvisoCorteZapata);
+}
+
+TEST(Results, MiddleThirdBoundaryIsStable) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    s.Excent = s.Base6;
+    EXPECT_EQ(EvaluaResultados(s).verdict, "MURO ESTABLE");
+    s.Excent = std::nextafter(s.Base6, 1.0f);
+    EXPECT_EQ(EvaluaResultados(s).verdict, "MURO INESTABLE");
+}
+
+TEST(Results, ResultantBehindCentreShowsTheLargerPressureAsMaximum) {
+    ProjectState s = Defaults();
+    s.Punta = 1.5f;
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    ASSERT_GT(s.PresMin, s.PresMax);
+    const std::string mayor = numtext::format(s.PresMin / 10.0, "0.00");
+    ExpectTexts(w.shown, {{"Label10", mayor.c_str()}});
+}
+
+TEST(Results, StemSizedExactlyForShearPasses) {
+    // After "&Calculo" the 5.95 m default wall has EspTope = EspReq and a stress one float
+    // step above the admissible one.
+    ProjectState s = Defaults();
+    s.Altura = 5.95f;
+    FakeWindow w;
+    Calcular(s, w, w);
+    ChequeaMuro(s, w, w);
+    ASSERT_EQ(s.EspTope, s.EspReq);
+    EXPECT_GE(s.EsfCortMuro, s.CortAdm);
+    EXPECT_FALSE(Value(w.shown, "Label27").red);
+    EXPECT_NE(w.shown.warning, kAvisoCorteMuro);
+
+    s.EsfCortMuro = s.CortAdm * 1.001f;
+    EXPECT_TRUE(FallaCorteMuro(s));
+    EXPECT_TRUE(Value(EvaluaResultados(s), "Label27").red);
+}
+
+}  // namespace
+}  // namespace tarelvo::test

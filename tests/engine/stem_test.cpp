@@ -1,0 +1,142 @@
+// Stem quantities and the stem reinforcement loop.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine_test_support.h"
+
+namespace tarelvo::test {
+namespace {
+
+TEST(CalculaMuro, DefaultWallMatchesHandComputation) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    CalculaMuro(s, w);
+    EXPECT_EQ(s.Contador, 1);
+    EXPECT_NEAR(s.Ka, 1.0 / 3.0, 1e-5);
+    EXPECT_NEAR(s.CortMuroBase, 0.3, 1e-5);
+    EXPECT_NEAR(s.CortAdm, 0.53 * 0.85 * std::sqrt(180.0), 1e-5);
+    EXPECT_NEAR(s.EspReq, 7.74, 0.005);
+    EXPECT_FLOAT_EQ(s.EspTope, 20);
+    EXPECT_FLOAT_EQ(s.EspBase, 20);
+    EXPECT_NEAR(s.EsfCortMuro, 1.5 * 0.3 * 1000 / 1300, 1e-4);
+    EXPECT_FLOAT_EQ(s.DeltaH, 0.1f);
+    EXPECT_NEAR(s.CoefAs, 2800 * 0.5 / (180 * 0.85 * 10000), 1e-9);
+    // Base section: moment 1.5 Ka γ H³/6, minimum steel 0.0025 × 15 cm × 100 cm.
+    EXPECT_NEAR(s.MomSeccActual, 0.150, 1e-4);
+    EXPECT_NEAR(s.AsMuro, 3.75, 1e-5);
+    EXPECT_NEAR(s.MomMitad, 0.01875, 1e-5);
+    EXPECT_NEAR(s.AsMitad, 3.75, 1e-5);
+    EXPECT_NEAR(s.PeraltMuro, 0.15, 1e-6);
+}
+
+TEST(CalculaMuro, SlopeEqualToFrictionAngleIsTheLimitCase) {
+    // With β = φ the squared cosines are rounded apart and may differ by a float step; the
+    // coefficient must be its limit cos β, never a fault.
+    for (float ang : {10.f, 20.f, 25.f, 30.f, 33.f, 35.f, 40.f, 45.f}) {
+        ProjectState s = Defaults();
+        s.Phi1 = ang;
+        s.Beta = ang;
+        FakeWindow w;
+        ASSERT_NO_THROW(CalculaMuro(s, w)) << ang;
+        EXPECT_NEAR(s.Ka, s.CosBeta, 2e-3) << ang;
+    }
+}
+
+TEST(CalculaMuro, SlopeSteeperThanFrictionAngleFaults) {
+    ProjectState s = Defaults();
+    s.Phi1 = 30;
+    s.Beta = 31;
+    FakeWindow w;
+    try {
+        CalculaMuro(s, w);
+        FAIL() << "no fault";
+    } catch (const EngineFault& f) {
+        EXPECT_NE(std::string(f.what()).find("inclinación del relleno"), std::string::npos);
+    }
+    EXPECT_FLOAT_EQ(s.Cos2Beta, static_cast<float>(std::pow(std::cos(31 / 57.296), 2)));
+    EXPECT_FLOAT_EQ(s.Ka, 0);  // not reached
+}
+
+TEST(CalculaMuro, BackfillCohesionReducesTheCoefficient) {
+    ProjectState s = Defaults();
+    s.Cohes1 = 0.5f;
+    FakeWindow w;
+    CalculaMuro(s, w);
+    const double kaR = 1.0 / 3.0, h1 = 1.25;
+    EXPECT_NEAR(s.Ka, (kaR * h1 * 1.8 - 2 * 0.5 * std::sqrt(kaR)) / (h1 * 1.8), 1e-5);
+    s.Cohes1 = 5;  // strongly cohesive: negative, and used with its sign
+    CalculaMuro(s, w);
+    EXPECT_LT(s.Ka, 0);
+}
+
+TEST(CalculaMuro, InclinedStemTakesBaseFromCentroField) {
+    ProjectState s = Defaults();
+    s.FormaMuro = 1;
+    FakeWindow w;
+    w.centro = "0.25";
+    CalculaMuro(s, w);
+    // EspReq (7.7) is below 100 × Centro + Ancho: the top keeps the minimum.
+    EXPECT_FLOAT_EQ(s.EspTope, 20);
+    EXPECT_FLOAT_EQ(s.EspBase, 25);
+    EXPECT_NEAR(s.EsfCortMuro, 1.5 * 0.3 * 1000 / 1800, 1e-4);
+
+    // A tall inclined stem needs more than Centro gives: the top takes the difference.
+    s.Altura = 6;
+    s.FormaMuro = 2;
+    w.centro = "0.10";
+    EXPECT_THROW(CalculaMuro(s, w), EngineFault);  // the 10 cm base cannot carry 6 m
+    EXPECT_NEAR(s.EspTope, s.EspReq - 10, 1e-3);
+    EXPECT_GT(s.EspTope, 20);
+    EXPECT_FLOAT_EQ(s.EspBase, 10);
+}
+
+TEST(CalculaMuro, StraightStemIgnoresCentroAndTakesLargerThickness) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    w.centro = "abc";
+    s.Altura = 6;
+    s.Sobrec = 2;
+    CalculaMuro(s, w);
+    EXPECT_GT(s.EspReq, 20);
+    EXPECT_FLOAT_EQ(s.EspTope, s.EspReq);
+    EXPECT_FLOAT_EQ(s.EspBase, s.EspReq);
+}
+
+TEST(CalculaMuro, StemTooThinForItsMomentKeepsEarlierSections) {
+    // A 10 cm straight stem 6 m high with a weak backfill: the base sections cannot carry
+    // the moment. The loop stops with the last good section stored.
+    ProjectState s = Defaults();
+    FakeWindow w;
+    s.Altura = 6;
+    s.Ancho = 10;
+    s.FormaMuro = 1;  // inclined, with a thin base from the field
+    w.centro = "0.10";
+    s.Gamma1 = 2.2f;
+    s.Sobrec = 5;
+    try {
+        CalculaMuro(s, w);
+        FAIL() << "no fault";
+    } catch (const EngineFault& f) {
+        EXPECT_NE(std::string(f.what()).find("demasiado delgada"), std::string::npos);
+    }
+    EXPECT_GT(s.MomSeccActual, 0);
+    EXPECT_GT(s.AsMuro, 0);
+    EXPECT_TRUE(std::isfinite(s.AsMuro));
+}
+
+TEST(CalculaMuro, TopSectionHasNoMomentAndMinimumSteel) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    s.Ancho = 30;
+    s.Sobrec = 4;
+    CalculaMuro(s, w);
+    SeccionMuro(s, 0);
+    EXPECT_FLOAT_EQ(s.MomSeccActual, 0);
+    EXPECT_NEAR(s.AsMuro, 100 * 0.0025 * (30 - 5), 1e-4);
+    SeccionMuro(s, 10);
+    EXPECT_NEAR(s.MomSeccActual, 1.5 * s.Ka * (1.8 / 6 + 4 / 2.0), 1e-5);
+}
+
+}  // namespace
+}  // namespace tarelvo::test
