@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace numtext {
@@ -100,6 +101,65 @@ bool parseWhole(std::string_view text, double& out) {
     return true;
 }
 
+namespace {
+
+// The digits of |value| rounded half away from zero to `decimals` places, without the point.
+// Exact and quick for the usual case: with a 64-bit long double mantissa, a double times
+// 10^decimals (at most 10 more bits for 3 decimals) is exact, so the comparison with one half
+// decides on the true binary value.
+bool RoundedDigitsFast(double magnitude, int decimals, char (&digits)[32], std::size_t& count) {
+    if (std::numeric_limits<long double>::digits < 64 || decimals > 3 || magnitude >= 1e15)
+        return false;
+    long double scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const long double scaled = static_cast<long double>(magnitude) * scale;
+    long double whole = std::floor(scaled);
+    if (scaled - whole >= 0.5L) whole += 1;
+    const auto n = static_cast<unsigned long long>(whole);
+    // At least one digit before the decimals.
+    const std::size_t width = static_cast<std::size_t>(decimals) + 1;
+    char buf[32];
+    const std::size_t len = static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, n).ptr - buf);
+    const std::size_t pad = len < width ? width - len : 0;
+    std::fill(digits, digits + pad, '0');
+    std::copy(buf, buf + len, digits + pad);
+    count = pad + len;
+    return true;
+}
+
+// The same for any magnitude and precision: print the exact decimal expansion of the double
+// and round that text.
+std::string RoundedDigitsExact(double magnitude, int maxDecimals) {
+    // Print the exact decimal expansion of the double and round that text.
+    // Printing straight at the wanted precision would round ties to even and
+    // could not be told apart from values just below a tie. A double is
+    // M * 2^(e-53) with M an integer, so 53 - e decimals always suffice.
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    const int precision = std::max(maxDecimals + 1, 53 - binaryExponent);
+    std::string exact(static_cast<std::size_t>(precision) + 320, '\0');
+    const auto printed = std::to_chars(exact.data(), exact.data() + exact.size(), magnitude,
+                                       std::chars_format::fixed, precision);
+    if (printed.ec != std::errc()) return std::string(static_cast<std::size_t>(maxDecimals) + 1, '0');
+    exact.resize(static_cast<std::size_t>(printed.ptr - exact.data()));
+
+    const std::size_t dot = exact.find('.');
+    std::string digits = exact.substr(0, dot);
+    digits.append(exact, dot + 1, static_cast<std::size_t>(maxDecimals));
+    if (exact[dot + 1 + static_cast<std::size_t>(maxDecimals)] >= '5') {
+        std::size_t k = digits.size();
+        while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
+        if (k == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[k - 1];
+    }
+
+    return digits;
+}
+
+}  // namespace
+
 std::string format(double value, std::string_view pattern) {
     if (!std::isfinite(value)) return std::string();
 
@@ -122,50 +182,41 @@ std::string format(double value, std::string_view pattern) {
         }
     }
 
-    // Print the exact decimal expansion of the double and round that text.
-    // Printing straight at the wanted precision would round ties to even and
-    // could not be told apart from values just below a tie. A double is
-    // M * 2^(e-53) with M an integer, so 53 - e decimals always suffice.
     const double magnitude = std::fabs(value);
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
-    const int precision = std::max(maxDecimals + 1, 53 - binaryExponent);
-    std::string exact(static_cast<std::size_t>(precision) + 320, '\0');
-    const auto printed = std::to_chars(exact.data(), exact.data() + exact.size(), magnitude,
-                                       std::chars_format::fixed, precision);
-    if (printed.ec != std::errc()) return std::string();
-    exact.resize(static_cast<std::size_t>(printed.ptr - exact.data()));
-
-    const std::size_t dot = exact.find('.');
-    std::string digits = exact.substr(0, dot);
-    digits.append(exact, dot + 1, static_cast<std::size_t>(maxDecimals));
-    if (exact[dot + 1 + static_cast<std::size_t>(maxDecimals)] >= '5') {
-        std::size_t k = digits.size();
-        while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
-        if (k == 0)
-            digits.insert(digits.begin(), '1');
-        else
-            ++digits[k - 1];
+    char quick[32];
+    std::size_t count = 0;
+    std::string slow;
+    std::string_view digits;
+    if (RoundedDigitsFast(magnitude, maxDecimals, quick, count)) {
+        digits = std::string_view(quick, count);
+    } else {
+        slow = RoundedDigitsExact(magnitude, maxDecimals);
+        digits = slow;
     }
 
+    // Lay the digits out: integer digits without leading zeros (padded to the pattern's
+    // required ones), the point, and the decimals without trailing optional zeros.
     const std::size_t split = digits.size() - static_cast<std::size_t>(maxDecimals);
-    std::string integers = digits.substr(0, split);
-    std::string decimals = digits.substr(split);
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
-
-    integers.erase(0, std::min(integers.find_first_not_of('0'), integers.size()));
-    if (integers.size() < static_cast<std::size_t>(minIntegers))
-        integers.insert(0, static_cast<std::size_t>(minIntegers) - integers.size(), '0');
-    while (decimals.size() > static_cast<std::size_t>(minDecimals) && decimals.back() == '0')
-        decimals.pop_back();
-    if (integers.empty() && decimals.empty()) integers = "0";
+    std::size_t lead = 0;
+    while (lead < split && digits[lead] == '0') ++lead;
+    std::size_t decEnd = digits.size();
+    while (decEnd > split + static_cast<std::size_t>(minDecimals) && digits[decEnd - 1] == '0')
+        --decEnd;
+    const std::size_t intLen = split - lead;
+    const bool zero = lead == split && digits.find_first_not_of('0', split) == std::string_view::npos;
 
     std::string text;
+    text.reserve(digits.size() + static_cast<std::size_t>(minIntegers) + 3);
     if (value < 0 && !zero) text += '-';
-    text += integers;
+    if (intLen < static_cast<std::size_t>(minIntegers))
+        text.append(static_cast<std::size_t>(minIntegers) - intLen, '0');
+    text.append(digits.data() + lead, intLen);
+    if (text.empty() || text == "-") {
+        if (decEnd == split) text += '0';
+    }
     if (point) {
         text += '.';
-        text += decimals;
+        text.append(digits.data() + split, decEnd - split);
     }
     return text;
 }

@@ -17,26 +17,27 @@ public:
 
 namespace guard {
 
-[[noreturn]] inline void fault(const std::string& message) { throw EngineFault(message); }
+[[noreturn]] void fault(const std::string& message);
+// The messages of the three faults, built only when one happens.
+[[noreturn]] void divisionByZero(const char* what);
+[[noreturn]] void negativeRoot(const char* what);
+[[noreturn]] void overflow(const char* what);
 
 // a / b; `what` names the quantity being computed, as the user knows it.
 inline double div(double a, double b, const char* what) {
-    if (b == 0.0 || std::isnan(b) || std::isnan(a))
-        fault(std::string("División por cero al calcular ") + what + ".");
+    if (b == 0.0 || std::isnan(b) || std::isnan(a)) divisionByZero(what);
     return a / b;
 }
 
 inline double sqrt(double x, const char* what) {
-    if (!(x >= 0.0))
-        fault(std::string("Raíz cuadrada de un número negativo al calcular ") + what + ".");
+    if (!(x >= 0.0)) negativeRoot(what);
     return std::sqrt(x);
 }
 
 // The value as it is stored: rounded to float, and never infinite or NaN.
 inline float store(double v, const char* what) {
     const float f = static_cast<float>(v);
-    if (!std::isfinite(f))
-        fault(std::string("Desbordamiento numérico al calcular ") + what + ".");
+    if (!std::isfinite(f)) overflow(what);
     return f;
 }
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need; quiet when all are there.
 set -e
-PKGS="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev"
+PKGS="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev locales"
 missing=""
 for p in $PKGS; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
