@@ -57,6 +57,9 @@ std::string Aplica(const std::string& nombre, const std::string& texto, ProjectS
         if (v != std::floor(v) || v < std::numeric_limits<std::int16_t>::min() ||
             v > std::numeric_limits<std::int16_t>::max())
             return "El valor de " + nombre + " debe ser un entero: \"" + texto + "\"";
+        if (nombre == "FormaMuro" && (v < 0 || v > 2))
+            return "FormaMuro debe ser 0 (recto), 1 (inclinado hacia frente) o 2 (inclinado "
+                   "hacia relleno): \"" + texto + "\"";
         s.*(f->i) = static_cast<std::int16_t>(v);
     } else {
         if (std::fabs(v) > std::numeric_limits<float>::max())

@@ -89,7 +89,7 @@ TEST(CalcTool, ShearKeyOptionTakesTheKeyFieldsDefaults) {
 TEST(CalcTool, BadArgumentsExitWithTwo) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"Nada=1"}, {"Altura=abc"}, {"Altura="}, {"Altura=1e50"}, {"FormaMuro=1.5"},
-             {"Centrica=2"}, {"EspTope=3"}, {"Altura"}, {"--nada"}, {"Altura=nan"}}) {
+             {"Centrica=2"}, {"FormaMuro=3"}, {"EspTope=3"}, {"Altura"}, {"--nada"}, {"Altura=nan"}}) {
         const Outcome r = Calc(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_FALSE(r.err.empty()) << args[0];
