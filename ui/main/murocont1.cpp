@@ -1,0 +1,182 @@
+#include "ui/main/murocont1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "common/number_text.h"
+#include "ui/main/field_edit.h"
+#include "ui/main/hints.h"
+#include "ui/main/option_array.h"
+#include "ui/main/status_panel.h"
+#include "ui/main/twips_scaler.h"
+
+namespace tarelvo {
+
+const QColor MuroCont1::kNavy(0, 0, 128);
+const QColor MuroCont1::kRed(255, 0, 0);
+
+void SetForeColor(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    w->setPalette(p);
+}
+
+QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+namespace {
+// The design client area: both columns side by side.
+const QSize kDesignSize(10215, 7395);
+}  // namespace
+
+MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_(state) {
+    setObjectName(QStringLiteral("murocont1"));
+    setWindowTitle(QStringLiteral("MURO DE CONTENCION -GEOMETRIA-"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(8);
+    setFont(f);
+    // Laid out at the design size of 15 twips a pixel first; the caller resizes it.
+    resize(kDesignSize.width() / 15, kDesignSize.height() / 15);
+    scaler_ = new TwipsScaler(this, kDesignSize);
+
+    BuildLeftColumn();
+    BuildSchematicFields();
+    BuildResultsPanel();
+    ConnectEditing();
+    ConnectCommands();
+    WatchForHints(this);
+
+    presenter_ = [](QWidget* parent, const QString& title, const QString& text,
+                    QMessageBox::Icon icon) {
+        QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+}
+
+MuroCont1::~MuroCont1() = default;
+
+QSize MuroCont1::comfortableSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 960);
+    const double k = std::min(avail.width() * 0.92 / kDesignSize.width(),
+                              avail.height() * 0.88 / kDesignSize.height());
+    return QSize(static_cast<int>(kDesignSize.width() * k),
+                 static_cast<int>(kDesignSize.height() * k));
+}
+
+// --- What the engine reads ---
+
+std::string MuroCont1::centroText() const { return Centro->text().toStdString(); }
+bool MuroCont1::centricaSelected() const { return Option5->isSelected(3); }
+int MuroCont1::stemShapeSelected() const {
+    const int i = Option1->selected();
+    return i < 0 ? 0 : i;
+}
+
+// --- Engine runs ---
+
+void MuroCont1::Mensaje(const QString& title, const QString& text, QMessageBox::Icon icon) {
+    if (presenter_) presenter_(this, title, text, icon);
+}
+
+bool MuroCont1::Motor(const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const EngineFault& f) {
+        Mensaje(QStringLiteral("Tarelvo"),
+                QString::fromUtf8(f.what()) +
+                    QStringLiteral("\n\nRevise los datos; los valores mostrados son los del "
+                                   "último cálculo completo."),
+                QMessageBox::Warning);
+        return false;
+    }
+}
+
+bool MuroCont1::Chequea() {
+    return Motor([this] { ChequeaMuro(s_, *this, *this); });
+}
+
+// --- Results ---
+
+void MuroCont1::MuestraResultados(const ProjectState& s) {
+    const ResultsView v = EvaluaResultados(s);
+    Panel3D1->setText(QString::fromStdString(v.verdict));
+    SetForeColor(Panel3D1, v.verdictRed ? kRed : kNavy);
+    QLabel* const labels[] = {Label30, Label31, Label18, Label25, Label27,
+                              Label9,  Label28, Label10, Label32, Label8};
+    for (int i = 0; i < 10; ++i) {
+        labels[i]->setText(QString::fromStdString(v.values[i].text));
+        SetForeColor(labels[i], v.values[i].red ? kRed : kNavy);
+    }
+    // The warning keeps its last text while hidden.
+    if (v.warningVisible) Label33->setText(QString::fromUtf8(v.warning.c_str()));
+    Label33->setVisible(v.warningVisible);
+    Command1->setEnabled(v.calculo);
+    Command6->setEnabled(v.preview);
+    Command7->setEnabled(v.refuerzo);
+    Command8->setEnabled(v.chequeo);
+    Command9->setEnabled(v.diag);
+}
+
+void MuroCont1::AlineaCotas() {}
+
+void MuroCont1::EscribeZapata(ProjectState&, const std::string& altZap, const std::string& punta,
+                              const std::string& talon) {
+    AltZap->setFieldText(QString::fromStdString(altZap));
+    Punta->setFieldText(QString::fromStdString(punta));
+    Talon->setFieldText(QString::fromStdString(talon));
+}
+
+// --- Hints ---
+
+void MuroCont1::WatchForHints(QWidget* root) {
+    root->setMouseTracking(true);
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+bool MuroCont1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        QWidget* w = qobject_cast<QWidget*>(watched);
+        // A control's inner parts (the viewport of the hint box, a combo's edit line)
+        // speak for the control.
+        while (w && w != this &&
+               (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+            w = w->parentWidget();
+        if (w && w != this) {
+            const Hint h = HintFor(w->objectName());
+            if (h.action == HintAction::Show)
+                Text1->setPlainText(h.text);
+            else if (h.action == HintAction::Clear)
+                Text1->clear();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MuroCont1::mouseMoveEvent(QMouseEvent* event) {
+    // The window's own background: the eccentricity and Base/6 values show.
+    Label30->show();
+    Label31->show();
+    QWidget::mouseMoveEvent(event);
+}
+
+void MuroCont1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && s_.PrimeraActiv) {
+        QCoreApplication::processEvents();
+        s_.PrimeraActiv = 0;
+    }
+    QWidget::changeEvent(event);
+}
+
+}  // namespace tarelvo

@@ -1,0 +1,134 @@
+// murocont1: the main window. Every input of the wall lives in one of its controls; it keeps
+// the project state in step with them, runs the checks, shows the results, and starts every
+// command of the program.
+#pragma once
+
+#include <QColor>
+#include <QMap>
+#include <QMessageBox>
+#include <QWidget>
+#include <functional>
+
+#include "engine/engine.h"
+#include "engine/results_view.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tarelvo {
+
+class FieldEdit;
+class FrmAbout;
+class OptionArray;
+class SpinButton;
+class StatusPanel;
+class TwipsScaler;
+class ValueLabel;
+
+class MuroCont1 : public QWidget, public WindowInputs, public ResultsPublisher {
+    Q_OBJECT
+public:
+    // How a message reaches the user; tests replace it so that nothing blocks.
+    using MessagePresenter = std::function<void(QWidget* parent, const QString& title,
+                                                const QString& text, QMessageBox::Icon icon)>;
+
+    explicit MuroCont1(ProjectState& state, QWidget* parent = nullptr);
+    ~MuroCont1() override;
+
+    // The start-up sequence: default project, lists, options, first check.
+    void Arranque();
+    void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
+
+    ProjectState& state() { return s_; }
+    TwipsScaler* scaler() const { return scaler_; }
+    // The client size that fits the screen comfortably, keeping the design's proportions.
+    QSize comfortableSize() const;
+
+    // Operations other windows use.
+    void Calcular();
+    void CambiAltura();
+    void CambiaDsz();
+    void DimenZap();
+    void Click_Option2();
+    // Runs the full check and shows the results; a fault is shown as a message.
+    bool Chequea();
+
+    // WindowInputs
+    std::string centroText() const override;
+    bool centricaSelected() const override;
+    int stemShapeSelected() const override;
+    // ResultsPublisher
+    void MuestraResultados(const ProjectState& s) override;
+    void AlineaCotas() override;
+    void EscribeZapata(ProjectState& s, const std::string& altZap, const std::string& punta,
+                       const std::string& talon) override;
+
+    // Controls, by their names.
+    FieldEdit *Titulo, *Altura, *Ancho, *Centro, *AltZap, *Punta, *Talon, *Dsz, *AltDent,
+        *AnchDent, *Phi1, *Gamma1, *Cohes1, *Phi2, *Gamma2, *Cohes;
+    ValueLabel *Beta, *Reac, *Sobrec, *Padm;
+    SpinButton *Spin17, *Spin1, *Spin2, *Spin18, *Spin3, *Spin19, *Spin21, *Spin22;
+    QComboBox *Combo1, *Combo2;
+    OptionArray *Option1, *Option2, *Option3, *Option5;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7,
+        *Command8, *Command9, *Command10, *Command11;
+    StatusPanel* Panel3D1;
+    QPlainTextEdit* Text1;
+    QFrame *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame9, *Frame10;
+    // Results panel values, warning, width label and the schematic's value labels.
+    QLabel *Label30, *Label31, *Label18, *Label25, *Label27, *Label9, *Label28, *Label10,
+        *Label32, *Label8, *Label33, *Label4, *Label29, *Label43, *Label44, *Label39, *Label42,
+        *Label22;
+
+    static const QColor kNavy;
+    static const QColor kRed;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildLeftColumn();
+    void BuildSchematicFields();
+    void BuildResultsPanel();
+    void ConnectEditing();
+    void ConnectCommands();
+    void WatchForHints(QWidget* root);
+
+    // Editing rules.
+    void AnchoCambia();
+    void CentroCambia();
+    void CentroSale();
+    void AnchoEtiqueta();
+    void DszSale();
+    void BetaCambia();
+    void ReacCambia();
+    void SobrecCambia();
+    void PadmCambia();
+    void Spin(ValueLabel* label, double step, bool up, double bound, const char* boundText);
+    void Option1Click(int index);
+    void Option3Click(int index);
+    void Option5Click(int index);
+    void ActualizaTalud();
+    void Limite(FieldEdit* field, double minimo, const char* texto);
+
+    // Engine calls with faults shown as messages.
+    bool Motor(const std::function<void()>& work);
+    void Mensaje(const QString& title, const QString& text, QMessageBox::Icon icon);
+
+    ProjectState& s_;
+    TwipsScaler* scaler_;
+    FrmAbout* about_ = nullptr;
+    MessagePresenter presenter_;
+    int busyCursor_ = 0;
+};
+
+// Text colour of a label or panel.
+void SetForeColor(QWidget* w, const QColor& c);
+QColor ForeColor(const QWidget* w);
+
+}  // namespace tarelvo

@@ -1,0 +1,123 @@
+// Start-up, the command buttons, the height check of "C&hequeo" and the state side of the
+// front ground and passive wedge.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/number_text.h"
+#include "ui/about/frm_about.h"
+#include "ui/main/field_edit.h"
+#include "ui/main/murocont1.h"
+#include "ui/main/option_array.h"
+#include "ui/main/twips_scaler.h"
+
+namespace tarelvo {
+
+namespace {
+
+double Num(const QLineEdit* f) { return numtext::read(f->text().toStdString()); }
+QString Fmt(double v) { return QString::fromStdString(numtext::format(v, "0.00")); }
+
+// Puts a text in a list: the matching entry is selected, any other text is typed in.
+void SetComboText(QComboBox* c, const QString& text) {
+    const int i = c->findText(text);
+    if (i >= 0 && i != c->currentIndex())
+        c->setCurrentIndex(i);
+    else if (c->currentText() != text)
+        c->setEditText(text);
+}
+
+}  // namespace
+
+void MuroCont1::Arranque() {
+    s_.PrimeraActiv = 1;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    s_.TipoMuro = 0;
+    scaler_->setTop(Label44, 720);
+    scaler_->setTop(Label39, 990);
+    DatosIniciales(s_);
+    SetComboText(Combo1, QStringLiteral("210"));
+    SetComboText(Combo2, QStringLiteral("2800"));
+    Option1->select(0);
+    Option2->select(1);
+    Click_Option2();
+    CambiaDsz();
+    Motor([this] {
+        CalculaMuro(s_, *this);
+        ChequeaMuro(s_, *this, *this);
+    });
+    s_.RefuerzoDisp = 1;
+    QApplication::restoreOverrideCursor();
+}
+
+void MuroCont1::Calcular() {
+    Motor([this] { tarelvo::Calcular(s_, *this, *this); });
+}
+
+// A wall made lower gets its footing designed again from a small one.
+void MuroCont1::CambiAltura() {
+    const QString texto = Altura->text();
+    int i = 0;
+    while (i < texto.size() && texto[i] == QLatin1Char(' ')) ++i;
+    if (i == texto.size() || Num(Altura) < 1.0) return;
+    if (s_.TipoMuro == 0)
+        Centro->setFieldText(Fmt(Num(Ancho)));
+    else
+        Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
+    s_.Altura = static_cast<float>(Num(Altura));
+    AnchoEtiqueta();
+    CambiaDsz();
+    if (s_.AlturaAnt > s_.Altura) {
+        const double mitad = s_.Altura / 2.0;
+        if (mitad < s_.AltZap) s_.AltZap = static_cast<float>(mitad);
+        if (mitad < s_.Dsz) s_.Dsz = static_cast<float>(mitad);
+        s_.Punta = 0.3f;
+        s_.Talon = 0.3f;
+        Calcular();
+        AltZap->setFieldText(Fmt(s_.AltZap));
+        Dsz->setFieldText(Fmt(s_.Dsz));
+    }
+    s_.AlturaAnt = s_.Altura;
+}
+
+// The front ground: the foundation depth stays between the footing thickness and the top of
+// the stem.
+void MuroCont1::CambiaDsz() {
+    s_.Dsz = static_cast<float>(Num(Dsz));
+    s_.AltZap = static_cast<float>(Num(AltZap));
+    if (s_.Dsz < s_.AltZap) {
+        s_.Dsz = s_.AltZap;
+        Dsz->setFieldText(Fmt(s_.Dsz));
+    }
+    const double tope = Num(AltZap) + Num(Altura);
+    if (s_.Dsz > tope) {
+        s_.Dsz = static_cast<float>(tope);
+        Dsz->setFieldText(Fmt(s_.Dsz));
+    }
+    s_.AltLibre = static_cast<float>(static_cast<double>(s_.Altura) + s_.AltZap - s_.Dsz);
+    DimenZap();
+    Option2->select(s_.Pasiva == 1 ? 0 : 1);
+    Click_Option2();
+}
+
+void MuroCont1::DimenZap() { Click_Option2(); }
+
+void MuroCont1::ConnectCommands() {
+    connect(Command8, &QPushButton::clicked, this, [this] {
+        CambiAltura();
+        CambiaDsz();
+        Chequea();
+    });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        // A failed design leaves the fields as they were; there is nothing new to check.
+        if (Motor([this] { tarelvo::Calcular(s_, *this, *this); })) Chequea();
+    });
+    connect(Command10, &QPushButton::clicked, this, [this] {
+        if (!about_) about_ = new FrmAbout(this);
+        about_->show();
+        about_->raise();
+    });
+}
+
+}  // namespace tarelvo
