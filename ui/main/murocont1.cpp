@@ -142,6 +142,9 @@ void MuroCont1::WatchForHints(QWidget* root) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
+        // Each control hears the mouse over itself only, not over the controls it holds.
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            w->setAttribute(Qt::WA_NoMousePropagation);
     }
 }
 

@@ -1,0 +1,156 @@
+// The command buttons, the results panel they lead to, faults and hints.
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "main_window_fixture.h"
+
+namespace tarelvo::test {
+namespace {
+
+void MoveOver(QWidget* target) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)),
+                  Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+}
+
+TEST_F(MainWindowTest, CheckWithALowHeightChangesNothingElse) {
+    Type(w->Altura, "0.80");
+    w->Command8->click();
+    EXPECT_FLOAT_EQ(s.Altura, 1.0f);  // below 1.0 the height check stops at once
+    EXPECT_FLOAT_EQ(s.AlturaAnt, 1.0f);
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+}
+
+TEST_F(MainWindowTest, LoweringTheWallRedesignsItsFooting) {
+    Type(w->Altura, "3.00");
+    w->Command8->click();
+    EXPECT_FLOAT_EQ(s.AlturaAnt, 3.0f);
+    // Raising the height never designs: the wall is simply checked and found unstable.
+    EXPECT_EQ(w->Panel3D1->text(), "MURO INESTABLE");
+    EXPECT_EQ(w->Punta->text(), "0.30");
+    EXPECT_FALSE(w->Command8->isEnabled());
+    w->Command1->click();
+    ASSERT_TRUE(w->Command8->isEnabled());
+
+    TypeAndLeave(w->AltZap, "1.20");
+    Type(w->Altura, "2.00");
+    w->Command8->click();
+    EXPECT_FLOAT_EQ(s.AlturaAnt, 2.0f);
+    EXPECT_EQ(w->AltZap->text(), "1.00");
+    EXPECT_EQ(w->Dsz->text(), "1.00");  // raised to the footing, then limited to half the height
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    // The design started again from a toe and heel of 0.30.
+    EXPECT_GE(s.Punta, 0.3f);
+    EXPECT_LT(s.Punta, 1.0f);
+}
+
+TEST_F(MainWindowTest, FootingDesignWritesItsFieldsThenChecks) {
+    w->Combo1->setCurrentIndex(w->Combo1->findText("180"));
+    Click(w->Option5, 2);
+    Press(w->Spin3, true);
+    TypeAndLeave(w->Altura, "3.00");
+    w->Command8->click();
+    ASSERT_EQ(w->Panel3D1->text(), "MURO INESTABLE");
+    EXPECT_EQ(ForeColor(w->Panel3D1), MuroCont1::kRed);
+    EXPECT_TRUE(w->Command1->isEnabled());
+    EXPECT_FALSE(w->Command8->isEnabled());
+    EXPECT_TRUE(w->Label18->text().isEmpty());
+
+    w->Command1->click();
+    EXPECT_EQ(w->Punta->text(), "0.60");
+    EXPECT_EQ(w->Talon->text(), "1.60");
+    EXPECT_EQ(w->AltZap->text(), "0.25");
+    EXPECT_EQ(w->Label4->text(), "2.40");
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    EXPECT_FALSE(w->Command1->isEnabled());
+    EXPECT_TRUE(w->Command8->isEnabled());
+}
+
+TEST_F(MainWindowTest, UnstableWallShowsOnlyEccentricity) {
+    Type(w->Altura, "4");
+    w->Command8->click();
+    ASSERT_EQ(w->Panel3D1->text(), "MURO INESTABLE");
+    EXPECT_EQ(ForeColor(w->Label30), MuroCont1::kRed);
+    EXPECT_FALSE(w->Label30->text().isEmpty());
+    EXPECT_FALSE(w->Label31->text().isEmpty());
+    for (QLabel* l : {w->Label18, w->Label25, w->Label27, w->Label28, w->Label10, w->Label32,
+                      w->Label8, w->Label9})
+        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
+    EXPECT_FALSE(w->Label33->isVisible());
+    EXPECT_TRUE(w->Command1->isEnabled());
+    for (QPushButton* b : {w->Command6, w->Command7, w->Command8, w->Command9})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, FootingShearAndSoilPressureBothFail) {
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Altura, "4");
+    TypeAndLeave(w->Punta, "1.5");
+    TypeAndLeave(w->Talon, "2.5");
+    Press(w->Spin22, true, 16);
+    ASSERT_EQ(w->Padm->caption(), "0.80");
+    Press(w->Spin3, true, 3);  // the surcharge re-checks
+    ASSERT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    EXPECT_EQ(ForeColor(w->Label9), MuroCont1::kRed);
+    EXPECT_EQ(ForeColor(w->Label10), MuroCont1::kRed);
+    EXPECT_EQ(ForeColor(w->Label27), MuroCont1::kNavy);
+    EXPECT_TRUE(w->Label33->isVisible());
+    EXPECT_EQ(w->Label33->text(),
+              "La Presion Maxima sobre el Terreno es mayor que la Admisible. RECALCULE!");
+    EXPECT_TRUE(w->Command1->isEnabled());
+    for (QPushButton* b : {w->Command6, w->Command7, w->Command8, w->Command9})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, EngineFaultIsShownAndTheWindowGoesOn) {
+    TypeAndLeave(w->Phi2, "0");
+    ASSERT_TRUE(messages.empty());
+    w->Command8->click();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().title, "Tarelvo");
+    EXPECT_TRUE(messages.back().text.contains("no tiene resistencia"));
+    EXPECT_EQ(messages.back().icon, QMessageBox::Warning);
+    EXPECT_EQ(w->Phi2->text(), "0");
+    // With some cohesion the same wall checks again.
+    messages.clear();
+    Type(w->Cohes, "2");
+    w->Command8->click();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+}
+
+TEST_F(MainWindowTest, HintsFollowTheMouse) {
+    MoveOver(w->Command1);
+    EXPECT_EQ(w->Text1->toPlainText(),
+              QString::fromUtf8("Calcula la dimensión de la base adecuada a las solicitaciones "
+                                "actuantes, cumpliendo con los requisitos de estabilidad y de "
+                                "esfuerzos admisibles"));
+    MoveOver(w->Spin1);  // no hint of its own
+    EXPECT_TRUE(w->Text1->toPlainText().startsWith("Calcula"));
+    MoveOver(w->Option1->button(2));
+    EXPECT_TRUE(w->Text1->toPlainText().startsWith(QString::fromUtf8("Seleccione aquí")));
+    MoveOver(w->Combo1);
+    EXPECT_TRUE(w->Text1->toPlainText().contains("F'c"));
+    MoveOver(w->Frame4);
+    EXPECT_TRUE(w->Text1->toPlainText().isEmpty());
+
+    w->Label30->hide();
+    MoveOver(w.get());
+    EXPECT_TRUE(w->Label30->isVisible());
+}
+
+TEST_F(MainWindowTest, DiagDoesNothingAndAboutOpensBeside) {
+    const QString antes = w->Panel3D1->text();
+    w->Command9->click();
+    EXPECT_EQ(w->Panel3D1->text(), antes);
+    w->Command10->click();
+    QWidget* about = w->findChild<QWidget*>("frmAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_TRUE(w->isEnabled());
+}
+
+}  // namespace
+}  // namespace tarelvo::test
