@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "common/number_text.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/field_edit.h"
+#include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
 #include "ui/main/option_array.h"
 #include "ui/main/twips_scaler.h"
@@ -15,9 +15,6 @@
 namespace tarelvo {
 
 namespace {
-
-double Num(const QLineEdit* f) { return numtext::read(f->text().toStdString()); }
-QString Fmt(double v) { return QString::fromStdString(numtext::format(v, "0.00")); }
 
 // Puts a text in a list: the matching entry is selected, any other text is typed in.
 void SetComboText(QComboBox* c, const QString& text) {
@@ -65,7 +62,7 @@ void MuroCont1::CambiAltura() {
         Centro->setFieldText(Fmt(Num(Ancho)));
     else
         Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
-    s_.Altura = static_cast<float>(Num(Altura));
+    s_.Altura = F(Num(Altura));
     AnchoEtiqueta();
     CambiaDsz();
     if (s_.AlturaAnt > s_.Altura) {
@@ -84,8 +81,8 @@ void MuroCont1::CambiAltura() {
 // The front ground: the foundation depth stays between the footing thickness and the top of
 // the stem.
 void MuroCont1::CambiaDsz() {
-    s_.Dsz = static_cast<float>(Num(Dsz));
-    s_.AltZap = static_cast<float>(Num(AltZap));
+    s_.Dsz = F(Num(Dsz));
+    s_.AltZap = F(Num(AltZap));
     if (s_.Dsz < s_.AltZap) {
         s_.Dsz = s_.AltZap;
         Dsz->setFieldText(Fmt(s_.Dsz));

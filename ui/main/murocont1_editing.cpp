@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "common/number_text.h"
 #include "ui/main/field_edit.h"
+#include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
 #include "ui/main/option_array.h"
 #include "ui/main/spin_button.h"
@@ -17,14 +17,10 @@ namespace tarelvo {
 
 namespace {
 
-double Num(const QString& text) { return numtext::read(text.toStdString()); }
-double Num(const QLineEdit* f) { return Num(f->text()); }
-QString Fmt(double v) { return QString::fromStdString(numtext::format(v, "0.00")); }
-
 // Connects a field so that every change of its text stores its number into `var`.
 void StoreOnChange(FieldEdit* f, float& var) {
     QObject::connect(f, &QLineEdit::textChanged, f,
-                     [f, &var] { var = static_cast<float>(Num(f)); });
+                     [f, &var] { var = F(Num(f)); });
 }
 
 }  // namespace
@@ -43,7 +39,7 @@ void MuroCont1::AnchoCambia() {
         Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
     else
         Centro->setFieldText(Fmt(Num(Ancho)));
-    s_.Ancho = static_cast<float>(Num(Ancho) * 100);
+    s_.Ancho = F(Num(Ancho) * 100);
     AnchoEtiqueta();
 }
 
@@ -73,7 +69,7 @@ void MuroCont1::DszSale() {
     if (Num(AltZap) > Num(Dsz)) Dsz->setFieldText(AltZap->text());
     if (Num(Dsz) < s_.AltZap) Dsz->setFieldText(Fmt(s_.AltZap));
     if (Num(Dsz) > s_.Altura) Dsz->setFieldText(Fmt(s_.Altura));
-    s_.Dsz = static_cast<float>(Num(Dsz));
+    s_.Dsz = F(Num(Dsz));
 }
 
 void MuroCont1::BetaCambia() {
@@ -85,7 +81,7 @@ void MuroCont1::BetaCambia() {
                 QMessageBox::NoIcon);
         Beta->setCaption(Fmt(Num(Phi1)));
     }
-    s_.Beta = static_cast<float>(Num(Beta->caption()));
+    s_.Beta = F(Num(Beta->caption()));
     ActualizaTalud();
 }
 
@@ -109,7 +105,7 @@ void MuroCont1::ReacCambia() {
         Label42->hide();
         Label43->hide();
     }
-    s_.Reac = static_cast<float>(Num(Reac->caption()));
+    s_.Reac = F(Num(Reac->caption()));
 }
 
 void MuroCont1::SobrecCambia() {
@@ -122,7 +118,7 @@ void MuroCont1::SobrecCambia() {
         Label39->hide();
         Label44->hide();
     }
-    s_.Sobrec = static_cast<float>(Num(Sobrec->caption()));
+    s_.Sobrec = F(Num(Sobrec->caption()));
     Chequea();
 }
 
@@ -133,7 +129,7 @@ void MuroCont1::PadmCambia() {
     } else {
         Padm->setCaption(QStringLiteral("0.00"));
     }
-    s_.Padm = static_cast<float>(Num(Padm->caption()));
+    s_.Padm = F(Num(Padm->caption()));
 }
 
 // One press of a spin. A step is not clamped, so a value can pass a bound by less than one
@@ -179,8 +175,8 @@ void MuroCont1::Option3Click(int index) {
     if (index == 0) {
         AltDent->show();
         AnchDent->show();
-        s_.AltDent = static_cast<float>(Num(AltDent));
-        s_.AnchDent = static_cast<float>(Num(AnchDent));
+        s_.AltDent = F(Num(AltDent));
+        s_.AnchDent = F(Num(AnchDent));
         s_.ConDent = -1;
     } else {
         AltDent->hide();
@@ -210,13 +206,13 @@ void MuroCont1::ConnectEditing() {
 
     onLeave(Altura, [this] {
         Limite(Altura, 0.5, "0.50");
-        s_.Altura = static_cast<float>(Num(Altura));
+        s_.Altura = F(Num(Altura));
     });
 
     onChange(Ancho, [this] { AnchoCambia(); });
     onLeave(Ancho, [this] {
         Limite(Ancho, 0.1, "0.10");
-        s_.Ancho = static_cast<float>(Num(Ancho) * 100);
+        s_.Ancho = F(Num(Ancho) * 100);
     });
 
     onChange(Centro, [this] { CentroCambia(); });
@@ -225,7 +221,7 @@ void MuroCont1::ConnectEditing() {
     StoreOnChange(AltZap, s_.AltZap);
     onLeave(AltZap, [this] {
         Limite(AltZap, 0.25, "0.25");
-        s_.AltZap = static_cast<float>(Num(AltZap));
+        s_.AltZap = F(Num(AltZap));
     });
 
     for (auto [field, var] : {std::pair{Punta, &s_.Punta}, std::pair{Talon, &s_.Talon}}) {
@@ -233,7 +229,7 @@ void MuroCont1::ConnectEditing() {
         onChange(field, [this] { AnchoEtiqueta(); });
         onLeave(field, [this, field = field, var = var] {
             Limite(field, 0.2, "0.20");
-            *var = static_cast<float>(Num(field));
+            *var = F(Num(field));
         });
     }
 
@@ -242,7 +238,7 @@ void MuroCont1::ConnectEditing() {
     StoreOnChange(AltDent, s_.AltDent);
     onLeave(AltDent, [this] {
         Limite(AltDent, 0, "0.00");
-        s_.AltDent = static_cast<float>(Num(AltDent));
+        s_.AltDent = F(Num(AltDent));
     });
     StoreOnChange(AnchDent, s_.AnchDent);
     onLeave(AnchDent, [this] { Limite(AnchDent, 0.2, "0.20"); });
@@ -250,28 +246,28 @@ void MuroCont1::ConnectEditing() {
     StoreOnChange(Phi1, s_.Phi1);
     onLeave(Phi1, [this] {
         Limite(Phi1, 0, "0.00");
-        s_.Phi1 = static_cast<float>(Num(Phi1));
+        s_.Phi1 = F(Num(Phi1));
     });
     // The friction angle of the foundation soil is limited on entering its field.
     StoreOnChange(Phi2, s_.Phi2);
     connect(Phi2, &FieldEdit::entered, this, [this] {
         Limite(Phi2, 0, "0.00");
-        s_.Phi2 = static_cast<float>(Num(Phi2));
+        s_.Phi2 = F(Num(Phi2));
     });
     StoreOnChange(Gamma1, s_.Gamma1);
     onLeave(Gamma1, [this] {
         Limite(Gamma1, 0.1, "0.10");
-        s_.Gamma1 = static_cast<float>(Num(Gamma1));
+        s_.Gamma1 = F(Num(Gamma1));
     });
     StoreOnChange(Gamma2, s_.Gamma2);
     onLeave(Gamma2, [this] {
         Limite(Gamma2, 0.1, ".10");
-        s_.Gamma2 = static_cast<float>(Num(Gamma2));
+        s_.Gamma2 = F(Num(Gamma2));
     });
     StoreOnChange(Cohes, s_.Cohes);
     onLeave(Cohes, [this] {
         Limite(Cohes, 0, "0.00");
-        s_.Cohes = static_cast<float>(Num(Cohes));
+        s_.Cohes = F(Num(Cohes));
     });
     StoreOnChange(Cohes1, s_.Cohes1);
     onChange(Cohes1, [this] { Chequea(); });
@@ -306,7 +302,7 @@ void MuroCont1::ConnectEditing() {
     // Every change of a list's selection or text; the placeholder text is not a value change.
     auto combo = [this](QComboBox* c, float& var, const char* placeholder) {
         connect(c, &QComboBox::currentTextChanged, this, [this, c, &var, placeholder] {
-            var = static_cast<float>(Num(c->currentText()));
+            var = F(Num(c->currentText()));
             if (c->currentText() != QLatin1String(placeholder)) {
                 s_.FsVuelcoAnt = 0;
                 s_.FsDeslizAnt = 0;

@@ -1,5 +1,6 @@
 // The command buttons, the results panel they lead to, faults and hints.
 #include <QComboBox>
+#include <cmath>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
@@ -118,6 +119,19 @@ TEST_F(MainWindowTest, EngineFaultIsShownAndTheWindowGoesOn) {
     w->Command8->click();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+}
+
+TEST_F(MainWindowTest, HugeNumbersNeverShowAsInfinity) {
+    Type(w->Ancho, "1e38");  // 1e40 cm: beyond a float
+    EXPECT_TRUE(std::isfinite(s.Ancho));
+    Type(w->Cohes1, "1e39");
+    EXPECT_TRUE(std::isfinite(s.Cohes1));
+    w->Command8->click();
+    EXPECT_FALSE(messages.empty());
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        EXPECT_FALSE(l->text().contains("inf", Qt::CaseInsensitive)) << l->objectName().toStdString();
+        EXPECT_FALSE(l->text().contains("nan", Qt::CaseInsensitive)) << l->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, HintsFollowTheMouse) {
