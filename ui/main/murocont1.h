@@ -106,8 +106,7 @@ private:
     void AnchoEtiqueta();
     void DszSale();
     void BetaCambia();
-    void ReacCambia();
-    void SobrecCambia();
+    void CargaCambia(ValueLabel* valor, QLabel* flecha, QLabel* copia, float& variable);
     void PadmCambia();
     void Spin(ValueLabel* label, double step, bool up, double bound, const char* boundText);
     void Option1Click(int index);

@@ -95,31 +95,18 @@ void MuroCont1::ActualizaTalud() {
     scaler_->setTop(Label39, talud ? 720 : 990);
 }
 
-void MuroCont1::ReacCambia() {
-    if (Num(Reac->caption()) > 0) {
-        Reac->setCaption(Fmt(Num(Reac->caption())));
-        Label42->show();
-        Label43->show();
-        Label43->setText(Reac->caption());
+// A load above zero shows its arrow and a copy of its value on the schematic.
+void MuroCont1::CargaCambia(ValueLabel* valor, QLabel* flecha, QLabel* copia, float& variable) {
+    if (Num(valor->caption()) > 0) {
+        valor->setCaption(Fmt(Num(valor->caption())));
+        flecha->show();
+        copia->show();
+        copia->setText(valor->caption());
     } else {
-        Label42->hide();
-        Label43->hide();
+        flecha->hide();
+        copia->hide();
     }
-    s_.Reac = F(Num(Reac->caption()));
-}
-
-void MuroCont1::SobrecCambia() {
-    if (Num(Sobrec->caption()) > 0) {
-        Sobrec->setCaption(Fmt(Num(Sobrec->caption())));
-        Label39->show();
-        Label44->show();
-        Label44->setText(Sobrec->caption());
-    } else {
-        Label39->hide();
-        Label44->hide();
-    }
-    s_.Sobrec = F(Num(Sobrec->caption()));
-    Chequea();
+    variable = F(Num(valor->caption()));
 }
 
 void MuroCont1::PadmCambia() {
@@ -218,64 +205,47 @@ void MuroCont1::ConnectEditing() {
     onChange(Centro, [this] { CentroCambia(); });
     onLeave(Centro, [this] { CentroSale(); });
 
-    StoreOnChange(AltZap, s_.AltZap);
-    onLeave(AltZap, [this] {
-        Limite(AltZap, 0.25, "0.25");
-        s_.AltZap = F(Num(AltZap));
-    });
-
-    for (auto [field, var] : {std::pair{Punta, &s_.Punta}, std::pair{Talon, &s_.Talon}}) {
-        StoreOnChange(field, *var);
-        onChange(field, [this] { AnchoEtiqueta(); });
-        onLeave(field, [this, field = field, var = var] {
-            Limite(field, 0.2, "0.20");
-            *var = F(Num(field));
+    // Fields that store on every change, and on leaving apply their lower limit and store.
+    auto limited = [this, onLeave](FieldEdit* f, float& var, double minimo, const char* texto) {
+        StoreOnChange(f, var);
+        onLeave(f, [this, f, &var, minimo, texto] {
+            Limite(f, minimo, texto);
+            var = F(Num(f));
         });
-    }
+    };
+    limited(AltZap, s_.AltZap, 0.25, "0.25");
+    limited(Punta, s_.Punta, 0.2, "0.20");
+    limited(Talon, s_.Talon, 0.2, "0.20");
+    onChange(Punta, [this] { AnchoEtiqueta(); });
+    onChange(Talon, [this] { AnchoEtiqueta(); });
+    limited(AltDent, s_.AltDent, 0, "0.00");
+    limited(Phi1, s_.Phi1, 0, "0.00");
+    limited(Gamma1, s_.Gamma1, 0.1, "0.10");
+    limited(Gamma2, s_.Gamma2, 0.1, ".10");
+    limited(Cohes, s_.Cohes, 0, "0.00");
 
     onLeave(Dsz, [this] { DszSale(); });
 
-    StoreOnChange(AltDent, s_.AltDent);
-    onLeave(AltDent, [this] {
-        Limite(AltDent, 0, "0.00");
-        s_.AltDent = F(Num(AltDent));
-    });
     StoreOnChange(AnchDent, s_.AnchDent);
     onLeave(AnchDent, [this] { Limite(AnchDent, 0.2, "0.20"); });
 
-    StoreOnChange(Phi1, s_.Phi1);
-    onLeave(Phi1, [this] {
-        Limite(Phi1, 0, "0.00");
-        s_.Phi1 = F(Num(Phi1));
-    });
     // The friction angle of the foundation soil is limited on entering its field.
     StoreOnChange(Phi2, s_.Phi2);
     connect(Phi2, &FieldEdit::entered, this, [this] {
         Limite(Phi2, 0, "0.00");
         s_.Phi2 = F(Num(Phi2));
     });
-    StoreOnChange(Gamma1, s_.Gamma1);
-    onLeave(Gamma1, [this] {
-        Limite(Gamma1, 0.1, "0.10");
-        s_.Gamma1 = F(Num(Gamma1));
-    });
-    StoreOnChange(Gamma2, s_.Gamma2);
-    onLeave(Gamma2, [this] {
-        Limite(Gamma2, 0.1, ".10");
-        s_.Gamma2 = F(Num(Gamma2));
-    });
-    StoreOnChange(Cohes, s_.Cohes);
-    onLeave(Cohes, [this] {
-        Limite(Cohes, 0, "0.00");
-        s_.Cohes = F(Num(Cohes));
-    });
     StoreOnChange(Cohes1, s_.Cohes1);
     onChange(Cohes1, [this] { Chequea(); });
     onChange(Titulo, [this] { s_.Titulo = Titulo->text().toStdString(); });
 
     connect(Beta, &ValueLabel::captionChanged, this, [this] { BetaCambia(); });
-    connect(Reac, &ValueLabel::captionChanged, this, [this] { ReacCambia(); });
-    connect(Sobrec, &ValueLabel::captionChanged, this, [this] { SobrecCambia(); });
+    connect(Reac, &ValueLabel::captionChanged, this,
+            [this] { CargaCambia(Reac, Label42, Label43, s_.Reac); });
+    connect(Sobrec, &ValueLabel::captionChanged, this, [this] {
+        CargaCambia(Sobrec, Label39, Label44, s_.Sobrec);
+        Chequea();
+    });
     connect(Padm, &ValueLabel::captionChanged, this, [this] { PadmCambia(); });
 
     struct SpinPair {

@@ -70,11 +70,25 @@ struct Builder {
         f->setFrameStyle(QFrame::Box | QFrame::Sunken);
         return f;
     }
-    QRadioButton* Option(OptionArray* arr, QWidget* p, const char* name, int index,
-                         const QString& caption, int l, int t, int wd) {
-        auto* r = Place(new QRadioButton(caption, p), name, l, t, wd, 255);
-        arr->add(index, r);
-        return r;
+    struct Choice {
+        int index;
+        const char* caption;
+        int top;
+    };
+    // A frame with a bold heading and an option array, the default one selected.
+    QFrame* OptionGroup(QWidget* p, const char* frameName, QRect rect, const char* headingName,
+                        const char* heading, OptionArray* arr, const char* arrayName,
+                        std::initializer_list<Choice> choices, int selected) {
+        QFrame* f = Frame(p, frameName, rect.x(), rect.y(), rect.width(), rect.height());
+        Label(f, headingName, QString::fromLatin1(heading), 120, 90, rect.width() - 170, 240, 8,
+              true);
+        for (const Choice& c : choices) {
+            auto* r = Place(new QRadioButton(QString::fromLatin1(c.caption), f), arrayName, 240,
+                            c.top, rect.width() - 300, 255);
+            arr->add(c.index, r);
+        }
+        arr->button(selected)->setChecked(true);
+        return f;
     }
 };
 
@@ -98,22 +112,17 @@ void MuroCont1::BuildLeftColumn() {
     b.Label(f1, "Label16", "Titulo", 30, 645, 900, 195);
     Titulo = b.Field(f1, "Titulo", "", 24, 840, 4260, 315);
 
-    // Wall type.
-    Frame9 = b.Frame(f1, "Frame9", 45, 1155, 2460, 1290);
-    b.Label(Frame9, "Label1", "TIPO DE MURO", 120, 90, 2200, 240, 8, true);
+    // Wall type, and the footing position (indices 2 and 3 only).
     Option1 = new OptionArray(this);
-    b.Option(Option1, Frame9, "Option1", 0, "Muro Recto", 240, 400, 2150);
-    b.Option(Option1, Frame9, "Option1", 1, "Inclinado hacia Frente", 240, 680, 2150);
-    b.Option(Option1, Frame9, "Option1", 2, "Inclinado hacia Relleno", 240, 960, 2150);
-    Option1->button(0)->setChecked(true);
-
-    // Footing position: indices 2 and 3 only.
-    Frame7 = b.Frame(f1, "Frame7", 2540, 1170, 1770, 1260);
-    b.Label(Frame7, "Label62", "POSICION ZAPATA", 120, 90, 1600, 240, 8, true);
+    Frame9 = b.OptionGroup(f1, "Frame9", {45, 1155, 2460, 1290}, "Label1", "TIPO DE MURO", Option1,
+                           "Option1",
+                           {{0, "Muro Recto", 400},
+                            {1, "Inclinado hacia Frente", 680},
+                            {2, "Inclinado hacia Relleno", 960}},
+                           0);
     Option5 = new OptionArray(this);
-    b.Option(Option5, Frame7, "Option5", 2, "Excentrica", 240, 480, 1450);
-    b.Option(Option5, Frame7, "Option5", 3, "Centrica", 240, 820, 1450);
-    Option5->button(3)->setChecked(true);
+    Frame7 = b.OptionGroup(f1, "Frame7", {2540, 1170, 1770, 1260}, "Label62", "POSICION ZAPATA",
+                           Option5, "Option5", {{2, "Excentrica", 480}, {3, "Centrica", 820}}, 3);
 
     // Loads driven by spin buttons.
     Frame6 = b.Frame(f1, "Frame6", 45, 2430, 4280, 1695);
@@ -155,19 +164,13 @@ void MuroCont1::BuildLeftColumn() {
     }
 
     // Passive pressure and shear key.
-    Frame5 = b.Frame(f1, "Frame5", 315, 4110, 1810, 1000);
-    b.Label(Frame5, "Label3", "PRESION PASIVA", 120, 90, 1600, 240, 8, true);
     Option2 = new OptionArray(this);
-    b.Option(Option2, Frame5, "Option2", 0, "Considerada", 240, 380, 1500);
-    b.Option(Option2, Frame5, "Option2", 1, "Despreciada", 240, 660, 1500);
-    Option2->button(1)->setChecked(true);
-
-    Frame2 = b.Frame(f1, "Frame2", 2160, 4110, 1710, 1000);
-    b.Label(Frame2, "Label6", QString::fromUtf8("DENTELLON"), 120, 90, 1500, 240, 8, true);
+    Frame5 = b.OptionGroup(f1, "Frame5", {315, 4110, 1810, 1000}, "Label3", "PRESION PASIVA",
+                           Option2, "Option2", {{0, "Considerada", 380}, {1, "Despreciada", 660}},
+                           1);
     Option3 = new OptionArray(this);
-    b.Option(Option3, Frame2, "Option3", 0, "Incluye", 240, 380, 1400);
-    b.Option(Option3, Frame2, "Option3", 1, "No incluye", 240, 660, 1400);
-    Option3->button(1)->setChecked(true);
+    Frame2 = b.OptionGroup(f1, "Frame2", {2160, 4110, 1710, 1000}, "Label6", "DENTELLON", Option3,
+                           "Option3", {{0, "Incluye", 380}, {1, "No incluye", 660}}, 1);
 
     // Materials. The lists start with their design-time placeholder texts; the start-up
     // sequence puts "210" and "2800" in them.
