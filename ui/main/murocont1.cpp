@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "common/number_text.h"
+#include "ui/main/esquema_canvas.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/hints.h"
 #include "ui/main/option_array.h"
@@ -126,7 +127,22 @@ void MuroCont1::MuestraResultados(const ProjectState& s) {
     Command9->setEnabled(v.diag);
 }
 
-void MuroCont1::AlineaCotas() {}
+void MuroCont1::AlineaCotas() {
+    const Esquema::Cotas c = esquema_.AlineaCotas(stemShapeSelected(),
+                                                  scaler_->designRect(Centro).width());
+    scaler_->setLeft(Ancho, static_cast<int>(c.anchoLeft));
+    scaler_->setLeft(Label42, static_cast<int>(c.label42Left));
+    scaler_->setLeft(Label43, static_cast<int>(c.label43Left));
+    scaler_->setLeft(Centro, static_cast<int>(c.centroLeft));
+    scaler_->setLeft(Punta, static_cast<int>(c.puntaLeft));
+    scaler_->setLeft(Talon, static_cast<int>(c.talonLeft));
+    scaler_->setLeft(AnchDent, static_cast<int>(c.anchDentLeft));
+    RedibujaEsquema();
+}
+
+void MuroCont1::RedibujaEsquema() {
+    if (canvas_) canvas_->update();
+}
 
 void MuroCont1::EscribeZapata(ProjectState&, const std::string& altZap, const std::string& punta,
                               const std::string& talon) {

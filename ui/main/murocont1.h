@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "engine/results_view.h"
+#include "ui/main/esquema.h"
 
 class QComboBox;
 class QFrame;
@@ -20,6 +21,7 @@ class QPushButton;
 
 namespace tarelvo {
 
+class EsquemaCanvas;
 class FieldEdit;
 class FrmAbout;
 class OptionArray;
@@ -43,6 +45,7 @@ public:
     void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
 
     ProjectState& state() { return s_; }
+    const Esquema& esquema() const { return esquema_; }
     TwipsScaler* scaler() const { return scaler_; }
     // The client size that fits the screen comfortably, keeping the design's proportions.
     QSize comfortableSize() const;
@@ -113,6 +116,7 @@ private:
     void Option3Click(int index);
     void Option5Click(int index);
     void ActualizaTalud();
+    void RedibujaEsquema();
     void Limite(FieldEdit* field, double minimo, const char* texto);
 
     // Engine calls with faults shown as messages.
@@ -120,6 +124,8 @@ private:
     void Mensaje(const QString& title, const QString& text, QMessageBox::Icon icon);
 
     ProjectState& s_;
+    Esquema esquema_;
+    EsquemaCanvas* canvas_ = nullptr;
     TwipsScaler* scaler_;
     FrmAbout* about_ = nullptr;
     MessagePresenter presenter_;

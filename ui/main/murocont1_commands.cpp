@@ -93,12 +93,18 @@ void MuroCont1::CambiaDsz() {
         Dsz->setFieldText(Fmt(s_.Dsz));
     }
     s_.AltLibre = static_cast<float>(static_cast<double>(s_.Altura) + s_.AltZap - s_.Dsz);
+    esquema_.SueloFrontal(s_.Dsz, s_.AltZap, s_.Altura);
     DimenZap();
+    scaler_->setTop(Dsz, static_cast<int>(esquema_.DszTop()));
     Option2->select(s_.Pasiva == 1 ? 0 : 1);
     Click_Option2();
 }
 
-void MuroCont1::DimenZap() { Click_Option2(); }
+void MuroCont1::DimenZap() {
+    esquema_.DimenZap();
+    RedibujaEsquema();
+    Click_Option2();
+}
 
 void MuroCont1::ConnectCommands() {
     connect(Command8, &QPushButton::clicked, this, [this] {

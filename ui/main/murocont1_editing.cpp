@@ -93,6 +93,8 @@ void MuroCont1::ActualizaTalud() {
     if (talud) Label29->setText(Beta->caption());
     scaler_->setTop(Label44, talud ? 450 : 720);
     scaler_->setTop(Label39, talud ? 720 : 990);
+    esquema_.Talud(Num(Beta->caption()));
+    RedibujaEsquema();
 }
 
 // A load above zero shows its arrow and a copy of its value on the schematic.
@@ -145,8 +147,8 @@ void MuroCont1::Option1Click(int index) {
         Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
     }
     // The base thickness field sits under the stem foot of the outline shown.
-    static const int kCentroLeft[] = {2400, 2310, 2490};
-    if (index >= 0 && index <= 2) scaler_->setLeft(Centro, kCentroLeft[index]);
+    scaler_->setLeft(Centro, static_cast<int>(esquema_.TipoMuro(index)));
+    RedibujaEsquema();
     AnchoEtiqueta();
     Chequea();
 }
@@ -154,11 +156,15 @@ void MuroCont1::Option1Click(int index) {
 void MuroCont1::Click_Option2() {
     s_.Pasiva = Option2->isSelected(0) ? 1 : 0;
     s_.PasivaSel = s_.Pasiva;
+    esquema_.CunaPasiva(s_.Pasiva == 1, Option3->isSelected(0));
+    RedibujaEsquema();
     Chequea();
 }
 
 void MuroCont1::Option3Click(int index) {
     Click_Option2();
+    esquema_.Dentellon(index == 0);
+    RedibujaEsquema();
     if (index == 0) {
         AltDent->show();
         AnchDent->show();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/main/esquema_canvas.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/murocont1.h"
 #include "ui/main/option_array.h"
@@ -200,6 +201,9 @@ void MuroCont1::BuildSchematicFields() {
     Frame3 = b.Frame(this, "Frame3", 4440, 0, 5745, 7380);
     Background(Frame3, QColor(224, 224, 224));
     QWidget* f3 = Frame3;
+    // The lines lie under every field and label of the schematic.
+    canvas_ = b.Place(new EsquemaCanvas(esquema_, QSize(5745, 7380), f3), "Esquema", 0, 0, 5745,
+                      7380);
 
     Altura = b.Field(f3, "Altura", "1.00", 768, 1728, 495);
     b.Label(f3, "Label19", "H=", 500, 1765, 260, 240);
