@@ -7,6 +7,7 @@
 
 #include "cli/headless_window.h"
 #include "common/number_text.h"
+#include "engine/reinforcement_layout.h"
 #include "engine/state_fields.h"
 
 namespace tarelvo {
@@ -19,7 +20,8 @@ const char* const kUso =
     "  dados. Nombres: las variables de entrada del proyecto en sus unidades (Ancho en cm),\n"
     "  FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y Centrica (1 o 0).\n"
     "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
-    "  --dump    muestra todas las variables del proyecto, Nombre=valor\n";
+    "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
+    "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n";
 
 std::string FloatText(float v) {
     char buf[64];
@@ -30,6 +32,7 @@ std::string FloatText(float v) {
 struct Opciones {
     bool design = false;
     bool dump = false;
+    bool bars = false;
     std::optional<std::string> centro;
     std::optional<bool> centrica;
     bool conDentDado = false, altDentDado = false, anchDentDado = false;
@@ -137,6 +140,8 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
             op.design = true;
         } else if (a == "--dump") {
             op.dump = true;
+        } else if (a == "--bars") {
+            op.bars = true;
         } else if (a == "--help" || a == "-h") {
             out << kUso;
             return 0;
@@ -166,7 +171,16 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         return 3;
     }
 
-    if (op.dump) {
+    if (op.bars) {
+        // As "&Refuerzo" leaves them: preselected bars, spacing boxes at 0.30.
+        GruposBarras grupos;
+        grupos.PreseleccionaBarras(s);
+        DistribuyeRefuerzo(s, grupos, s.Titulo);
+        static const char* const kNombres[GruposBarras::kGrupos] = {
+            "Label17", "Label18", "Label19", "Label20", "Label23", "Label24", "Label25"};
+        for (int g = 0; g < GruposBarras::kGrupos; ++g)
+            out << kNombres[g] << "=" << grupos.etiqueta(g) << "\n";
+    } else if (op.dump) {
         MuestraVariables(s, w.shown, out);
     } else {
         MuestraPanel(w.shown, out);

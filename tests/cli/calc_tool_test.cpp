@@ -86,6 +86,19 @@ TEST(CalcTool, ShearKeyOptionTakesTheKeyFieldsDefaults) {
     EXPECT_EQ(Line(g.out, "AltDent="), "AltDent=0.400000006");
 }
 
+TEST(CalcTool, BarsAsTheReinforcementFormShowsThem) {
+    const Outcome r = Calc({"--bars"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Label17=\xC3\xB8 1/2\" a 0.30\n"
+              "Label18=\xC3\xB8 3/8\" a 0.30\n"
+              "Label19=\xC3\xB8 3/8\" a 0.30\n"
+              "Label20=\xC3\xB8 3/8\" a 0.30\n"
+              "Label23=\xC3\xB8 1/2\" a 0.28\n"
+              "Label24=\xC3\xB8 1/2\" a 0.28\n"
+              "Label25=\xC3\xB8 3/8\" a 0.26\n");
+}
+
 TEST(CalcTool, BadArgumentsExitWithTwo) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"Nada=1"}, {"Altura=abc"}, {"Altura="}, {"Altura=1e50"}, {"FormaMuro=1.5"},

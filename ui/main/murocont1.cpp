@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include "common/number_text.h"
+#include "files/confirm_dialog.h"
+#include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/hints.h"
@@ -52,6 +54,7 @@ MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_
     BuildResultsPanel();
     ConnectEditing();
     ConnectCommands();
+    ConnectFiles();
     WatchForHints(this);
 
     presenter_ = [](QWidget* parent, const QString& title, const QString& text,
@@ -61,7 +64,12 @@ MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_
     };
 }
 
-MuroCont1::~MuroCont1() = default;
+// The confirmation dialogs are windows of their own; they go with the main window.
+MuroCont1::~MuroCont1() {
+    delete nuevo_;
+    delete sale_;
+    delete murref_;
+}
 
 QSize MuroCont1::comfortableSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -92,6 +100,7 @@ bool MuroCont1::Motor(const std::function<void()>& work) {
         work();
         return true;
     } catch (const EngineFault& f) {
+        if (silencio_ > 0) return false;
         Mensaje(QStringLiteral("Tarelvo"),
                 QString::fromUtf8(f.what()) +
                     QStringLiteral("\n\nRevise los datos; los valores mostrados son los del "

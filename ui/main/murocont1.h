@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "engine/engine.h"
+#include "engine/bar_groups.h"
 #include "engine/results_view.h"
 #include "ui/main/esquema.h"
 
@@ -21,9 +22,11 @@ class QPushButton;
 
 namespace tarelvo {
 
+class ConfirmDialog;
 class EsquemaCanvas;
 class FieldEdit;
 class FrmAbout;
+class Murref;
 class OptionArray;
 class SpinButton;
 class StatusPanel;
@@ -37,12 +40,22 @@ public:
     using MessagePresenter = std::function<void(QWidget* parent, const QString& title,
                                                 const QString& text, QMessageBox::Icon icon)>;
 
+    // A question with "OK" and "Cancela"; true for OK.
+    using QuestionPresenter =
+        std::function<bool(QWidget* parent, const QString& title, const QString& text)>;
+    // The file dialog: the chosen path, or an empty text when cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, bool guardar, const QString& inicial)>;
+
     explicit MuroCont1(ProjectState& state, QWidget* parent = nullptr);
     ~MuroCont1() override;
 
     // The start-up sequence: default project, lists, options, first check.
     void Arranque();
     void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
+    void setQuestionPresenter(QuestionPresenter q) { question_ = std::move(q); }
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // What ends the program once the exit is confirmed.
+    void setExitHandler(std::function<void()> h) { salir_ = std::move(h); }
 
     ProjectState& state() { return s_; }
     const Esquema& esquema() const { return esquema_; }
@@ -58,6 +71,19 @@ public:
     void Click_Option2();
     // Runs the full check and shows the results; a fault is shown as a message.
     bool Chequea();
+    // Project files, new project and exit.
+    void SalvaArchivo();
+    void CargaArchi();
+    void NuevOk();
+    // The reinforcement: its bar groups, and its form once "&Refuerzo" has opened it.
+    GruposBarras& grupos() { return grupos_; }
+    Murref* murref() const { return murref_; }
+    // The check, the bar preselection and the layout step, as before showing or drawing the
+    // reinforcement; false when the check faulted.
+    bool PreparaRefuerzo();
+    ConfirmDialog* nuevo() const { return nuevo_; }
+    ConfirmDialog* saleForm() const { return sale_; }
+    int salidaConf() const { return salidaConf_; }
 
     // WindowInputs
     std::string centroText() const override;
@@ -100,6 +126,8 @@ private:
     void BuildResultsPanel();
     void ConnectEditing();
     void ConnectCommands();
+    void ConnectFiles();
+    void Muestra();  // shows and enables the main window
     void WatchForHints(QWidget* root);
 
     // Editing rules.
@@ -128,7 +156,17 @@ private:
     EsquemaCanvas* canvas_ = nullptr;
     TwipsScaler* scaler_;
     FrmAbout* about_ = nullptr;
+    GruposBarras grupos_;
+    Murref* murref_ = nullptr;
+    ConfirmDialog* nuevo_ = nullptr;
+    ConfirmDialog* sale_ = nullptr;
+    int salidaConf_ = 0;
+    // While a project loads, the checks its steps run are discarded: their faults are too.
+    int silencio_ = 0;
     MessagePresenter presenter_;
+    QuestionPresenter question_;
+    FileChooser chooser_;
+    std::function<void()> salir_;
     int busyCursor_ = 0;
 };
 

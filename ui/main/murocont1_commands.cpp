@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "ui/about/frm_about.h"
+#include "files/confirm_dialog.h"
+#include "ui/reinforcement/murref.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
@@ -34,6 +36,8 @@ void MuroCont1::Arranque() {
     scaler_->setTop(Label44, 720);
     scaler_->setTop(Label39, 990);
     DatosIniciales(s_);
+    // The footing starts centred, as its option shows.
+    s_.ZapCentrada = Option5->isSelected(3) ? 1 : 0;
     SetComboText(Combo1, QStringLiteral("210"));
     SetComboText(Combo2, QStringLiteral("2800"));
     Option1->select(0);
@@ -100,6 +104,26 @@ void MuroCont1::CambiaDsz() {
     Click_Option2();
 }
 
+bool MuroCont1::PreparaRefuerzo() {
+    if (!Chequea()) return false;
+    if (!murref_) {
+        murref_ = new Murref(s_, grupos_);
+        murref_->resize(size());
+        connect(murref_, &Murref::geometria, this, [this] {
+            show();
+            murref_->hide();
+        });
+        connect(murref_, &Murref::termina, this, [this] {
+            setEnabled(false);
+            saleForm()->show();
+            saleForm()->raise();
+        });
+    }
+    grupos_.PreseleccionaBarras(s_);
+    murref_->Distribuye(stemShapeSelected(), Option3->isSelected(0), Titulo->text().toStdString());
+    return true;
+}
+
 void MuroCont1::DimenZap() {
     esquema_.DimenZap();
     RedibujaEsquema();
@@ -115,6 +139,12 @@ void MuroCont1::ConnectCommands() {
     connect(Command1, &QPushButton::clicked, this, [this] {
         // A failed design leaves the fields as they were; there is nothing new to check.
         if (Motor([this] { tarelvo::Calcular(s_, *this, *this); })) Chequea();
+    });
+    connect(Command7, &QPushButton::clicked, this, [this] {
+        if (!PreparaRefuerzo()) return;
+        murref_->show();
+        murref_->raise();
+        hide();
     });
     connect(Command10, &QPushButton::clicked, this, [this] {
         if (!about_) about_ = new FrmAbout(this);

@@ -1,0 +1,36 @@
+#include "engine/reinforcement_layout.h"
+
+#include "common/number_text.h"
+
+namespace tarelvo {
+
+ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std::string& titulo) {
+    // 0.0015 × 100 cm × (minimum top thickness − 5 cm) and × footing depth.
+    s.AsRep1 = static_cast<float>((static_cast<double>(s.Ancho) - 5) * 0.15);
+    s.AsRep2 = static_cast<float>(static_cast<double>(s.PeraltZap) * 0.15 * 100);
+    g.Carga(s);
+
+    ColumnasRefuerzo c;
+    using G = GruposBarras;
+    for (int grupo : {G::MuroInteriorVertical, G::ZapataSuperior, G::ZapataInferior,
+                      G::MuroInteriorHorizontal, G::MuroExteriorVertical})
+        g.Recalcula(s, grupo);
+    c.llave = g.etiqueta(G::MuroExteriorVertical);
+    c.llaveBarras = "2 \xC3\xB8 3/8";
+    g.Recalcula(s, G::MuroExteriorHorizontal);
+    g.Recalcula(s, G::ZapataTransversal);
+
+    auto f = [](double v) { return numtext::format(v, "0.00"); };
+    c.area[0] = f(s.AsMuro);
+    c.area[1] = c.area[2] = c.area[3] = f(s.AsRep1);
+    c.area[4] = f(s.AsTalon);
+    c.area[5] = f(s.AsPunta);
+    c.area[6] = f(s.AsRep2);
+    c.momMuro = f(s.MomSeccActual);
+    c.momTalon = f(static_cast<double>(s.FactCarga) * s.MomTalon);
+    c.momPunta = f(static_cast<double>(s.FactCarga) * s.MomPunta);
+    c.titulo = titulo;
+    return c;
+}
+
+}  // namespace tarelvo

@@ -1,0 +1,121 @@
+// DXF writer: builds, in memory, a drawing exchange file that holds only an
+// ENTITIES section, and saves it to disk.
+//
+// The file is Windows-1252 text with CR LF line ends. Every group code and
+// every value stands on a line of its own, in one of four line kinds:
+//   code    the group code (or a small integer value) with a blank on each
+//           side: " 0 ", " 10 ", " 1070 "
+//   text    the string itself, converted from UTF-8 to Windows-1252
+//   single  a float32 value in the general number form, at most 7
+//           significant digits
+//   double  a float64 value in the general number form, at most 15
+//           significant digits
+// General number form: a blank for the sign of zero and positive values, "-"
+// for negative ones; the value rounded to the kind's significant digits (half
+// away from zero, on the exact binary value) with trailing zeros dropped; no
+// point for whole values, no zero before the point below one; always "." as
+// decimal separator; never an exponent; one trailing blank.
+//   2 -> " 2 "    2.25 -> " 2.25 "    0.03 -> " .03 "    -0.5 -> "-.5 "
+//
+// Every entity lies on layer "0" and has no handle, colour or line type; every
+// z is written as the single-kind 0.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarelvo {
+
+// A number to be written together with its kind. The kind decides the
+// precision of the text, so callers state it for every coordinate.
+struct Num {
+    enum Kind { Single, Double };
+    double v;
+    Kind kind;
+};
+
+// A float32 drawing variable written by itself (at most 7 significant digits).
+inline Num S(float v) { return Num{static_cast<double>(v), Num::Single}; }
+// A value formed in float64, e.g. a float32 variable plus a constant (at most
+// 15 significant digits): D(double(x) + 0.65).
+inline Num D(double v) { return Num{v, Num::Double}; }
+
+// The text of one number line without its CR LF, e.g. " 4.95000019073486 ".
+// A NaN or an infinity is written " 0 "; `finite`, when given, tells which.
+std::string dxfNumberText(Num n, bool* finite = nullptr);
+
+// The Windows-1252 bytes of a UTF-8 text. Characters without a Windows-1252
+// byte, invalid UTF-8 and CR or LF (which would split the line) become '?'.
+std::string toWindows1252(std::string_view utf8);
+
+// Orientation of a linear dimension; written as its angle, 0 or 90.
+enum class DimAxis { Horizontal, Vertical };
+
+class DxfWriter {
+public:
+    // Fixed sizes of the drawing, in drawing units.
+    static constexpr double kRingRadius = 0.03;   // CIRCLE radius
+    static constexpr double kTextHeight = 0.03;   // TEXT height
+    static constexpr double kDotWidth = 0.0125;   // POLYLINE start and end width
+    static constexpr double kDotHalfSpan = 0.00625;  // vertex offset from the dot centre
+
+    // 0 SECTION 2 ENTITIES.
+    void sectionHeader();
+    // 0 ENDSEC 0 EOF.
+    void sectionTrailer();
+
+    // LINE from (x1, y1) to (x2, y2).
+    void line(Num x1, Num y1, Num x2, Num y2);
+    // CIRCLE of radius kRingRadius centred on (x, y).
+    void circle(Num x, Num y);
+    // TEXT of height kTextHeight whose base line starts at (x, y).
+    void text(Num x, Num y, std::string_view utf8);
+    // TEXT right-aligned: the left form, then 72 = 2 and the alignment point
+    // (x2, y2) where the text ends.
+    void textRight(Num x, Num y, Num x2, Num y2, std::string_view utf8);
+    // Closed two-vertex POLYLINE of width kDotWidth, with its two VERTEX
+    // records at (xc -/+ kDotHalfSpan, yc), both with `bulge`, and SEQEND.
+    // The vertex x values are formed in float64 and written with the double
+    // kind.
+    void barDot(double xc, Num yc, Num bulge);
+    // Linear DIMENSION naming block "*D7": (xd, yd) on the dimension line,
+    // written again as the text mid-point, extension-line origins (x1, y1)
+    // and (x2, y2), the angle, and the fixed dimension-style extended data.
+    void dimension(DimAxis axis, Num xd, Num yd, Num x1, Num y1, Num x2, Num y2);
+
+    // The file so far.
+    const std::string& bytes() const { return bytes_; }
+
+    // False once a NaN or an infinity has been given; it was written as 0.
+    bool valid() const { return error_.empty(); }
+    // Why the drawing is not valid, as a Spanish phrase that save() puts
+    // after "No se puede crear el archivo <path>: "; empty when valid.
+    const std::string& error() const { return error_; }
+
+    // Writes bytes() to `path`, replacing any file there. The bytes go to a
+    // temporary file in the same folder, which is then renamed over `path`,
+    // so a failure never leaves a partial file in place of a good one.
+    // Refuses a drawing that is not valid(). Returns empty on success, else
+    // a Spanish message naming `path` and the cause.
+    std::string save(const std::string& path) const;
+
+private:
+    void code(int c);
+    void textLine(std::string_view utf8);
+    void number(Num n, const char* record);
+    void zero();
+
+    std::string bytes_;
+    std::string error_;
+};
+
+// Writes all of `data` to the open file descriptor `fd` and flushes it to
+// the device. Returns empty on success, else "No se puede escribir el archivo
+// <fileName>: <cause>". DxfWriter::save uses it on its temporary file.
+std::string writeAllToDescriptor(int fd, std::string_view data, const std::string& fileName);
+
+// The cause of a failed file operation, in Spanish for the common cases
+// (disco lleno, permiso denegado, carpeta inexistente), else strerror's text.
+std::string fileErrorCause(int errnoValue);
+
+}  // namespace tarelvo

@@ -1,0 +1,52 @@
+#include "files/confirm_dialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarelvo {
+
+ConfirmDialog::ConfirmDialog(const char* name, const QString& message, QWidget* owner)
+    : QDialog(nullptr) {
+    // A window of its own, not a child of the main window, so that disabling the main window
+    // leaves this one usable.
+    Q_UNUSED(owner);
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(QStringLiteral("Tarelvo"));
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSize(9);
+    setFont(f);
+
+    Label1 = new QLabel(message, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Command2 = new QPushButton(QStringLiteral("OK"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setDefault(true);
+    Command1 = new QPushButton(QStringLiteral("Cancela"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(Command2);
+    botones->addWidget(Command1);
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(Label1);
+    box->addLayout(botones);
+    setFixedSize(300, 110);
+
+    connect(Command2, &QPushButton::clicked, this, [this] { emit aceptado(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { emit cancelado(); });
+}
+
+// Closing the dialog by its frame or with Escape is the same as "Cancela": the main window
+// must never stay disabled behind a vanished dialog.
+void ConfirmDialog::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    emit cancelado();
+}
+
+void ConfirmDialog::reject() { emit cancelado(); }
+
+}  // namespace tarelvo

@@ -1,0 +1,28 @@
+// The two small confirmation dialogs of the main window, "NUEVO" and "SaleForm": a message,
+// "OK" and "Cancela". They show beside a disabled main window, so they act as modal ones.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tarelvo {
+
+class ConfirmDialog : public QDialog {
+    Q_OBJECT
+public:
+    ConfirmDialog(const char* name, const QString& message, QWidget* owner);
+    QLabel* Label1;
+    QPushButton* Command2;  // "OK"
+    QPushButton* Command1;  // "Cancela"
+signals:
+    void aceptado();
+    void cancelado();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+};
+
+}  // namespace tarelvo

@@ -1,0 +1,48 @@
+// Saving and reading project files, with the messages the user sees when that fails.
+// Plain C++ on POSIX, no Qt.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarelvo {
+
+// The message for a failed file operation, by its errno value:
+//   EIO ENXIO ENODEV EBUSY ENOMEDIUM EMEDIUMTYPE       "El Disco no Esta Listo"
+//   ENOSPC EDQUOT EFBIG                                 "El Disco Esta Lleno"
+//   ENOENT ENOTDIR ENAMETOOLONG EINVAL EILSEQ ELOOP     "Nombre de Archivo Ilegal"
+//   EISDIR                                              "El nombre corresponde a una carpeta"
+//   EACCES EPERM                                        "Permiso denegado"
+//   EROFS                                               "Disco protegido contra escritura"
+//   EMFILE ENFILE                                       "Demasiados archivos abiertos"
+//   ENOMEM                                              "Memoria insuficiente"
+//   anything else: "Error de archivo: " and the C library's description.
+std::string TextoErrorArchivo(int errnoValue);
+
+struct ResultadoArchivo {
+    bool ok = true;
+    int errnoValue = 0;    // what failed, when !ok
+    std::string mensaje;   // the message for the user, when !ok
+};
+
+// Writes all of `contenido` to the open descriptor, retrying short and interrupted writes.
+ResultadoArchivo EscribeTodo(int fd, std::string_view contenido);
+
+// Saves `contenido` as the file `ruta`, new or existing, so that a failure never leaves a
+// half-written project behind: the text goes to a new temporary file in the same folder (the
+// name of `ruta` plus a dot and a random suffix), which is flushed to the disk, closed and then
+// renamed over `ruta`. On any failure the temporary file is removed and an existing `ruta` is
+// left as it was. The saved file gets the usual permissions of a new file; owner, permissions
+// and links of the file it replaces are not kept (a symbolic link is replaced by the file).
+ResultadoArchivo GuardaArchivoSeguro(const std::string& ruta, std::string_view contenido);
+
+// Reads the whole file `ruta` into `contenido` (left empty on failure). Only regular files are
+// read: a folder is refused as EISDIR, and devices, pipes and sockets as EINVAL ("El nombre no
+// corresponde a un archivo"), so that reading never blocks. A file larger than `limite` bytes is
+// refused as EFBIG with "El archivo es demasiado grande para ser un proyecto" after reading at
+// most `limite` + 1 bytes.
+ResultadoArchivo LeeArchivoProyecto(const std::string& ruta, std::string& contenido,
+                                    std::size_t limite = 64 * 1024);
+
+}  // namespace tarelvo

@@ -1,0 +1,377 @@
+#include "files/mur_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+#include "common/number_text.h"
+
+namespace tarelvo {
+
+bool operator==(const ProyectoMur& a, const ProyectoMur& b) {
+    return a.titulo == b.titulo && a.formaMuro == b.formaMuro && a.beta == b.beta &&
+           a.sobrec == b.sobrec && a.reac == b.reac && a.pasiva == b.pasiva &&
+           a.altDent == b.altDent && a.anchDent == b.anchDent && a.ancho == b.ancho &&
+           a.altura == b.altura && a.altZap == b.altZap && a.dsz == b.dsz &&
+           a.punta == b.punta && a.talon == b.talon && a.phi1 == b.phi1 && a.phi2 == b.phi2 &&
+           a.gamma1 == b.gamma1 && a.gamma2 == b.gamma2 && a.cohes == b.cohes &&
+           a.comboFc == b.comboFc && a.comboFy == b.comboFy &&
+           a.zapCentrada == b.zapCentrada && a.padm == b.padm;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+std::string NumeroMur(float v) {
+    if (!std::isfinite(v) || v == 0) return " 0 ";
+
+    // The exact decimal expansion of the float, so that rounding half away from zero decides on
+    // the true value (as the window's "0.00" texts do) rather than on a tie-to-even guess.
+    // A float has at most 105 significant decimal digits (the smallest denormal).
+    char exact[160];
+    const auto printed = std::to_chars(exact, exact + sizeof exact, std::fabs(static_cast<double>(v)),
+                                       std::chars_format::scientific, 120);
+    if (printed.ec != std::errc()) return " 0 ";
+    // exact = "d.ddd...de[+-]xx"
+    const std::string_view text(exact, static_cast<std::size_t>(printed.ptr - exact));
+    const std::size_t e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
+
+    char digits[8];  // 7 significant digits
+    digits[0] = text[0];
+    for (int i = 1; i < 7; ++i) digits[i] = text[static_cast<std::size_t>(i) + 1];
+    if (text[8] >= '5') {
+        int k = 6;
+        while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+        if (k < 0) {
+            digits[0] = '1';  // 9.999999|5 becomes 1.000000 one decade up
+            ++exponent;
+        } else {
+            ++digits[k];
+        }
+    }
+    int count = 7;
+    while (count > 1 && digits[count - 1] == '0') --count;
+
+    std::string out(1, v < 0 ? '-' : ' ');
+    if (exponent >= 7 || exponent < -3) {
+        out += digits[0];
+        if (count > 1) {
+            out += '.';
+            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        out += 'E';
+        out += exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10) out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent >= 0) {
+        const int integers = exponent + 1;
+        for (int i = 0; i < integers; ++i) out += i < count ? digits[i] : '0';
+        if (count > integers) {
+            out += '.';
+            out.append(digits + integers, static_cast<std::size_t>(count - integers));
+        }
+    } else {
+        out += '.';
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out.append(digits, static_cast<std::size_t>(count));
+    }
+    out += ' ';
+    return out;
+}
+
+std::string EnteroMur(int v) {
+    std::string out(1, v < 0 ? '-' : ' ');
+    const long long magnitude = v < 0 ? -static_cast<long long>(v) : v;
+    out += std::to_string(magnitude);
+    out += ' ';
+    return out;
+}
+
+namespace {
+
+bool EsControl(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
+
+}  // namespace
+
+std::string EscribeMur(const ProyectoMur& p) {
+    std::string out;
+    out.reserve(p.titulo.size() + 160);
+    for (const char c : p.titulo) out += EsControl(static_cast<unsigned char>(c)) ? ' ' : c;
+    out += "\r\n";
+
+    out += EnteroMur(p.formaMuro);
+    out += NumeroMur(p.beta);
+    out += NumeroMur(p.sobrec);
+    out += NumeroMur(p.reac);
+    out += EnteroMur(p.pasiva);
+    out += NumeroMur(p.altDent);
+    out += NumeroMur(p.anchDent);
+    out += "\r\n";
+
+    for (const float v : {p.ancho, p.altura, p.altZap, p.dsz, p.punta, p.talon, p.phi1, p.phi2,
+                          p.gamma1, p.gamma2, p.cohes})
+        out += NumeroMur(v);
+    out += "\r\n";
+
+    out += EnteroMur(p.comboFc);
+    out += EnteroMur(p.comboFy);
+    out += EnteroMur(p.zapCentrada);
+    out += NumeroMur(p.padm);
+    out += "\r\n";
+    return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+namespace {
+
+const char* const kNoEsProyecto =
+    "El archivo no es un proyecto de Tarelvo (contiene caracteres no válidos)";
+
+enum class Clase { Real, Entero, ListaFc, ListaFy };
+
+struct Dato {
+    const char* nombre;
+    Clase clase;
+    float ProyectoMur::*real;
+    int ProyectoMur::*entero;
+};
+
+// The 22 numbers in file order.
+const Dato kDatos[] = {
+    {"Forma del muro", Clase::Entero, nullptr, &ProyectoMur::formaMuro},
+    {"Beta", Clase::Real, &ProyectoMur::beta, nullptr},
+    {"Sobrecarga", Clase::Real, &ProyectoMur::sobrec, nullptr},
+    {"Carga axial", Clase::Real, &ProyectoMur::reac, nullptr},
+    {"Presión pasiva", Clase::Entero, nullptr, &ProyectoMur::pasiva},
+    {"Altura del dentellón", Clase::Real, &ProyectoMur::altDent, nullptr},
+    {"Ancho del dentellón", Clase::Real, &ProyectoMur::anchDent, nullptr},
+    {"Espesor en el tope", Clase::Real, &ProyectoMur::ancho, nullptr},
+    {"Altura", Clase::Real, &ProyectoMur::altura, nullptr},
+    {"Altura de la zapata", Clase::Real, &ProyectoMur::altZap, nullptr},
+    {"Profundidad de fundación", Clase::Real, &ProyectoMur::dsz, nullptr},
+    {"Punta", Clase::Real, &ProyectoMur::punta, nullptr},
+    {"Talón", Clase::Real, &ProyectoMur::talon, nullptr},
+    {"Fricción del relleno", Clase::Real, &ProyectoMur::phi1, nullptr},
+    {"Fricción del suelo", Clase::Real, &ProyectoMur::phi2, nullptr},
+    {"Peso unitario del relleno", Clase::Real, &ProyectoMur::gamma1, nullptr},
+    {"Peso unitario del suelo", Clase::Real, &ProyectoMur::gamma2, nullptr},
+    {"Cohesión", Clase::Real, &ProyectoMur::cohes, nullptr},
+    {"F'c", Clase::ListaFc, nullptr, &ProyectoMur::comboFc},
+    {"Fy", Clase::ListaFy, nullptr, &ProyectoMur::comboFy},
+    {"Zapata centrada", Clase::Entero, nullptr, &ProyectoMur::zapCentrada},
+    {"Presión admisible", Clase::Real, &ProyectoMur::padm, nullptr},
+};
+constexpr int kCantidadDatos = static_cast<int>(sizeof kDatos / sizeof kDatos[0]);
+
+constexpr double kMaximoReal = 1e6;
+
+std::string NombreDato(int indice) {
+    return "el dato " + std::to_string(indice + 1) + " (" + kDatos[indice].nombre + ")";
+}
+
+std::string Mayuscula(std::string s) {
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s;
+}
+
+// An item as the message quotes it: printable ASCII only, and short.
+std::string Cita(std::string_view item) {
+    constexpr std::size_t kLargo = 24;
+    std::string out = "\"";
+    for (std::size_t i = 0; i < item.size() && i < kLargo; ++i) {
+        const unsigned char c = static_cast<unsigned char>(item[i]);
+        out += (c > 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+    }
+    if (item.size() > kLargo) out += "...";
+    out += '"';
+    return out;
+}
+
+// Length of the valid UTF-8 sequence at s[i], 0 when there is none. Overlong forms,
+// surrogates and code points above U+10FFFF are not valid.
+std::size_t LargoUtf8(std::string_view s, std::size_t i, std::uint32_t& cp) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char c = b(i);
+    std::size_t n;
+    std::uint32_t minimo;
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+        n = 2, cp = c & 0x1Fu, minimo = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3, cp = c & 0x0Fu, minimo = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4, cp = c & 0x07u, minimo = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b(i + k) & 0x3Fu);
+    }
+    if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return n;
+}
+
+void AgregaUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Windows-1252 0x80..0x9F; 0 where the code page leaves the byte undefined.
+const std::uint16_t kWindows1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The title in UTF-8, or false when it holds control characters (C0 or C1) or bytes that
+// Windows-1252 leaves undefined.
+bool TituloUtf8(std::string_view linea, std::string& titulo) {
+    bool utf8 = true;
+    for (std::size_t i = 0; i < linea.size();) {
+        std::uint32_t cp = 0;
+        const std::size_t n = LargoUtf8(linea, i, cp);
+        if (n == 0) {
+            utf8 = false;
+            break;
+        }
+        if (cp >= 0x80 && cp <= 0x9F) return false;  // C1 controls
+        i += n;
+    }
+    if (utf8) {
+        titulo.assign(linea);
+        return true;
+    }
+    titulo.clear();
+    titulo.reserve(linea.size() * 2);
+    for (const char ch : linea) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            titulo += ch;
+        } else if (c < 0xA0) {
+            const std::uint16_t cp = kWindows1252[c - 0x80];
+            if (cp == 0) return false;
+            AgregaUtf8(titulo, cp);
+        } else {
+            AgregaUtf8(titulo, c);
+        }
+    }
+    return true;
+}
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+LecturaMur Falla(std::string mensaje) {
+    LecturaMur r;
+    r.error = std::move(mensaje);
+    return r;
+}
+
+// Checks and stores one item; an empty text when it is fine, else the message.
+std::string GuardaDato(int indice, std::string_view item, ProyectoMur& p) {
+    const Dato& dato = kDatos[indice];
+    const numtext::Reading lectura = numtext::parse(item);
+    if (!lectura.found || lectura.length != item.size())
+        return Mayuscula(NombreDato(indice)) + " no es un número: " + Cita(item);
+    const double v = lectura.value;
+    const auto fueraDeRango = [&] {
+        return Mayuscula(NombreDato(indice)) + " está fuera de rango: " + Cita(item);
+    };
+    if (lectura.overflow || !std::isfinite(v)) return fueraDeRango();
+
+    if (dato.clase == Clase::Real) {
+        if (std::fabs(v) > kMaximoReal) return fueraDeRango();
+        // Adding +0 keeps a tiny negative that rounds to zero from reading as -0.
+        p.*dato.real = static_cast<float>(v) + 0.0f;
+        return std::string();
+    }
+    if (v != std::floor(v))
+        return Mayuscula(NombreDato(indice)) + " debe ser un número entero: " + Cita(item);
+    if (v < -32768 || v > 32767) return fueraDeRango();
+    const int n = static_cast<int>(v);
+    if ((dato.clase == Clase::ListaFc && (n < 0 || n >= kOpcionesFc)) ||
+        (dato.clase == Clase::ListaFy && (n < 0 || n >= kOpcionesFy)))
+        return Mayuscula(NombreDato(indice)) + " no corresponde a ningún valor de la lista: " +
+               Cita(item);
+    p.*dato.entero = n;
+    return std::string();
+}
+
+}  // namespace
+
+LecturaMur LeeMur(std::string_view contenido) {
+    // Byte order marks: an editor's, and any it repeated. The title cannot start with one, so
+    // that a title read from a file is written and read back unchanged.
+    while (contenido.substr(0, 3) == "\xEF\xBB\xBF") contenido.remove_prefix(3);
+    // Old editors end a text file with Ctrl-Z.
+    if (!contenido.empty() && contenido.back() == '\x1A') contenido.remove_suffix(1);
+    if (contenido.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return Falla("El archivo está vacío");
+    for (const char c : contenido) {
+        if (EsControl(static_cast<unsigned char>(c)) && c != '\r' && c != '\n')
+            return Falla(kNoEsProyecto);
+    }
+
+    LecturaMur r;
+    std::size_t fin = contenido.find_first_of("\r\n");
+    if (fin == std::string_view::npos) fin = contenido.size();
+    if (!TituloUtf8(contenido.substr(0, fin), r.proyecto.titulo)) return Falla(kNoEsProyecto);
+
+    // From here on line ends are separators like blanks, so whichever line break ends the
+    // title needs no special care.
+    std::size_t i = fin;
+
+    for (int indice = 0; indice <= kCantidadDatos; ++indice) {
+        // The separator before this item: blanks and line ends, at most one comma.
+        int comas = 0;
+        while (i < contenido.size() && (EsBlanco(contenido[i]) || contenido[i] == ',')) {
+            if (contenido[i] == ',' && ++comas > 1) {
+                if (indice == kCantidadDatos)
+                    return Falla("El archivo tiene datos de más después del dato " +
+                                 std::to_string(kCantidadDatos) + " (" +
+                                 kDatos[kCantidadDatos - 1].nombre + ")");
+                return Falla("El archivo no contiene un proyecto: falta " + NombreDato(indice) +
+                             " (hay dos comas seguidas)");
+            }
+            ++i;
+        }
+        if (indice == kCantidadDatos) {
+            if (i < contenido.size() || comas > 0)
+                return Falla("El archivo tiene datos de más después del dato " +
+                             std::to_string(kCantidadDatos) + " (" +
+                             kDatos[kCantidadDatos - 1].nombre + ")");
+            break;
+        }
+        if (i == contenido.size())
+            return Falla("El archivo no contiene un proyecto: falta " + NombreDato(indice));
+        if (indice == 0 && comas > 0)
+            return Falla("El archivo no contiene un proyecto: falta " + NombreDato(0) +
+                         " (hay una coma antes)");
+        const std::size_t inicio = i;
+        while (i < contenido.size() && !EsBlanco(contenido[i]) && contenido[i] != ',') ++i;
+        std::string error = GuardaDato(indice, contenido.substr(inicio, i - inicio), r.proyecto);
+        if (!error.empty()) return Falla(std::move(error));
+    }
+    r.ok = true;
+    return r;
+}
+
+}  // namespace tarelvo

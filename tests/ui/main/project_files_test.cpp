@@ -1,0 +1,293 @@
+// Saving and loading projects through the window, the new project and the exit.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "common/number_text.h"
+#include "files/confirm_dialog.h"
+#include "main_window_fixture.h"
+
+namespace tarelvo::test {
+namespace {
+
+class ProjectFilesTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        w->setFileChooser([this](QWidget*, bool guardar, const QString& inicial) {
+            chooserCalls.push_back({guardar, inicial});
+            return nextPath;
+        });
+        w->setQuestionPresenter([this](QWidget*, const QString& title, const QString& text) {
+            questions.push_back({title, text, QMessageBox::Warning});
+            return questions.size() < retries;
+        });
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void Save(const QString& path) {
+        nextPath = path;
+        w->Command2->click();
+    }
+    void Load(const QString& path) {
+        nextPath = path;
+        w->Command4->click();
+    }
+    static QByteArray Bytes(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QTemporaryDir dir;
+    QString nextPath;
+    std::vector<std::pair<bool, QString>> chooserCalls;
+    std::vector<Message> questions;
+    std::size_t retries = 0;  // how many times a failed save answers OK
+};
+
+TEST_F(ProjectFilesTest, LineTwoIsWrittenByteForByte) {
+    Click(w->Option1, 1);
+    Press(w->Spin17, true, 12);
+    Press(w->Spin1, true, 10);
+    Press(w->Spin2, true, 2);
+    Click(w->Option2, 0);
+    Click(w->Option3, 0);
+    Type(w->AnchDent, "0.3");
+    Save(Path("linea2.mur"));
+    const QList<QByteArray> lines = Bytes(Path("linea2.mur")).split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[1], " 1  12.5  0  2  1  .5  .3 \r");
+    EXPECT_TRUE(lines[2].startsWith(" .2 "));
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(s.NombreArchivo, Path("linea2.mur").toStdString());
+}
+
+TEST_F(ProjectFilesTest, SaveThenLoadRestoresTheProject) {
+    Type(w->Titulo, "Muro \"Norte\", tramo 2");
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Altura, "3.00");
+    Click(w->Option1, 2);
+    TypeAndLeave(w->Ancho, "0.25");
+    TypeAndLeave(w->AltZap, "0.40");
+    TypeAndLeave(w->Dsz, "0.80");
+    TypeAndLeave(w->Punta, "0.60");
+    TypeAndLeave(w->Talon, "1.60");
+    TypeAndLeave(w->Phi1, "32");
+    TypeAndLeave(w->Phi2, "28");
+    TypeAndLeave(w->Gamma1, "1.9");
+    TypeAndLeave(w->Gamma2, "2.0");
+    TypeAndLeave(w->Cohes, "1.5");
+    Press(w->Spin17, true, 15);
+    Press(w->Spin3, true);
+    Press(w->Spin21, true);
+    Press(w->Spin22, true, 4);
+    w->Combo1->setCurrentIndex(w->Combo1->findText("280"));
+    w->Combo2->setCurrentIndex(w->Combo2->findText("4200"));
+    Click(w->Option2, 0);
+    Click(w->Option3, 0);
+    TypeAndLeave(w->AltDent, "0.60");
+    Type(w->AnchDent, "0.35");
+    Save(Path("completo.mur"));
+    const ProjectState guardado = s;
+
+    // Start again from the default project, then load.
+    w->Command5->click();
+    w->nuevo()->Command2->click();
+    ASSERT_EQ(w->Titulo->text(), "");
+    Load(Path("completo.mur"));
+
+    EXPECT_TRUE(messages.empty()) << messages.front().text.toStdString();
+    EXPECT_EQ(w->Titulo->text(), QString::fromUtf8("Muro \"Norte\", tramo 2"));
+    EXPECT_TRUE(w->Option1->isSelected(2));
+    EXPECT_TRUE(w->Option5->isSelected(2));
+    EXPECT_TRUE(w->Option2->isSelected(0));
+    EXPECT_TRUE(w->Option3->isSelected(0));
+    EXPECT_EQ(w->Combo1->currentText(), "280");
+    EXPECT_EQ(w->Combo2->currentText(), "4200");
+    const std::pair<FieldEdit*, const char*> fields[] = {
+        {w->Ancho, "0.25"},  {w->Altura, "3.00"}, {w->AltZap, "0.40"}, {w->Dsz, "0.80"},
+        {w->Punta, "0.60"},  {w->Talon, "1.60"},  {w->Phi1, "32.00"},  {w->Phi2, "28.00"},
+        {w->Gamma1, "1.90"}, {w->Gamma2, "2.00"}, {w->Cohes, "1.50"},  {w->AltDent, "0.60"},
+        {w->AnchDent, "0.35"}};
+    for (auto [f, text] : fields) EXPECT_EQ(f->text(), text) << f->objectName().toStdString();
+    EXPECT_EQ(w->Beta->caption(), "15.00");
+    EXPECT_EQ(w->Sobrec->caption(), "1.00");
+    EXPECT_EQ(w->Padm->caption(), "1.20");
+    for (float ProjectState::*v :
+         {&ProjectState::Ancho, &ProjectState::Altura, &ProjectState::AltZap, &ProjectState::Dsz,
+          &ProjectState::Punta, &ProjectState::Talon, &ProjectState::Phi1, &ProjectState::Phi2,
+          &ProjectState::Gamma1, &ProjectState::Gamma2, &ProjectState::Cohes, &ProjectState::Beta,
+          &ProjectState::Sobrec, &ProjectState::Padm, &ProjectState::AltDent,
+          &ProjectState::AnchDent, &ProjectState::Fc, &ProjectState::Fy})
+        EXPECT_NEAR(s.*v, guardado.*v, 1e-5);
+    EXPECT_EQ(s.FormaMuro, 2);
+    EXPECT_EQ(s.Pasiva, 1);
+    EXPECT_EQ(s.Titulo, guardado.Titulo);
+    // The same check as before saving.
+    EXPECT_EQ(w->Label18->text().toStdString(), numtext::format(guardado.FsVuelco, "0.00"));
+}
+
+TEST_F(ProjectFilesTest, InclinedWallLoadsWithTheMinimumBaseThickness) {
+    Click(w->Option1, 1);
+    TypeAndLeave(w->Altura, "2.00");
+    Type(w->Centro, "0.60");
+    ASSERT_EQ(w->Centro->text(), "0.60");
+    Save(Path("inclinado.mur"));
+    Load(Path("inclinado.mur"));
+    EXPECT_EQ(w->Centro->text(), "0.30");
+    EXPECT_TRUE(w->Option1->isSelected(1));
+}
+
+TEST_F(ProjectFilesTest, SlopeIsComparedWithTheFilesOwnFrictionAngle) {
+    // A valid project whose slope is steeper than the angle the window shows now.
+    Write(Path("talud.mur"), "Talud\r\n 0  28  0  0  0  0  .2 \r\n .2  1  .25  .5  .3  .3  30  30  1.8  1.8  0 \r\n 2  0  1  0 \r\n");
+    TypeAndLeave(w->Phi1, "25");
+    Load(Path("talud.mur"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->Beta->caption(), "28.00");
+
+    // A damaged one whose slope exceeds its own friction angle is brought back to it.
+    Write(Path("danado.mur"), "Talud\r\n 0  35  0  0  0  0  .2 \r\n .2  1  .25  .5  .3  .3  30  30  1.8  1.8  0 \r\n 2  0  1  0 \r\n");
+    Load(Path("danado.mur"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "ATENCION");
+    EXPECT_EQ(w->Beta->caption(), "30.00");
+    EXPECT_FLOAT_EQ(s.Beta, 30);
+}
+
+TEST_F(ProjectFilesTest, BackfillCohesionIsNotInTheFile) {
+    Type(w->Cohes1, "0.7");
+    Save(Path("c.mur"));
+    Type(w->Cohes1, "0.4");
+    Load(Path("c.mur"));
+    EXPECT_EQ(w->Cohes1->text(), "0.4");
+    EXPECT_FLOAT_EQ(s.Cohes1, 0.4f);
+}
+
+TEST_F(ProjectFilesTest, CentredProjectKeepsItsToeAndHeel) {
+    TypeAndLeave(w->Talon, "1.00");
+    TypeAndLeave(w->Punta, "1.00");
+    w->Command8->click();
+    Save(Path("centrada.mur"));
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Punta, "0.40");
+    TypeAndLeave(w->Talon, "0.70");
+    w->Command8->click();
+    Load(Path("centrada.mur"));
+    EXPECT_TRUE(w->Option5->isSelected(3));
+    EXPECT_EQ(w->Punta->text(), "1.00");
+    EXPECT_EQ(w->Talon->text(), "1.00");
+    EXPECT_NEAR(s.Punta, 1.0, 1e-6);
+}
+
+TEST_F(ProjectFilesTest, CancelledOrFailedLoadLeavesTheDefaultProject) {
+    TypeAndLeave(w->Altura, "2.50");
+    Type(w->Titulo, "algo");
+    Load(QString());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->Altura->text(), "1.00");
+    EXPECT_EQ(w->Titulo->text(), "");
+    EXPECT_TRUE(w->isEnabled());
+
+    TypeAndLeave(w->Altura, "2.50");
+    Write(Path("roto.mur"), "Titulo\r\n 0  0  0 \r\n");
+    Load(Path("roto.mur"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Tarelvo");
+    EXPECT_FALSE(messages[0].text.isEmpty());
+    EXPECT_EQ(w->Altura->text(), "1.00");
+    EXPECT_FLOAT_EQ(s.Altura, 1.0f);
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+
+    messages.clear();
+    Load(Path("no-existe/otro.mur"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Nombre de Archivo Ilegal");
+}
+
+TEST_F(ProjectFilesTest, FailedSaveAsksAndRetries) {
+    retries = 2;  // OK once, then Cancel
+    Save(Path("no-existe/a.mur"));
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].title, "Tarelvo");
+    EXPECT_EQ(questions[0].text, "Nombre de Archivo Ilegal");
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+    // Cancelling the dialog saves nothing and says nothing.
+    questions.clear();
+    Save(QString());
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_F(ProjectFilesTest, SavingOverAFileReplacesItWhole) {
+    Write(Path("viejo.mur"), QByteArray(5000, 'x'));
+    Save(Path("viejo.mur"));
+    const QByteArray nuevo = Bytes(Path("viejo.mur"));
+    EXPECT_LT(nuevo.size(), 200);
+    EXPECT_TRUE(nuevo.endsWith("\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ProjectFilesTest, NewProjectWithEccentricFooting) {
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Altura, "2.00");
+    w->Command5->click();
+    EXPECT_FALSE(w->isEnabled());
+    EXPECT_TRUE(w->nuevo()->isVisible());
+    w->nuevo()->Command2->click();
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(w->nuevo()->isVisible());
+    EXPECT_EQ(w->Punta->text(), "0.20");
+    EXPECT_EQ(w->Talon->text(), "0.30");
+    EXPECT_EQ(w->Altura->text(), "1.00");
+    EXPECT_TRUE(w->Option5->isSelected(2));  // the footing position keeps its selection
+    EXPECT_FLOAT_EQ(s.Punta, 0.30f);         // from the default project, after the fields
+    EXPECT_EQ(s.BarrasIniciadas, 0);
+
+    Click(w->Option5, 3);
+    w->Command5->click();
+    w->nuevo()->Command2->click();
+    EXPECT_EQ(w->Punta->text(), "0.30");
+    EXPECT_EQ(w->Talon->text(), "0.30");
+}
+
+TEST_F(ProjectFilesTest, NewProjectCancelChangesNothing) {
+    TypeAndLeave(w->Altura, "2.00");
+    w->Command5->click();
+    w->nuevo()->Command1->click();
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(w->nuevo()->isVisible());
+    EXPECT_EQ(w->Altura->text(), "2.00");
+    // Closing the dialog's window is a cancel too.
+    w->Command5->click();
+    w->nuevo()->close();
+    EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_F(ProjectFilesTest, ExitEndsWithoutAskingAnythingElse) {
+    int salidas = 0;
+    w->setExitHandler([&] { ++salidas; });
+    w->Command3->click();
+    EXPECT_FALSE(w->isEnabled());
+    EXPECT_EQ(w->saleForm()->Label1->text(), "OK para terminar");
+    w->saleForm()->Command1->click();
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(salidas, 0);
+    TypeAndLeave(w->Altura, "2.00");
+    w->Command3->click();
+    w->saleForm()->Command2->click();
+    EXPECT_EQ(salidas, 1);
+    EXPECT_EQ(w->salidaConf(), 1);
+    EXPECT_TRUE(questions.empty());
+}
+
+}  // namespace
+}  // namespace tarelvo::test
