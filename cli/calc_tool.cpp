@@ -6,6 +6,9 @@
 #include <optional>
 
 #include "cli/headless_window.h"
+#include "cli/project_load.h"
+#include "files/file_io.h"
+#include "files/mur_project.h"
 #include "common/number_text.h"
 #include "engine/reinforcement_layout.h"
 #include "engine/state_fields.h"
@@ -15,13 +18,17 @@ namespace tarelvo {
 namespace {
 
 const char* const kUso =
-    "Uso: tarelvo-calc [--design] [--dump] [Nombre=valor ...]\n"
-    "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\") con los valores\n"
-    "  dados. Nombres: las variables de entrada del proyecto en sus unidades (Ancho en cm),\n"
-    "  FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y Centrica (1 o 0).\n"
+    "Uso: tarelvo-calc [opciones] [ARCHIVO.mur] [Nombre=valor ...]\n"
+    "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\"), o el del\n"
+    "  archivo, con los valores dados. Nombres: las variables de entrada del proyecto en sus\n"
+    "  unidades (Ancho en cm), FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y\n"
+    "  Centrica (1 o 0); Titulo=texto.\n"
     "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
-    "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n";
+    "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"
+    "  --save ARCHIVO.mur  guarda el proyecto resultante\n"
+    "Salida: 0 bien; 2 argumento o archivo de entrada no valido; 3 falla del calculo;\n"
+    "4 no se pudo escribir un archivo de salida.\n";
 
 std::string FloatText(float v) {
     char buf[64];
@@ -33,6 +40,7 @@ struct Opciones {
     bool design = false;
     bool dump = false;
     bool bars = false;
+    std::string archivo, guardar;
     std::optional<std::string> centro;
     std::optional<bool> centrica;
     bool conDentDado = false, altDentDado = false, anchDentDado = false;
@@ -42,6 +50,10 @@ struct Opciones {
 // Applies one Name=value pair; returns an error message, or an empty string.
 std::string Aplica(const std::string& nombre, const std::string& texto, ProjectState& s,
                    HeadlessWindow& w, Opciones& op) {
+    if (nombre == "Titulo") {
+        s.Titulo = texto;
+        return "";
+    }
     double v = 0;
     if (!numtext::parseWhole(texto, v))
         return "El valor de " + nombre + " no es un número: \"" + texto + "\"";
@@ -95,6 +107,7 @@ void Concilia(ProjectState& s, HeadlessWindow& w, const Opciones& op) {
     if (op.conDentDado) {
         // "Incluye" stores the key from its fields; "No incluye" drops its depth.
         if (s.ConDent != 0) {
+            s.ConDent = -1;
             s.AltDent = static_cast<float>(numtext::read(op.altDentTexto));
             s.AnchDent = static_cast<float>(numtext::read(op.anchDentTexto));
         } else {
@@ -135,30 +148,59 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     w.Arranque(s);
 
     Opciones op;
-    for (const std::string& a : args) {
+    std::vector<std::pair<std::string, std::string>> pares;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (a == "--design") {
             op.design = true;
         } else if (a == "--dump") {
             op.dump = true;
         } else if (a == "--bars") {
             op.bars = true;
+        } else if (a == "--save") {
+            if (i + 1 >= args.size()) {
+                err << "Falta el archivo de --save\n";
+                return 2;
+            }
+            op.guardar = args[++i];
         } else if (a == "--help" || a == "-h") {
             out << kUso;
             return 0;
         } else if (a.rfind("--", 0) == 0) {
             err << "Opción desconocida: " << a << "\n" << kUso;
             return 2;
+        } else if (a.find('=') == std::string::npos) {
+            if (!op.archivo.empty()) {
+                err << "Sobra un archivo de proyecto: " << a << "\n";
+                return 2;
+            }
+            op.archivo = a;
         } else {
             const auto eq = a.find('=');
-            if (eq == std::string::npos || eq == 0) {
+            if (eq == 0) {
                 err << "Argumento no reconocido (se espera Nombre=valor): " << a << "\n";
                 return 2;
             }
-            const std::string msg = Aplica(a.substr(0, eq), a.substr(eq + 1), s, w, op);
-            if (!msg.empty()) {
-                err << msg << "\n";
-                return 2;
-            }
+            pares.emplace_back(a.substr(0, eq), a.substr(eq + 1));
+        }
+    }
+    // The file first, then the pairs over it.
+    if (!op.archivo.empty()) {
+        std::string contenido;
+        const ResultadoArchivo r = LeeArchivoProyecto(op.archivo, contenido);
+        const LecturaMur l = r.ok ? LeeMur(contenido) : LecturaMur{};
+        if (!r.ok || !l.ok) {
+            err << op.archivo << ": " << (r.ok ? l.error : r.mensaje) << "\n";
+            return 2;
+        }
+        const std::string aviso = AplicaProyecto(s, w, l.proyecto);
+        if (!aviso.empty()) err << aviso << "\n";
+    }
+    for (const auto& [nombre, valor] : pares) {
+        const std::string msg = Aplica(nombre, valor, s, w, op);
+        if (!msg.empty()) {
+            err << msg << "\n";
+            return 2;
         }
     }
     Concilia(s, w, op);
@@ -169,6 +211,17 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     } catch (const EngineFault& f) {
         err << f.what() << "\n";
         return 3;
+    }
+
+    if (!op.guardar.empty()) {
+        const ProyectoMur p = ProyectoDeEstado(
+            s, PosicionEnLista(s.Fc, kListaFc.data(), kOpcionesFc),
+            PosicionEnLista(s.Fy, kListaFy.data(), kOpcionesFy), w.centrica ? 1 : 0);
+        const ResultadoArchivo r = GuardaArchivoSeguro(op.guardar, EscribeMur(p));
+        if (!r.ok) {
+            err << op.guardar << ": " << r.mensaje << "\n";
+            return 4;
+        }
     }
 
     if (op.bars) {

@@ -1,6 +1,10 @@
 // The command-line tool: arguments, output and exit status.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/calc_tool.h"
@@ -97,6 +101,42 @@ TEST(CalcTool, BarsAsTheReinforcementFormShowsThem) {
               "Label23=\xC3\xB8 1/2\" a 0.28\n"
               "Label24=\xC3\xB8 1/2\" a 0.28\n"
               "Label25=\xC3\xB8 3/8\" a 0.26\n");
+}
+
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() /
+            ("tarelvo_calc_" + std::to_string(::getpid()) + "_" + name))
+        .string();
+}
+
+TEST(CalcTool, ProjectFilesRoundTrip) {
+    const std::string ruta = TempPath("p.mur");
+    const Outcome a = Calc({"--dump", "--save", ruta, "FormaMuro=2", "Altura=2.5", "Sobrec=1",
+                            "ConDent=1", "Pasiva=1", "Centrica=0", "Fc=280", "Titulo=Muro, \"sur\""});
+    ASSERT_EQ(a.status, 0) << a.err;
+    const Outcome b = Calc({"--dump", ruta});
+    ASSERT_EQ(b.status, 0) << b.err;
+    for (const char* v : {"FormaMuro=", "Altura=", "Sobrec=", "ConDent=", "AltDent=", "Pasiva=",
+                          "Fc=", "ZapCentrada=", "EspBase=", "FsVuelco=", "Titulo=", "Verdict="})
+        EXPECT_EQ(Line(b.out, v), Line(a.out, v)) << v;
+    // Pairs go over the file.
+    const Outcome c = Calc({"--dump", ruta, "Sobrec=0"});
+    EXPECT_EQ(Line(c.out, "Sobrec="), "Sobrec=0");
+    std::filesystem::remove(ruta);
+}
+
+TEST(CalcTool, UnreadableOrUnwritableFiles) {
+    const std::string roto = TempPath("roto.mur");
+    std::ofstream(roto) << "Titulo\r\n 0 abc 0\r\n";
+    const Outcome r = Calc({roto});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("no es un n"), std::string::npos) << r.err;
+    std::filesystem::remove(roto);
+    EXPECT_EQ(Calc({TempPath("no-existe.mur")}).status, 2);
+    const Outcome w = Calc({"--save", "/no-such-dir/x.mur"});
+    EXPECT_EQ(w.status, 4);
+    EXPECT_NE(w.err.find("Nombre de Archivo Ilegal"), std::string::npos) << w.err;
+    EXPECT_EQ(Calc({"a.mur", "b.mur"}).status, 2);
 }
 
 TEST(CalcTool, BadArgumentsExitWithTwo) {

@@ -115,6 +115,15 @@ TEST(GuardaArchivoSeguro, WorksWithARelativeName) {
     EXPECT_EQ(c.Nombres().size(), 1u);
 }
 
+TEST(GuardaArchivoSeguro, ANameAtTheFileSystemLimitStillSaves) {
+    // The temporary name must not be the one that is too long.
+    Carpeta c;
+    const std::string nombre = std::string(251, 'm') + ".mur";
+    const ResultadoArchivo r = GuardaArchivoSeguro(c / nombre, "x");
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    EXPECT_EQ(c.Nombres(), std::set<std::string>{nombre});
+}
+
 TEST(GuardaArchivoSeguro, BadNamesGiveTheIllegalNameMessage) {
     Carpeta c;
     Escribe(c / "archivo", "soy un archivo");

@@ -229,10 +229,11 @@ TEST(LeeMur, AcceptsAnyLineEndsBlanksAndSingleCommas) {
             EXPECT_EQ(leido.proyecto, esperado) << texto;
         }
     }
-    // Trailing blank lines, a byte order mark and an old editor's Ctrl-Z are fine.
+    // Trailing blank lines, byte order marks (even repeated ones, which a title could not keep
+    // across a save) and an old editor's Ctrl-Z are fine.
     for (const std::string& texto :
          {std::string(kDefecto) + "\r\n\r\n  \t\r\n", "\xEF\xBB\xBF" + std::string(kDefecto),
-          std::string(kDefecto) + "\x1A"}) {
+          "\xEF\xBB\xBF\xEF\xBB\xBF" + std::string(kDefecto), std::string(kDefecto) + "\x1A"}) {
         const LecturaMur leido = LeeMur(texto);
         ASSERT_TRUE(leido.ok) << leido.error;
         EXPECT_EQ(leido.proyecto, esperado);

@@ -8,6 +8,7 @@
 #include "files/confirm_dialog.h"
 #include "files/file_io.h"
 #include "files/mur_format.h"
+#include "files/mur_project.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
@@ -32,11 +33,9 @@ void PonLista(QComboBox* c, const QString& text) {
 int PosicionLista(const QComboBox* c) {
     const int i = c->findText(c->currentText());
     if (i >= 0) return i;
-    const double v = Num(c->currentText());
-    int mejor = 0;
-    for (int k = 1; k < c->count(); ++k)
-        if (std::abs(Num(c->itemText(k)) - v) < std::abs(Num(c->itemText(mejor)) - v)) mejor = k;
-    return mejor;
+    std::vector<int> lista;
+    for (int k = 0; k < c->count(); ++k) lista.push_back(static_cast<int>(Num(c->itemText(k))));
+    return PosicionEnLista(Num(c->currentText()), lista.data(), c->count());
 }
 
 }  // namespace
@@ -150,31 +149,10 @@ void MuroCont1::SalvaArchivo() {
     if (!ruta.isEmpty()) {
         s_.NombreArchivo = ruta.toStdString();
         Chequea();
-        ProyectoMur p;
-        p.titulo = s_.Titulo;
-        p.formaMuro = s_.FormaMuro;
-        p.beta = s_.Beta;
-        p.sobrec = s_.Sobrec;
-        p.reac = s_.Reac;
-        p.pasiva = s_.Pasiva;
-        p.altDent = s_.AltDent;
-        p.anchDent = s_.AnchDent;
-        p.ancho = static_cast<float>(s_.Ancho / 100.0);
-        p.altura = s_.Altura;
-        p.altZap = s_.AltZap;
-        p.dsz = s_.Dsz;
-        p.punta = s_.Punta;
-        p.talon = s_.Talon;
-        p.phi1 = s_.Phi1;
-        p.phi2 = s_.Phi2;
-        p.gamma1 = s_.Gamma1;
-        p.gamma2 = s_.Gamma2;
-        p.cohes = s_.Cohes;
-        p.comboFc = PosicionLista(Combo1);
-        p.comboFy = PosicionLista(Combo2);
-        // The option shown, which the state only learns when the option is clicked.
-        p.zapCentrada = Option5->isSelected(3) ? 1 : 0;
-        p.padm = s_.Padm;
+        // The footing position as its option shows it, which the state only learns when the
+        // option is clicked.
+        const ProyectoMur p = ProyectoDeEstado(s_, PosicionLista(Combo1), PosicionLista(Combo2),
+                                               Option5->isSelected(3) ? 1 : 0);
         const std::string contenido = EscribeMur(p);
         // OK retries the write (a disk that was not ready); Cancel gives up.
         for (;;) {

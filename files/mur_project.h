@@ -1,0 +1,23 @@
+// Between the project state and what a .mur file holds: the values a save writes, and the
+// list positions of the materials.
+#pragma once
+
+#include <array>
+
+#include "engine/project_state.h"
+#include "files/mur_format.h"
+
+namespace tarelvo {
+
+// The F'c and Fy lists of the main window, in their order.
+extern const std::array<int, kOpcionesFc> kListaFc;
+extern const std::array<int, kOpcionesFy> kListaFy;
+
+// The position of a value in a list; a value not in it takes the nearest entry, so that a
+// saved file can always be read back.
+int PosicionEnLista(double valor, const int* lista, int cuantos);
+
+// The project as a save writes it (the stem top thickness in metres).
+ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, int zapCentrada);
+
+}  // namespace tarelvo
