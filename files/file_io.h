@@ -31,8 +31,8 @@ ResultadoArchivo EscribeTodo(int fd, std::string_view contenido);
 
 // Saves `contenido` as the file `ruta`, new or existing, so that a failure never leaves a
 // half-written project behind: the text goes to a new temporary file in the same folder (the
-// name of `ruta` plus a dot and a random suffix), which is flushed to the disk, closed and then
-// renamed over `ruta`. On any failure the temporary file is removed and an existing `ruta` is
+// name of `ruta`, shortened when very long, plus a dot and a random suffix), which is flushed
+// to the disk, closed and then renamed over `ruta`. On any failure the temporary file is removed and an existing `ruta` is
 // left as it was. The saved file gets the usual permissions of a new file; owner, permissions
 // and links of the file it replaces are not kept (a symbolic link is replaced by the file).
 ResultadoArchivo GuardaArchivoSeguro(const std::string& ruta, std::string_view contenido);

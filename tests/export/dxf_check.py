@@ -12,7 +12,10 @@ Output lines (numbers with repr(float), texts with escapes for non-ASCII):
   TEXT x y z height halign ax ay text
   POLYLINE closed n w0 w1 | x y bulge | x y bulge ...
   DIMENSION block dimtype x10 y10 x11 y11 x13 y13 x14 y14 angle | xdata
+  BYTYPE TYPE=n TYPE=n ...   only with --by-type: entities per type, by name
   COUNT n
+
+Usage: dxf_check.py [--by-type] FILE
 """
 
 import sys
@@ -29,7 +32,7 @@ def num(v):
     return repr(float(v))
 
 
-def main(path):
+def main(path, by_type=False):
     # The file has no HEADER or TABLES section; ezdxf supplies defaults and
     # decodes the texts with Windows-1252. Its auditor (recover) would drop
     # the DIMENSIONs, whose block "*D7" the file leaves to the CAD program,
@@ -49,9 +52,11 @@ def main(path):
 
     print("ENCODING", doc.encoding)
     count = 0
+    types = {}
     for e in doc.modelspace():
         count += 1
         t = e.dxftype()
+        types[t] = types.get(t, 0) + 1
         d = e.dxf
         if t == "LINE":
             print("LINE", num(d.start.x), num(d.start.y), num(d.start.z),
@@ -83,9 +88,17 @@ def main(path):
                   " ".join(f"{code}:{value}" for code, value in xdata))
         else:
             print(t)
+    if by_type:
+        print("BYTYPE", " ".join(f"{t}={n}" for t, n in sorted(types.items())))
     print("COUNT", count)
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    args = sys.argv[1:]
+    by_type = "--by-type" in args
+    files = [a for a in args if a != "--by-type"]
+    if len(files) != 1:
+        print("usage: dxf_check.py [--by-type] FILE")
+        sys.exit(1)
+    sys.exit(main(files[0], by_type))

@@ -1,0 +1,214 @@
+#include "export/autocad_form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+#include "export/cad_paths.h"
+#include "export/cad_search.h"
+#include "export/dxf_export.h"
+
+namespace tarelvo {
+
+namespace {
+
+const QString kTitulo = QStringLiteral("Tarelvo");
+// The filter "(acad.exe)|acad.exe": its description, then its pattern in Qt's form.
+const QString kFiltro = QStringLiteral("(acad.exe) (acad.exe)");
+
+// The base name never carries an extension of its own: periods are dropped as they are typed
+// or pasted.
+class SinPuntos : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        int antes = 0;
+        for (int i = 0; i < pos && i < input.size(); ++i) {
+            if (input[i] == QLatin1Char('.')) ++antes;
+        }
+        input.remove(QLatin1Char('.'));
+        pos -= antes;
+        return Acceptable;
+    }
+};
+
+// The messages carry CR line breaks; the message box breaks lines at LF.
+QString ParaMostrar(const std::string& texto) {
+    QString t = QString::fromStdString(texto);
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+void ProcesaEventos() { QCoreApplication::processEvents(); }
+
+}  // namespace
+
+Autocad::Autocad(Prepara prepara, QWidget* parent)
+    : QDialog(parent), prepara_(std::move(prepara)), plataforma_(std::make_shared<PlataformaPosix>()) {
+    setObjectName(QStringLiteral("Autocad"));
+    setWindowTitle(QStringLiteral("AUTOCAD DXF"));
+    setModal(false);
+
+    Label1 = new QLabel(QStringLiteral("Nombre para archivo de AutoCad:"), this);
+    Text1 = new QLineEdit(QStringLiteral("Muro1"), this);
+    Text1->setValidator(new SinPuntos(Text1));
+    Label2 = new QLabel(QStringLiteral("Directorio de AutoCad:"), this);
+    Text2 = new QLineEdit(this);
+    Command3 = new QPushButton(QStringLiteral("..."), this);
+    Command2 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(QStringLiteral("Cancela"), this);
+    Label3 = new QLabel(QStringLiteral("Cargando AutoCad..."), this);
+    Label3->hide();
+    const std::pair<QWidget*, const char*> nombres[] = {
+        {Label1, "Label1"}, {Text1, "Text1"},       {Label2, "Label2"},     {Text2, "Text2"},
+        {Command3, "Command3"}, {Command2, "Command2"}, {Command1, "Command1"}, {Label3, "Label3"},
+    };
+    for (const auto& [w, n] : nombres) w->setObjectName(QLatin1String(n));
+    Command2->setDefault(true);
+    Text2->setMinimumWidth(260);
+
+    auto* rejilla = new QGridLayout(this);
+    rejilla->addWidget(Label1, 0, 0, 1, 2);
+    rejilla->addWidget(Text1, 1, 0, 1, 2);
+    rejilla->addWidget(Label2, 2, 0, 1, 2);
+    rejilla->addWidget(Text2, 3, 0);
+    rejilla->addWidget(Command3, 3, 1);
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(Label3);
+    botones->addStretch();
+    botones->addWidget(Command2);
+    botones->addWidget(Command1);
+    rejilla->addLayout(botones, 4, 0, 1, 2);
+
+    connect(Command1, &QPushButton::clicked, this, &Autocad::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &Autocad::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &Autocad::Command3Click);
+
+    presenter_ = [](QWidget* p, const QString& title, const QString& text, QMessageBox::Icon icon) {
+        QMessageBox box(icon, title, text, QMessageBox::Ok, p);
+        box.exec();
+    };
+    question_ = [](QWidget* p, const QString& title, const QString& text) {
+        return QMessageBox::question(p, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+               QMessageBox::Yes;
+    };
+    chooser_ = [](QWidget* p, const QString& filter) {
+        return QFileDialog::getOpenFileName(p, QString(), QString(), filter);
+    };
+}
+
+Autocad::~Autocad() = default;
+
+bool Autocad::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) AcadFind();
+    return QDialog::event(e);
+}
+
+void Autocad::Mensaje(const std::string& texto, QMessageBox::Icon icon) {
+    if (presenter_) presenter_(this, kTitulo, ParaMostrar(texto), icon);
+}
+
+std::string Autocad::Carpeta() const {
+    return (carpeta_.isEmpty() ? QDir::currentPath() : carpeta_).toStdString();
+}
+
+void Autocad::AcadFind() {
+    if (ocupado_) return;
+    const std::string actual = Text2->text().toStdString();
+    // A program the user has found, typed or browsed to is never replaced.
+    if (TerminaEnAcadExe(actual) && ExisteArchivo(*plataforma_, actual)) return;
+    ocupado_ = true;
+    const std::optional<std::string> hallado = tarelvo::AcadFind(*plataforma_, ProcesaEventos);
+    ocupado_ = false;
+    // An empty result says only that the program is not where it usually is; Text2 keeps what
+    // it holds.
+    if (hallado && !hallado->empty()) {
+        Text2->setText(QString::fromStdString(*hallado));
+        Text2->repaint();
+    }
+}
+
+void Autocad::Command1Click() { hide(); }
+
+bool Autocad::Busca() {
+    const QString elegido = chooser_ ? chooser_(this, kFiltro) : QString();
+    if (!TerminaEnAcadExe(elegido.toStdString())) return false;
+    Text2->setText(elegido);
+    Text2->repaint();
+    return true;
+}
+
+void Autocad::Command3Click() { Busca(); }
+
+void Autocad::Command2Click() {
+    if (ocupado_) return;
+    ocupado_ = true;
+    struct Libera {
+        bool& b;
+        ~Libera() { b = false; }
+    } libera{ocupado_};
+
+    const std::string base = Text1->text().toStdString();
+    if (std::string error = ValidaNombreBase(base); !error.empty()) {
+        Mensaje(error, QMessageBox::Information);
+        return;
+    }
+    Text2->setText(QString::fromStdString(QuitaBarrasFinales(Text2->text().toStdString())));
+    Text2->repaint();
+
+    const std::string actual = Text2->text().toStdString();
+    if (!ExisteArchivo(*plataforma_, actual) || !TerminaEnAcadExe(actual)) {
+        Mensaje("Autocad.exe no encontrado.\nUsted debe localizarlo ahora", QMessageBox::Information);
+        if (!Busca()) {
+            Mensaje("Lo siento, pero no puedo correr Autocad", QMessageBox::Information);
+            return;
+        }
+    }
+
+    const std::string carpeta = Carpeta();
+    if (ExisteEnCarpeta(*plataforma_, carpeta, NombreDwg(base)) &&
+        !(question_ && question_(this, kTitulo, ParaMostrar(PreguntaSobreescribe(base))))) {
+        return;
+    }
+
+    Label3->show();
+    ProcesaEventos();
+    struct Oculta {
+        QLabel* l;
+        ~Oculta() {
+            ProcesaEventos();
+            l->hide();
+        }
+    } oculta{Label3};
+
+    EntradaDibujo entrada;
+    if (!prepara_ || !prepara_(entrada)) return;
+
+    const ResultadoCad r = ImprimeDxf(entrada, base, Text2->text().toStdString(), carpeta, *plataforma_);
+    switch (r.estado) {
+        case ResultadoCad::Iniciado:
+            if (!falloCad_) hide();
+            falloCad_ = false;
+            break;
+        case ResultadoCad::DxfFallido:
+            Mensaje(r.mensaje, QMessageBox::Warning);
+            break;
+        case ResultadoCad::ArchivoNoExiste:
+            Mensaje(r.mensaje, QMessageBox::NoIcon);
+            falloCad_ = true;
+            break;
+        case ResultadoCad::NoIniciado:
+            Mensaje(r.mensaje, QMessageBox::Warning);
+            falloCad_ = true;
+            break;
+    }
+}
+
+}  // namespace tarelvo

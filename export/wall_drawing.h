@@ -1,0 +1,68 @@
+// The wall drawing: the cross-section of the wall at one drawing unit per metre, with the
+// ground mark in front of the toe, the dimensions, the reinforcement and the bar callouts,
+// written as DXF entities. Four procedures append their records in this order: GeomDxf
+// (outline and ground mark), DimensDxf (dimensions), RefuerDxf (bars and dots), TextoDxf
+// (callouts).
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "export/dxf_writer.h"
+
+namespace tarelvo {
+
+// Everything the drawing reads, as plain values taken from the windows when the export runs.
+struct EntradaDibujo {
+    // The seven bar descriptions of the reinforcement form, in this order (UTF-8).
+    enum Barra {
+        InteriorVertical,    // Label17
+        InteriorHorizontal,  // Label18
+        ExteriorVertical,    // Label19
+        ExteriorHorizontal,  // Label20
+        ZapataSuperior,      // Label23
+        ZapataInferior,      // Label24
+        Transversal,         // Label25
+    };
+
+    // Texts of the main window's fields, in metres; each is read by its numeric prefix.
+    std::string altZap, punta, altura, ancho, talon, dsz, altDent, anchDent;
+    float Altura = 0;  // program-wide stem height: the rows of stem bars
+    float Base = 0;    // program-wide footing width: the rows of transverse bars
+    int TipoMuro = 0;  // 0 straight, 1 front face inclined, 2 back face inclined
+    int ConDent = 0;   // non-zero: the wall has a shear key
+    std::array<std::string, 7> barras;
+};
+
+// The drawing's float32 coordinates, shared by the four procedures.
+struct VariablesDibujo {
+    float OrigenX = 0, PuntaX0 = 0, OrigenY = 0, CotaZ = 0;
+    float ZapataY1 = 0;                     // top of the footing, foot of the stem
+    float MuroX1 = 0, MuroX2 = 0;           // front face at the foot and at the top
+    float MuroY2 = 0;                       // top of the stem
+    float MuroX3 = 0, MuroX4 = 0;           // back face at the top and at the foot
+    float TalonX = 0, BaseXm = 0;           // end and middle of the footing
+    float TransX = 0, TransY1 = 0, TransY2 = 0;  // last transverse dot; bottom and top rows
+    float ExtX = 0, ExtY = 0, IntX = 0, IntY = 0;  // stem dots that carry a callout
+};
+
+// The origins: OrigenX, PuntaX0 and OrigenY at 2, CotaZ 0, ZapataY1 on the footing top.
+VariablesDibujo IniciaVariables(const EntradaDibujo& e);
+
+// Places the stem and the heel (MuroX1 ... BaseXm), then writes the outline and the ground mark.
+void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v);
+// Seven dimensions, nine with a shear key.
+void DimensDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v);
+// The bars and their dots; records the dots the callouts point at (TransX ... IntY).
+void RefuerDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v);
+// Rings, leaders and the seven bar descriptions.
+void TextoDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v);
+
+// The whole file: section header, the four procedures, section trailer.
+DxfWriter DibujaMuro(const EntradaDibujo& e);
+
+// Writes the whole file to `ruta`, replacing any file there. Empty on success, else a Spanish
+// message naming the file and the cause.
+std::string EscribeDibujo(const EntradaDibujo& e, const std::string& ruta);
+
+}  // namespace tarelvo

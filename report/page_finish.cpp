@@ -1,0 +1,83 @@
+// Finishing a page: its header, footer and border.
+#include <algorithm>
+
+#include "report/page_document.h"
+#include "report/text_metrics.h"
+
+namespace tarelvo {
+
+namespace {
+// Between the header or footer and the body; the border runs halfway.
+constexpr double kGap = 120;
+}  // namespace
+
+void PageDocument::finishPage() {
+    if (pages_.empty()) return;
+    finishing_ = true;
+    if (!header.isEmpty()) {
+        if (beforeHeader) beforeHeader(*this);
+        drawHeaderFooter(header, true);
+    }
+    if (!footer.isEmpty()) {
+        if (beforeFooter) beforeFooter(*this);
+        drawHeaderFooter(footer, false);
+    }
+    drawPageBorder();
+    finishing_ = false;
+}
+
+void PageDocument::drawHeaderFooter(const QString& text, bool isHeader) {
+    const QString number = QString::number(pageCount());
+    const QStringList parts = text.split(QLatin1Char('|'));
+    const double lineHeight = LineHeight(headerFont);
+    for (int part = 0; part < std::min<int>(3, parts.size()); ++part) {
+        QString s = parts[part];
+        s.replace(QStringLiteral("%d"), number);
+        s.remove(QLatin1Char('\r'));
+        if (s.isEmpty()) continue;
+        const QStringList lines = s.split(QLatin1Char('\n'));
+        const double blockHeight = lines.size() * lineHeight;
+        // Kept on the paper even when the margin is too narrow to hold it.
+        double y = isHeader ? std::max(0.0, flowTop() - kGap - blockHeight)
+                            : std::min(flowBottom() + kGap, pageHeight() - blockHeight);
+        for (const QString& line : lines) {
+            const double w = TextWidth(headerFont, line);
+            TextItem t;
+            switch (part) {
+                case 0: t.x = flowLeft(); break;
+                case 1: t.x = (flowLeft() + flowRight() - w) / 2; break;
+                default: t.x = flowRight() - w; break;
+            }
+            t.y = y;
+            t.text = line;
+            t.font = headerFont;
+            t.color = headerColor;
+            t.role = isHeader ? TextRole::Header : TextRole::Footer;
+            if (!line.isEmpty()) add(t);
+            y += lineHeight;
+        }
+    }
+}
+
+void PageDocument::drawPageBorder() {
+    const int style = setup.border;
+    if (style <= 0) return;
+    PenSpec edge;
+    edge.width = 15;
+    const double top = flowTop() - kGap / 2, bottom = flowBottom() + kGap / 2;
+    const double left = flowLeft(), right = flowRight();
+    auto rule = [&](double xa, double ya, double xb, double yb) {
+        add(LineItem{QPointF(xa, ya), QPointF(xb, yb), edge});
+    };
+    const auto b = static_cast<PageBorder>(std::min(style, 4));
+    if (b == PageBorder::Top || b == PageBorder::TopAndBottom || b == PageBorder::Box)
+        rule(left, top, right, top);
+    if (b == PageBorder::Bottom || b == PageBorder::TopAndBottom || b == PageBorder::Box)
+        rule(left, bottom, right, bottom);
+    if (b == PageBorder::Box) {
+        rule(left, top, left, bottom);
+        rule(right, top, right, bottom);
+    }
+}
+
+}  // namespace tarelvo

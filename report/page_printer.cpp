@@ -1,0 +1,79 @@
+#include "report/page_printer.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "report/devices.h"
+#include "report/page_document.h"
+#include "report/page_painter.h"
+
+namespace tarelvo {
+
+namespace {
+
+bool PaintRange(QPagedPaintDevice& device, const PageDocument& doc, int first, int last,
+                double dotsPerTwip) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.scale(dotsPerTwip, dotsPerTwip);
+    for (int n = first; n <= last; ++n) {
+        if (n > first && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        PaintPageItems(painter, doc.pages()[static_cast<std::size_t>(n - 1)]);
+    }
+    return painter.end();
+}
+
+// The page as the device should take it: the composed size, upright, no margins.
+QPageLayout LayoutFor(const PageDocument& doc) {
+    const QSizeF twips(doc.pageWidth(), doc.pageHeight());
+    const bool landscape = twips.width() > twips.height();
+    const QSizeF upright = landscape ? twips.transposed() : twips;
+    const std::optional<QPageSize> paper =
+        PaperPageSize(doc.setup.paper, doc.setup.customPaper);
+    const QPageSize size =
+        paper ? *paper
+              : QPageSize(upright / 20.0, QPageSize::Point, QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+}  // namespace
+
+QString PrintPages(const PageDocument& doc, int first, int last) {
+    if (doc.pageCount() == 0 || doc.composing())
+        return QStringLiteral("No hay páginas para imprimir.");
+    first = std::max(first, 1);
+    last = std::min(last, doc.pageCount());
+    if (first > last) return QStringLiteral("No hay páginas para imprimir en ese rango.");
+
+    const QString& device = doc.setup.device;
+    if (device == kPdfDevice) {
+        const QString& path = doc.setup.pdfPath;
+        const QString failed = QStringLiteral("No se pudo escribir el archivo %1.").arg(path);
+        if (path.isEmpty()) return QStringLiteral("Falta el nombre del archivo PDF.");
+        QPdfWriter writer(path);
+        writer.setCreator(QStringLiteral("Tarelvo"));
+        writer.setResolution(1440);
+        writer.setPageLayout(LayoutFor(doc));
+        return PaintRange(writer, doc, first, last, 1.0) ? QString() : failed;
+    }
+
+    const QPrinterInfo info = QPrinterInfo::printerInfo(device);
+    if (info.isNull()) return QStringLiteral("La impresora %1 no está disponible.").arg(device);
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(LayoutFor(doc));
+    printer.setDocName(QStringLiteral("Tarelvo"));
+    if (PaintRange(printer, doc, first, last, printer.resolution() / 1440.0)) return QString();
+    return QStringLiteral("No se pudo imprimir en %1.").arg(device);
+}
+
+}  // namespace tarelvo

@@ -1,0 +1,27 @@
+// The report: header and footer, the input-data tables, the result tables and, on a last
+// page, the drawing of the wall, written into a page document.
+#pragma once
+
+#include <QString>
+
+#include "report/page_document.h"
+#include "report/report_inputs.h"
+
+namespace tarelvo {
+
+// Writes the whole report into `vp`, beginning its document but not ending it. Each build
+// first takes 15 % off the right and bottom margins and sets the page border to top and
+// bottom, and leaves the header and footer notifications setting the styles' fonts.
+void Inicia(PageDocument& vp, const ReportInputs& in);
+
+// The "Texto" style with the normal paragraph format.
+void SetNormal(PageDocument& vp, const ReportStyles& estilos);
+
+// An empty line, then `text` in the "Sub-Titulos" style, then back to normal.
+void SetSubTitle(PageDocument& vp, const QString& text, const ReportStyles& estilos);
+
+// An empty line, then the table in the current font at 10 points, boxed.
+void MuestraTabla(PageDocument& vp, const QString& format, const QString& header,
+                  const QString& body);
+
+}  // namespace tarelvo

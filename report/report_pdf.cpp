@@ -1,0 +1,49 @@
+#include "report/report_pdf.h"
+
+#include <memory>
+
+#include <QGuiApplication>
+
+#include "report/devices.h"
+#include "report/page_document.h"
+#include "report/page_printer.h"
+#include "report/report_content.h"
+
+namespace tarelvo {
+
+ReportInputs EntradasPorDefecto(const ProjectState& e, const std::string& titulo,
+                                const std::string& anchoZapata,
+                                const std::array<std::string, GruposBarras::kGrupos>& barras) {
+    ReportInputs in;
+    in.estado = e;
+    in.anchoZapata = anchoZapata;
+    in.barras = barras;
+    in.encabezado = EncabezadoInicial(e, titulo);
+    in.pie = PieInicial(e);
+    return in;
+}
+
+std::string EscribeReportePdf(const std::string& ruta, const ReportInputs& entradas) {
+    if (ruta.empty()) return "Falta el nombre del archivo PDF.";
+    // Fonts need a GUI application; a command-line run has none and no screen either.
+    std::unique_ptr<QGuiApplication> propia;
+    if (!QCoreApplication::instance()) {
+        static int argc = 3;
+        static char nombre[] = "tarelvo", opcion[] = "-platform", plataforma[] = "offscreen";
+        static char* argv[] = {nombre, opcion, plataforma, nullptr};
+        propia = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return "El informe necesita una aplicación gráfica de Qt.";
+    }
+
+    PageSetup setup;
+    setup.device = kPdfDevice;
+    setup.pdfPath = QString::fromStdString(ruta);
+    setup.paper = DefaultPaperCode();
+    PageDocument vp(setup);
+    Inicia(vp, entradas);
+    vp.endDoc();
+    return PrintPages(vp, 1, vp.pageCount()).toStdString();
+}
+
+}  // namespace tarelvo

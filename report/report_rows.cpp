@@ -1,0 +1,94 @@
+#include "report/report_rows.h"
+
+#include <QStringList>
+
+#include "common/number_text.h"
+
+namespace tarelvo {
+
+const QString kFormatoTabla = QStringLiteral("<_3800|>_800|<_1200");
+
+namespace {
+
+FilaTabla Fila(const char* caption, float value, const char* unit,
+               const char* pattern = "0.00") {
+    // numtext writes nothing for a value that is not finite.
+    return {QString::fromUtf8(caption),
+            QString::fromStdString(numtext::format(static_cast<double>(value), pattern)),
+            QString::fromUtf8(unit)};
+}
+
+// The shear stress of a footing section in kg/cm2, in single precision as the report always
+// computed it; the division by a zero depth gives a value that is not finite, shown empty.
+float EsfuerzoZapata(const ProjectState& s, float cortante) {
+    return cortante * s.FactCarga / (s.FactPres * s.PeraltZap);
+}
+
+}  // namespace
+
+std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s, const std::string& anchoZapata) {
+    const float ancho = static_cast<float>(numtext::read(anchoZapata));
+    return {
+        {QStringLiteral("Datos generales"),
+         {Fila("Altura del muro sobre la zapata", s.Altura, "m"),
+          Fila("Espesor del muro en la corona", s.Ancho / 100, "m"),
+          Fila("Espesor del muro en la base", s.EspBase / 100, "m"),
+          Fila("Espesor de la zapata", s.AltZap, "m"),
+          Fila("Longitud de la punta", s.Punta, "m"),
+          Fila("Longitud del talón", s.Talon, "m"),
+          Fila("Longitud total de la zapata", ancho, "m")}},
+        {QStringLiteral("Datos del relleno"),
+         {Fila("Angulo de inclinación", s.Beta, "Grados"),
+          Fila("Peso volumétrico", s.Gamma1, "To/m3"),
+          Fila("Angulo de fricción interna", s.Phi1, "Grados")}},
+        {QStringLiteral("Datos del suelo"),
+         {Fila("Peso volumétrico", s.Gamma2, "To/m3"),
+          Fila("Angulo de fricción interna", s.Phi2, "Grados"),
+          Fila("Cohesión", s.Cohes, "To/m2")}},
+        {QStringLiteral("Datos de carga"),
+         {Fila("Sobrecarga sobre el relleno", s.Sobrec, "To/m2"),
+          Fila("Carga axial sobre el muro", s.Reac, "To")}},
+        {QStringLiteral("Materiales"),
+         {Fila("Hormigón (F'c)", s.Fc, "Kg/cm2", "####"),
+          Fila("Refuerzo (Fy)", s.Fy, "Kg/cm2", "####")}},
+    };
+}
+
+std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s) {
+    return {
+        {QStringLiteral("Resultados del analisis"),
+         {Fila("Sumatoria de fuerzas resistentes", s.SumaV, "To"),
+          Fila("Sumatoria de momentos resistentes", s.MomEstab, "To-m"),
+          Fila("Momento de vuelco", s.MomVuelco, "To-m"),
+          Fila("Factor de seguridad al vuelco", s.FsVuelco, " "),
+          Fila("Fuerza de deslizamiento", s.EmpujeH, "To"),
+          Fila("Resistencia al deslizamiento", s.FuerzaResist, "To"),
+          Fila("Factor seguridad al deslizamiento", s.FsDesliz, " "),
+          Fila("Presión sobre el terreno en la punta", s.PresMax / 10, "Kg/cm2"),
+          Fila("Presión sobre el terreno en el talón", s.PresMin / 10, "Kg/cm2"),
+          Fila("Presión admisible del terreno", s.PresAdm / 10, "Kg/cm2"),
+          Fila("Esfuerzo cortante máximo en el muro", s.EsfCortMuro, "Kg/cm2"),
+          Fila("Esfuerzo cortante en la punta", EsfuerzoZapata(s, s.CortPunta), "Kg/cm2"),
+          Fila("Esfuerzo cortante en el talón", EsfuerzoZapata(s, s.CortTalon), "Kg/cm2"),
+          Fila("Esfuerzo cortante admisible", s.CortAdm, "Kg/cm2")}},
+        {QStringLiteral("Refuerzo en el muro"),
+         {Fila("Momento en la base del Muro", s.MomSeccActual, "To-m"),
+          Fila("Refuerzo en la base del muro", s.AsMuro, "cm2/m"),
+          Fila("Momento en la mitad de la altura del muro", s.MomMitad, "To-m"),
+          Fila("Refuerzo en la mitad de la altura del muro", s.AsMitad, "cm2/m")}},
+        {QStringLiteral("Refuerzo en la zapata"),
+         {Fila("Momento en la punta", s.MomPunta * s.FactCarga, "To-m"),
+          Fila("Refuerzo en la punta", s.AsPunta, "cm2/m"),
+          Fila("Momento en el talón", s.MomTalon * s.FactCarga, "To-m", "##0.00"),
+          Fila("Refuerzo en el talón", s.AsTalon, "cm2/m")}},
+    };
+}
+
+QString CuerpoTabla(const SeccionTabla& seccion) {
+    QStringList filas;
+    for (const FilaTabla& f : seccion.filas)
+        filas.append(f.caption + QLatin1Char('|') + f.value + QLatin1Char('|') + f.unit);
+    return filas.join(QLatin1Char(';'));
+}
+
+}  // namespace tarelvo

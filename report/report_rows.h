@@ -1,0 +1,36 @@
+// The rows of the report's tables: for each section its name and, for each row, caption,
+// value text and unit. A value that cannot be computed (a division by zero, a number that is
+// not finite) is an empty text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "engine/project_state.h"
+
+namespace tarelvo {
+
+struct FilaTabla {
+    QString caption, value, unit;
+};
+
+struct SeccionTabla {
+    QString nombre;
+    std::vector<FilaTabla> filas;
+};
+
+// Every table goes in this column format, without a header row.
+extern const QString kFormatoTabla;
+
+// The input data: five sections. `anchoZapata` is the caption of the footing-width label.
+std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s, const std::string& anchoZapata);
+
+// The results: three sections.
+std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s);
+
+// The table body of a section: caption|value|unit, rows joined by ";".
+QString CuerpoTabla(const SeccionTabla& seccion);
+
+}  // namespace tarelvo

@@ -1,0 +1,74 @@
+#include "report_fixture.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "engine/reinforcement_layout.h"
+
+namespace tarelvo::test {
+
+Muro::Muro() {
+    ventana.Arranque(estado);
+    Chequea();
+}
+
+void Muro::Chequea(bool disena) {
+    if (disena) Calcular(estado, ventana, ventana);
+    ChequeaMuro(estado, ventana, ventana);
+    grupos.PreseleccionaBarras(estado);
+    DistribuyeRefuerzo(estado, grupos, estado.Titulo);
+}
+
+ReportInputs Muro::Entradas() const {
+    ReportInputs in;
+    in.estado = estado;
+    // Label4: toe + heel + the stem-base field, as the main window writes it.
+    in.anchoZapata = numtext::format(
+        static_cast<double>(estado.Talon) + estado.Punta + numtext::read(ventana.centro),
+        "0.00");
+    for (int g = 0; g < GruposBarras::kGrupos; ++g)
+        in.barras[static_cast<std::size_t>(g)] = grupos.etiqueta(g);
+    in.encabezado = EncabezadoInicial(estado, "Muro M1");
+    in.pie = PieInicial(estado);
+    return in;
+}
+
+PageSetup SetupA4() {
+    PageSetup s;
+    s.device = QStringLiteral("Archivo PDF");
+    s.paper = kPaperA4;
+    return s;
+}
+
+std::vector<const TextItem*> Textos(const PageDocument& doc, int pagina) {
+    return Items<TextItem>(doc, pagina);
+}
+
+const TextItem* Busca(const PageDocument& doc, int pagina, const QString& text) {
+    for (const TextItem* t : Textos(doc, pagina))
+        if (t->text == text) return t;
+    return nullptr;
+}
+
+QString ValorDeFila(const PageDocument& doc, int pagina, const QString& caption) {
+    const TextItem* c = Busca(doc, pagina, caption);
+    if (!c) return QStringLiteral("<no caption>");
+    const TextItem* best = nullptr;
+    for (const TextItem* t : Textos(doc, pagina)) {
+        if (t->role != TextRole::Cell || t == c || std::abs(t->y - c->y) > 1) continue;
+        if (t->x <= c->x) continue;
+        if (!best || t->x < best->x) best = t;
+    }
+    // A row whose value is empty has only its caption and unit; the unit starts past the
+    // value column.
+    if (best && best->x - c->x >= 3800) return QString();
+    return best ? best->text : QStringLiteral("<no value>");
+}
+
+int PaginaDe(const PageDocument& doc, const QString& text) {
+    for (int p = 0; p < doc.pageCount(); ++p)
+        if (Busca(doc, p, text)) return p;
+    return -1;
+}
+
+}  // namespace tarelvo::test
