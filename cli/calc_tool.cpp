@@ -217,6 +217,11 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         const ProyectoMur p = ProyectoDeEstado(
             s, PosicionEnLista(s.Fc, kListaFc.data(), kOpcionesFc),
             PosicionEnLista(s.Fy, kListaFy.data(), kOpcionesFy), w.centrica ? 1 : 0);
+        const std::string fuera = FueraDeRango(p);
+        if (!fuera.empty()) {
+            err << op.guardar << ": " << fuera << "\n";
+            return 4;
+        }
         const ResultadoArchivo r = GuardaArchivoSeguro(op.guardar, EscribeMur(p));
         if (!r.ok) {
             err << op.guardar << ": " << r.mensaje << "\n";

@@ -1,6 +1,7 @@
 #include "files/mur_project.h"
 
 #include <cmath>
+#include <utility>
 
 namespace tarelvo {
 
@@ -40,6 +41,24 @@ ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, in
     p.zapCentrada = zapCentrada;
     p.padm = s.Padm;
     return p;
+}
+
+std::string FueraDeRango(const ProyectoMur& p) {
+    const std::pair<const char*, float> reales[] = {
+        {"el ángulo del relleno", p.beta},   {"la sobrecarga", p.sobrec},
+        {"la carga axial", p.reac},          {"la altura del dentellón", p.altDent},
+        {"el ancho del dentellón", p.anchDent}, {"el espesor del muro", p.ancho},
+        {"la altura del muro", p.altura},    {"la altura de la zapata", p.altZap},
+        {"la profundidad de fundación", p.dsz}, {"la punta", p.punta},
+        {"el talón", p.talon},               {"el ángulo de fricción del relleno", p.phi1},
+        {"el ángulo de fricción del suelo", p.phi2}, {"el peso del relleno", p.gamma1},
+        {"el peso del suelo", p.gamma2},     {"la cohesión", p.cohes},
+        {"la presión admisible", p.padm}};
+    for (const auto& [nombre, v] : reales)
+        if (!(std::fabs(v) <= 1e6))
+            return std::string("El proyecto no se puede guardar: ") + nombre +
+                   " está fuera de todo rango razonable.";
+    return "";
 }
 
 }  // namespace tarelvo

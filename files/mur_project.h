@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "engine/project_state.h"
 #include "files/mur_format.h"
@@ -19,5 +20,9 @@ int PosicionEnLista(double valor, const int* lista, int cuantos);
 
 // The project as a save writes it (the stem top thickness in metres).
 ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, int zapCentrada);
+
+// Empty when every real of the project can be read back; otherwise a message naming the value
+// that a file could not hold (the reader refuses magnitudes above 1e6).
+std::string FueraDeRango(const ProyectoMur& p);
 
 }  // namespace tarelvo

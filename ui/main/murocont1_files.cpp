@@ -153,6 +153,11 @@ void MuroCont1::SalvaArchivo() {
         // option is clicked.
         const ProyectoMur p = ProyectoDeEstado(s_, PosicionLista(Combo1), PosicionLista(Combo2),
                                                Option5->isSelected(3) ? 1 : 0);
+        const std::string fuera = FueraDeRango(p);
+        if (!fuera.empty()) {
+            Mensaje(QStringLiteral("Tarelvo"), QString::fromStdString(fuera), QMessageBox::Warning);
+            return Muestra();
+        }
         const std::string contenido = EscribeMur(p);
         // OK retries the write (a disk that was not ready); Cancel gives up.
         for (;;) {

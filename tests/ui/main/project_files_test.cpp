@@ -227,6 +227,16 @@ TEST_F(ProjectFilesTest, FailedSaveAsksAndRetries) {
     EXPECT_TRUE(w->isEnabled());
 }
 
+TEST_F(ProjectFilesTest, ValuesNoFileCouldHoldAreNotSaved) {
+    TypeAndLeave(w->Talon, "5e6");
+    Save(Path("grande.mur"));
+    ASSERT_FALSE(messages.empty());
+    EXPECT_TRUE(messages.back().text.contains(QString::fromUtf8("fuera de todo rango")))
+        << messages.back().text.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("grande.mur")));
+    EXPECT_TRUE(w->isEnabled());
+}
+
 TEST_F(ProjectFilesTest, SavingOverAFileReplacesItWhole) {
     Write(Path("viejo.mur"), QByteArray(5000, 'x'));
     Save(Path("viejo.mur"));
