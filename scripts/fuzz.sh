@@ -11,21 +11,7 @@ esac
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-PKGS="clang libclang-rt-14-dev cmake ninja-build libgtest-dev"
-missing=""
-for p in $PKGS; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing="$missing $p"
-  fi
-done
-if [ -n "$missing" ]; then
-  echo "Instalando:$missing"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+sh scripts/install-deps.sh clang libclang-rt-14-dev
 
 dir=build-fuzz
 if [ ! -f "$dir/build.ninja" ]; then

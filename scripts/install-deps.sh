@@ -1,7 +1,8 @@
 #!/bin/sh
-# Installs the Debian packages the build and the tests need; quiet when all are there.
+# Installs the Debian packages the build and the tests need, and any more named as arguments;
+# quiet when all are there.
 set -e
-PKGS="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev locales\
+PKGS="$* g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev locales\
   qt6-base-dev libgl-dev fonts-liberation xvfb xauth python3-ezdxf"
 missing=""
 for p in $PKGS; do
