@@ -13,14 +13,14 @@
 
 namespace tarelvo {
 
-struct FontSpec {
+struct PageFont {
     QString family = QStringLiteral("Arial");
     double size = 10;  // points
     bool bold = false, italic = false, underline = false, strikeout = false;
 };
 
 // Pen styles: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible.
-struct PenSpec {
+struct PagePen {
     QColor color = Qt::black;
     double width = 0;  // twips; 0 draws the thinnest line the device has
     int style = 0;
@@ -28,7 +28,7 @@ struct PenSpec {
 
 // Brush styles: 0 filled, 1 unfilled; 2 to 7 hatch (horizontal, vertical, both diagonals,
 // cross, diagonal cross).
-struct BrushSpec {
+struct PageBrush {
     QColor color = Qt::black;
     int style = 1;
 };
@@ -41,7 +41,7 @@ enum class TextRole { Free, Paragraph, Cell, Header, Footer };
 struct TextItem {
     double x = 0, y = 0;
     QString text;
-    FontSpec font;
+    PageFont font;
     QColor color = Qt::black;
     int angle = 0;
     TextRole role = TextRole::Free;
@@ -49,20 +49,20 @@ struct TextItem {
 
 struct LineItem {
     QPointF from, to;
-    PenSpec pen;
+    PagePen pen;
 };
 
 struct CircleItem {
     QPointF centre;
     double radius = 0;
-    PenSpec pen;
-    BrushSpec brush;
+    PagePen pen;
+    PageBrush brush;
 };
 
 struct PolygonItem {
     QPolygonF points;  // closed: the last point joins the first
-    PenSpec pen;
-    BrushSpec brush;
+    PagePen pen;
+    PageBrush brush;
 };
 
 using PageItem = std::variant<TextItem, LineItem, CircleItem, PolygonItem>;

@@ -1,5 +1,6 @@
 #include "report/page_document.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_text.h"
@@ -7,6 +8,10 @@
 #include "report/text_wrap.h"
 
 namespace tarelvo {
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+}  // namespace
 
 void PageDocument::startDoc() {
     pages_.clear();
@@ -77,7 +82,7 @@ void PageDocument::textAt(double x, double y, const QString& text) {
     ensureOpen();
     const double lineHeight = LineHeight(font);
     // Each line of a text below the one before, in the turned text's own "down".
-    const double a = textAngle * M_PI / 1800.0;
+    const double a = textAngle * kPi / 1800.0;
     const double downX = std::sin(a), downY = std::cos(a);
     QString plain = text;
     plain.remove(QLatin1Char('\r'));

@@ -31,7 +31,7 @@ struct ParagraphFormat {
 class PageDocument {
 public:
     PageDocument() = default;
-    explicit PageDocument(const PageSetup& setup) : setup(setup) {}
+    explicit PageDocument(const PageSetup& s) : setup(s) {}
 
     // --- Setup; a change applies to the pages composed after it ---
     PageSetup setup;
@@ -39,7 +39,8 @@ public:
     double pageHeight() const { return PageHeight(setup); }
 
     // --- Document ---
-    // Clears every page and starts page 1 with the pen at the top-left margin corner.
+    // Clears every page and starts page 1 with the pen at the top-left margin corner. Any
+    // composing operation on a document that is not open starts one the same way.
     void startDoc();
     // Finishes the last page; the pages are then complete.
     void endDoc();
@@ -57,14 +58,14 @@ public:
 
     // --- Header and footer: left|centre|right, "%d" the page number, "\n" a new line ---
     QString header, footer;
-    FontSpec headerFont;
+    PageFont headerFont;
     QColor headerColor = Qt::black;
     // Run just before the header or footer of a page is drawn, to set headerFont and
     // headerColor for it.
     std::function<void(PageDocument&)> beforeHeader, beforeFooter;
 
     // --- Text ---
-    FontSpec font;
+    PageFont font;
     QColor textColor = Qt::black;
     ParagraphFormat paragraphFormat;
     int textAngle = 0;  // tenths of a degree, counter-clockwise; 900 reads upward
@@ -89,8 +90,8 @@ public:
     void addTable(const QString& format, const QString& headerRow, const QString& body);
 
     // --- Drawing ---
-    PenSpec pen;
-    BrushSpec brush;
+    PagePen pen;
+    PageBrush brush;
     void line(double x1, double y1, double x2, double y2);
     void circle(double x, double y, double radius);
     void polygon(const QPolygonF& points);

@@ -62,7 +62,7 @@ void PageDocument::drawHeaderFooter(const QString& text, bool isHeader) {
 void PageDocument::drawPageBorder() {
     const int style = setup.border;
     if (style <= 0) return;
-    PenSpec edge;
+    PagePen edge;
     edge.width = 15;
     const double top = flowTop() - kGap / 2, bottom = flowBottom() + kGap / 2;
     const double left = flowLeft(), right = flowRight();

@@ -13,7 +13,7 @@ namespace tarelvo {
 
 namespace {
 
-QPen ToPen(const PenSpec& p) {
+QPen ToPen(const PagePen& p) {
     static const Qt::PenStyle kStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                            Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
     QPen pen(p.color);
@@ -22,7 +22,7 @@ QPen ToPen(const PenSpec& p) {
     return pen;
 }
 
-QBrush ToBrush(const BrushSpec& b) {
+QBrush ToBrush(const PageBrush& b) {
     static const Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
                                               Qt::FDiagPattern, Qt::BDiagPattern,
                                               Qt::CrossPattern, Qt::DiagCrossPattern};

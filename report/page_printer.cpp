@@ -1,7 +1,6 @@
 #include "report/page_printer.h"
 
 #include <algorithm>
-#include <memory>
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -31,17 +30,20 @@ bool PaintRange(QPagedPaintDevice& device, const PageDocument& doc, int first, i
     return painter.end();
 }
 
-// The page as the device should take it: the composed size, upright, no margins.
+// The page as the device should take it: the composed size, no margins. Qt lays a paper as
+// its size defines it in portrait and turns it in landscape; a paper defined wider than tall
+// (Ledger) is therefore turned for an upright page.
 QPageLayout LayoutFor(const PageDocument& doc) {
     const QSizeF twips(doc.pageWidth(), doc.pageHeight());
-    const bool landscape = twips.width() > twips.height();
-    const QSizeF upright = landscape ? twips.transposed() : twips;
-    const std::optional<QPageSize> paper =
-        PaperPageSize(doc.setup.paper, doc.setup.customPaper);
+    const bool ancha = twips.width() > twips.height();
     const QPageSize size =
-        paper ? *paper
-              : QPageSize(upright / 20.0, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        PaperPageSize(doc.setup.paper, doc.setup.customPaper)
+            .value_or(QPageSize(twips / 20.0, QPageSize::Point, QString(),
+                                QPageSize::ExactMatch));
+    const QSizeF propia = size.size(QPageSize::Point);
+    const bool propiaAncha = propia.width() > propia.height();
+    return QPageLayout(size, ancha != propiaAncha ? QPageLayout::Landscape
+                                                  : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0));
 }
 

@@ -41,7 +41,7 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
     auto closeBlock = [&]() {
         const double bottom = currentY;
         if (bottom <= block.top) return;
-        PenSpec edge;
+        PagePen edge;
         edge.width = 10;
         auto rule = [&](double xa, double ya, double xb, double yb) {
             add(LineItem{QPointF(xa, ya), QPointF(xb, yb), edge});
@@ -64,7 +64,7 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
     };
 
     auto placeRow = [&](const QStringList& cells, bool isHeader, auto& self) -> void {
-        FontSpec cellFont = font;
+        PageFont cellFont = font;
         if (isHeader) cellFont.bold = true;
         std::vector<QStringList> lines(columns.size());
         int most = 1;

@@ -109,7 +109,13 @@ std::optional<QSizeF> PaperTwips(int code, const QSizeF& custom) {
     if (code == kPaperCustom && custom.width() > 0 && custom.height() > 0) return custom;
     const std::optional<QPageSize> p = PaperPageSize(code, custom);
     if (!p) return std::nullopt;
-    return p->size(QPageSize::Inch) * 1440.0;
+    // From the size the paper is defined in: the converted sizes are rounded.
+    const QSizeF d = p->definitionSize();
+    switch (p->definitionUnits()) {
+        case QPageSize::Millimeter: return d * (1440.0 / 25.4);
+        case QPageSize::Inch: return d * 1440.0;
+        default: return p->size(QPageSize::Point) * 20.0;
+    }
 }
 
 int PaperCodeOf(const QPageSize& size) {

@@ -16,7 +16,7 @@
 namespace tarelvo {
 
 struct TextStyle {
-    FontSpec font;
+    PageFont font;
     QColor color = Qt::black;
 };
 

@@ -14,27 +14,27 @@ double UsableFontSize(double points) {
     return points;
 }
 
-QFont TwipsFont(const FontSpec& spec) {
-    QFont f(spec.family.isEmpty() ? QStringLiteral("Arial") : spec.family);
-    f.setPixelSize(static_cast<int>(std::lround(UsableFontSize(spec.size) * 20)));
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    f.setUnderline(spec.underline);
-    f.setStrikeOut(spec.strikeout);
+QFont TwipsFont(const PageFont& f) {
+    QFont q(f.family.isEmpty() ? QStringLiteral("Arial") : f.family);
+    q.setPixelSize(static_cast<int>(std::lround(UsableFontSize(f.size) * 20)));
+    q.setBold(f.bold);
+    q.setItalic(f.italic);
+    q.setUnderline(f.underline);
+    q.setStrikeOut(f.strikeout);
     // Measures must not depend on the screen the program happens to run on.
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
+    q.setHintingPreference(QFont::PreferNoHinting);
+    return q;
 }
 
-double TextWidth(const FontSpec& spec, const QString& text) {
-    return QFontMetricsF(TwipsFont(spec)).horizontalAdvance(text);
+double TextWidth(const PageFont& f, const QString& text) {
+    return QFontMetricsF(TwipsFont(f)).horizontalAdvance(text);
 }
 
-double LineHeight(const FontSpec& spec) {
-    const QFontMetricsF m(TwipsFont(spec));
+double LineHeight(const PageFont& f) {
+    const QFontMetricsF m(TwipsFont(f));
     return m.height() + std::max(0.0, m.leading());
 }
 
-double Ascent(const FontSpec& spec) { return QFontMetricsF(TwipsFont(spec)).ascent(); }
+double Ascent(const PageFont& f) { return QFontMetricsF(TwipsFont(f)).ascent(); }
 
 }  // namespace tarelvo

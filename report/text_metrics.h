@@ -9,15 +9,15 @@
 
 namespace tarelvo {
 
-// The point size actually used: a size that is not a number, or below 1 point, is 1 point or
-// 10 points; sizes above 1000 points are 1000.
+// The point size actually used: 10 for a size that is not a number, else the size kept
+// between 1 and 1000 points.
 double UsableFontSize(double points);
 
-QFont TwipsFont(const FontSpec& spec);
+QFont TwipsFont(const PageFont& f);
 
-double TextWidth(const FontSpec& spec, const QString& text);
+double TextWidth(const PageFont& f, const QString& text);
 // Height of one line of text, leading included.
-double LineHeight(const FontSpec& spec);
-double Ascent(const FontSpec& spec);
+double LineHeight(const PageFont& f);
+double Ascent(const PageFont& f);
 
 }  // namespace tarelvo

@@ -10,20 +10,21 @@ namespace {
 
 class Wrapper {
 public:
-    Wrapper(const FontSpec& font, double firstWidth, double width)
+    Wrapper(const PageFont& font, double firstWidth, double width)
         : metrics_(TwipsFont(font)), first_(firstWidth), rest_(width) {}
 
     void hardLine(const QString& text) {
         const QStringList words = text.split(QLatin1Char(' '));
-        QString line;
-        for (const QString& word : words) {
-            const QString tried = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (line.isEmpty() || fits(tried)) {
+        // Blanks are kept where they are; a line breaks only at one.
+        QString line = words.first();
+        for (int i = 1; i < words.size(); ++i) {
+            const QString tried = line + QLatin1Char(' ') + words[i];
+            if (line.trimmed().isEmpty() || fits(tried)) {
                 line = tried;
                 continue;
             }
             push(line);
-            line = word;
+            line = words[i];
         }
         push(line);
     }
@@ -51,7 +52,7 @@ private:
 
 }  // namespace
 
-QStringList WrapText(const FontSpec& font, const QString& text, double firstWidth,
+QStringList WrapText(const PageFont& font, const QString& text, double firstWidth,
                      double width) {
     Wrapper w(font, firstWidth, width);
     QString plain = text;

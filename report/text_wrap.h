@@ -11,7 +11,7 @@ namespace tarelvo {
 // Line breaks in the text are kept; a word wider than its line is cut between characters;
 // every line but an empty one carries at least one character, so a width too narrow for
 // anything still ends. An empty text is one empty line.
-QStringList WrapText(const FontSpec& font, const QString& text, double firstWidth,
+QStringList WrapText(const PageFont& font, const QString& text, double firstWidth,
                      double width);
 
 }  // namespace tarelvo

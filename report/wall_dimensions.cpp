@@ -69,7 +69,7 @@ void Superior(PageDocument& vp, const GeometriaMuro& g, const ProjectState& e) {
     auto marca = [&](double x) { vp.line(x, g.y(1) - 0.1 * s, x, g.y(1) - 0.15 * s); };
     for (int i : {12, 4, 1}) marca(g.x(i));
     vp.line(g.x(12), y, g.x(4), y);
-    const float corona = e.Ancho / 100;
+    const float corona = static_cast<float>(g.corona);
     SobreLinea(vp, g.x(12), g.x(14), y, e.Punta);
     SobreLinea(vp, g.x(1), g.x(2), y, corona);
     const float inclinado = e.Base - e.Talon - corona - e.Punta;

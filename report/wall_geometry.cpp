@@ -16,7 +16,10 @@ GeometriaMuro CalculaGeometria(const ProjectState& e, const PageSetup& setup) {
     g.anchDent = e.ConDent ? e.AnchDent : 0;
 
     const double base = e.Base, punta = e.Punta, talon = e.Talon;
-    const double altura = e.Altura, altZap = e.AltZap, corona = e.Ancho / 100.0;
+    const double altura = e.Altura, altZap = e.AltZap;
+    // Before any analysis the top thickness is only the user's minimum.
+    g.corona = (e.EspTope > 0 ? e.EspTope : e.Ancho) / 100.0;
+    const double corona = g.corona;
     const double sx = 0.85 * ancho / (base + 0.35);
     const double sy = 0.85 * alto / (altZap + altura + g.altDent + 0.5);
     const double s = sx < sy ? sx : sy;

@@ -22,12 +22,18 @@ struct GeometriaMuro {
     // P2); P8 .. P11 outline the shear key and fall on the underside when there is none.
     std::array<QPointF, 15> p{};
     double altDent = 0, anchDent = 0;  // the key's depth and width; 0 without a key
+    // The stem's thickness at the top, metres: the one the analysis gave it (EspTope), which
+    // is the user's minimum Ancho unless the shear asked for more. Drawing the minimum
+    // instead would lean the front face of a thickened straight stem and put its bars
+    // outside the concrete.
+    double corona = 0;
 
     double x(int i) const { return p[static_cast<std::size_t>(i)].x(); }
     double y(int i) const { return p[static_cast<std::size_t>(i)].y(); }
 };
 
-// From the project's lengths in metres (Ancho in centimetres) and the page's printable area.
+// From the project's lengths in metres (the stem thicknesses in centimetres) and the page's
+// printable area.
 GeometriaMuro CalculaGeometria(const ProjectState& e, const PageSetup& setup);
 
 // The outline as the polygon text of the page component: the x and y of P1 to P14, each

@@ -12,8 +12,10 @@ Output lines (numbers with repr(float), texts with escapes for non-ASCII):
   TEXT x y z height halign ax ay text
   POLYLINE closed n w0 w1 | x y bulge | x y bulge ...
   DIMENSION block dimtype x10 y10 x11 y11 x13 y13 x14 y14 angle | xdata
-  BYTYPE TYPE=n TYPE=n ...   only with --by-type: entities per type, by name
   COUNT n
+
+With --by-type the entity lines are left out and one line before COUNT gives the
+number of entities of each type, by name: BYTYPE CIRCLE=4 LINE=35 ...
 
 Usage: dxf_check.py [--by-type] FILE
 """
@@ -57,6 +59,8 @@ def main(path, by_type=False):
         count += 1
         t = e.dxftype()
         types[t] = types.get(t, 0) + 1
+        if by_type:
+            continue
         d = e.dxf
         if t == "LINE":
             print("LINE", num(d.start.x), num(d.start.y), num(d.start.z),

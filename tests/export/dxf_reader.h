@@ -1,6 +1,7 @@
-// Runs the independent reader (dxf_check.py with ezdxf) on a file.
+// Runs the independent reader (dxf_check.py --by-type, with ezdxf) on a file.
 #pragma once
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,36 +11,22 @@
 
 namespace prueba {
 
-struct Lectura {
-    bool disponible = false;  // python3 and ezdxf are installed
-    bool leido = false;       // the reader took the file
-    std::vector<std::string> lineas;
-    std::string salida;
-
-    // The value after "BYTYPE", e.g. "CIRCLE=4 LINE=35".
-    std::string porTipo() const {
-        for (const auto& l : lineas) {
-            if (l.rfind("BYTYPE ", 0) == 0) return l.substr(7);
-        }
-        return "?";
-    }
-};
-
-inline Lectura LeeConEzdxf(const std::string& path) {
-    Lectura r;
-    if (::access("/usr/bin/python3", X_OK) != 0) return r;
+// The reader's lines; empty when python3 or ezdxf is missing. "FAILED ..." when it refused.
+inline std::vector<std::string> LeeConEzdxf(const std::string& path) {
+    if (::access("/usr/bin/python3", X_OK) != 0) return {};
     const std::string command = "/usr/bin/python3 '" DXF_CHECK_SCRIPT "' --by-type '" + path + "' 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return r;
+    if (!pipe) return {};
+    std::string out;
     char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) r.salida.append(buf, n);
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
     const int status = ::pclose(pipe);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return r;
-    r.disponible = true;
-    r.leido = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    std::istringstream in(r.salida);
-    for (std::string l; std::getline(in, l);) r.lineas.push_back(l);
-    return r;
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return {};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {"FAILED " + out};
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
 }
 
 }  // namespace prueba

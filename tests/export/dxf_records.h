@@ -1,5 +1,5 @@
-// Reads the export's DXF bytes back into entities, for the tests: each record is its code
-// lines and value lines, paired, from one code 0 to the next.
+// The export's DXF bytes read back for the tests: lines, and records of (code, value) pairs
+// from one code 0 to the next.
 #pragma once
 
 #include <string>
@@ -7,62 +7,44 @@
 
 namespace prueba {
 
-struct Par {
-    int code;
-    std::string value;  // the value line as written, blanks included
-};
-
 struct Registro {
-    std::string tipo;  // the value of code 0
-    std::vector<Par> pares;  // the pairs after code 0
+    std::string tipo;
+    std::vector<std::pair<int, std::string>> pares;
 
-    // The value line of the n-th pair with `code` (0 = first); "?" when missing.
+    // The value line, as written, of the n-th pair with `code`; "?" when missing.
     std::string valor(int code, int n = 0) const {
-        for (const Par& p : pares) {
-            if (p.code == code && n-- == 0) return p.value;
+        for (const auto& [c, v] : pares) {
+            if (c == code && n-- == 0) return v;
         }
         return "?";
     }
-    double numero(int code, int n = 0) const { return std::stod(valor(code, n)); }
+    double numero(int code) const { return std::stod(valor(code)); }
 };
 
-// The lines of `bytes` without their CR LF. A line that does not end in CR LF is kept with a
-// "<no CR LF>" mark so that comparisons fail.
 inline std::vector<std::string> Lineas(const std::string& bytes) {
     std::vector<std::string> out;
-    std::size_t inicio = 0;
-    while (inicio < bytes.size()) {
-        const std::size_t fin = bytes.find("\r\n", inicio);
-        if (fin == std::string::npos) {
-            out.push_back(bytes.substr(inicio) + "<no CR LF>");
-            break;
-        }
-        out.push_back(bytes.substr(inicio, fin - inicio));
-        inicio = fin + 2;
+    for (std::size_t i = 0, fin; (fin = bytes.find("\r\n", i)) != std::string::npos; i = fin + 2) {
+        out.push_back(bytes.substr(i, fin - i));
     }
     return out;
 }
 
-// The records between the section header and the trailer (SECTION and ENDSEC left out).
-inline std::vector<Registro> Registros(const std::string& bytes) {
-    const std::vector<std::string> l = Lineas(bytes);
-    std::vector<Registro> out;
+// The records between the section header and its end, of one type or of all.
+inline std::vector<Registro> Registros(const std::string& bytes, const std::string& tipo = {}) {
+    const auto l = Lineas(bytes);
+    std::vector<Registro> todos;
     for (std::size_t i = 0; i + 1 < l.size(); i += 2) {
-        const int code = std::stoi(l[i]);
-        if (code == 0) {
-            if (l[i + 1] == "SECTION" || l[i + 1] == "ENDSEC" || l[i + 1] == "EOF") continue;
-            out.push_back({l[i + 1], {}});
-        } else if (!out.empty()) {
-            out.back().pares.push_back({code, l[i + 1]});
+        if (std::stoi(l[i]) == 0) {
+            todos.push_back({l[i + 1], {}});
+        } else if (!todos.empty()) {
+            todos.back().pares.emplace_back(std::stoi(l[i]), l[i + 1]);
         }
     }
-    return out;
-}
-
-inline std::vector<Registro> DelTipo(const std::vector<Registro>& r, const std::string& tipo) {
     std::vector<Registro> out;
-    for (const Registro& x : r) {
-        if (x.tipo == tipo) out.push_back(x);
+    for (auto& r : todos) {
+        if (tipo.empty() ? r.tipo != "SECTION" && r.tipo != "ENDSEC" && r.tipo != "EOF" : r.tipo == tipo) {
+            out.push_back(std::move(r));
+        }
     }
     return out;
 }

@@ -1,43 +1,37 @@
-// A real file system under a scratch Wine prefix, with two parts the tests decide: folders
-// reported read-only (the tests run as root, who may write everywhere) and the start of a
-// process, which is only recorded unless the test asks for the real one.
+// The real file system under a scratch Wine prefix holding C:\ACAD\acad.exe, with two parts the
+// tests decide: folders reported read-only (the tests run as root, who may write anywhere) and
+// the start of a process, which is only recorded, or fails with `fallo`.
 #pragma once
 
 #include <set>
-#include <string>
-#include <vector>
 
 #include "export/cad_platform.h"
+#include "tests/export/test_files.h"
 
 namespace prueba {
 
 class PlataformaPrueba : public tarelvo::PlataformaPosix {
 public:
-    explicit PlataformaPrueba(std::string prefijoWine) : PlataformaPosix(std::move(prefijoWine)) {}
-
+    explicit PlataformaPrueba(const std::string& prefijo) : PlataformaPosix(prefijo) {
+        WriteFile(fs::path(prefijo) / "drive_c" / "ACAD" / "acad.exe", "MZ");
+    }
     bool isWritable(const std::string& ruta) override {
         return soloLectura.count(ruta) == 0 && PlataformaPosix::isWritable(ruta);
     }
-
     bool startDetached(const std::string& programa, const std::vector<std::string>& argumentos,
                        const std::string& carpeta, std::string* error) override {
         ++inicios;
-        programaIniciado = programa;
-        argumentosIniciados = argumentos;
-        carpetaInicio = carpeta;
-        if (!fallo.empty()) {
-            if (error) *error = fallo;
-            return false;
-        }
-        return true;
+        iniciado = {programa};
+        iniciado.insert(iniciado.end(), argumentos.begin(), argumentos.end());
+        iniciado.push_back(carpeta);
+        if (error) *error = fallo;
+        return fallo.empty();
     }
 
-    std::set<std::string> soloLectura;  // native folders reported read-only
-    std::string fallo;                  // when set, every start fails with this cause
+    std::set<std::string> soloLectura;
+    std::string fallo;
     int inicios = 0;
-    std::string programaIniciado;
-    std::vector<std::string> argumentosIniciados;
-    std::string carpetaInicio;
+    std::vector<std::string> iniciado;  // program, arguments, folder of the last start
 };
 
 }  // namespace prueba

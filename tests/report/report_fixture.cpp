@@ -53,16 +53,23 @@ const TextItem* Busca(const PageDocument& doc, int pagina, const QString& text) 
 QString ValorDeFila(const PageDocument& doc, int pagina, const QString& caption) {
     const TextItem* c = Busca(doc, pagina, caption);
     if (!c) return QStringLiteral("<no caption>");
-    const TextItem* best = nullptr;
-    for (const TextItem* t : Textos(doc, pagina)) {
-        if (t->role != TextRole::Cell || t == c || std::abs(t->y - c->y) > 1) continue;
-        if (t->x <= c->x) continue;
-        if (!best || t->x < best->x) best = t;
-    }
-    // A row whose value is empty has only its caption and unit; the unit starts past the
-    // value column.
-    if (best && best->x - c->x >= 3800) return QString();
-    return best ? best->text : QStringLiteral("<no value>");
+    // Captions and units start the same way in their columns, 3800 + 800 twips apart; the
+    // value lies between them. A row without a value has nothing there.
+    for (const TextItem* t : Textos(doc, pagina))
+        if (t->role == TextRole::Cell && std::abs(t->y - c->y) < 1 && t->x > c->x + 3000 &&
+            t->x < c->x + 4600 - 1)
+            return t->text;
+    return QString();
+}
+
+QString UnidadDeFila(const PageDocument& doc, int pagina, const QString& caption) {
+    const TextItem* c = Busca(doc, pagina, caption);
+    if (!c) return QStringLiteral("<no caption>");
+    for (const TextItem* t : Textos(doc, pagina))
+        if (t->role == TextRole::Cell && std::abs(t->y - c->y) < 1 &&
+            std::abs(t->x - (c->x + 4600)) < 1)
+            return t->text;
+    return QString();
 }
 
 int PaginaDe(const PageDocument& doc, const QString& text) {

@@ -34,8 +34,10 @@ PageSetup SetupA4();
 std::vector<const TextItem*> Textos(const PageDocument& doc, int pagina);
 // The first text of a page that equals `text`, or nullptr.
 const TextItem* Busca(const PageDocument& doc, int pagina, const QString& text);
-// The table cell just right of the cell holding `caption` on the same row: its value.
+// The value and the unit on the row of a report table whose caption is `caption`; empty when
+// the row has none.
 QString ValorDeFila(const PageDocument& doc, int pagina, const QString& caption);
+QString UnidadDeFila(const PageDocument& doc, int pagina, const QString& caption);
 // The page (from 0) holding the text, or -1.
 int PaginaDe(const PageDocument& doc, const QString& text);
 
