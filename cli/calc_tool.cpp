@@ -8,9 +8,13 @@
 #include "cli/headless_window.h"
 #include "cli/project_load.h"
 #include "files/file_io.h"
+#ifdef TARELVO_CON_REPORTE
+#include "report/report_pdf.h"
+#endif
 #include "files/mur_project.h"
 #include "common/number_text.h"
 #include "engine/reinforcement_layout.h"
+#include "export/drawing_inputs.h"
 #include "engine/state_fields.h"
 
 namespace tarelvo {
@@ -27,6 +31,8 @@ const char* const kUso =
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
     "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"
     "  --save ARCHIVO.mur  guarda el proyecto resultante\n"
+    "  --dxf ARCHIVO.dxf   escribe el dibujo del muro con su refuerzo\n"
+    "  --pdf ARCHIVO.pdf   escribe el reporte completo\n"
     "Salida: 0 bien; 2 argumento o archivo de entrada no valido; 3 falla del calculo;\n"
     "4 no se pudo escribir un archivo de salida.\n";
 
@@ -40,7 +46,7 @@ struct Opciones {
     bool design = false;
     bool dump = false;
     bool bars = false;
-    std::string archivo, guardar;
+    std::string archivo, guardar, dxf, pdf;
     std::optional<std::string> centro;
     std::optional<bool> centrica;
     bool conDentDado = false, altDentDado = false, anchDentDado = false;
@@ -116,6 +122,21 @@ void Concilia(ProjectState& s, HeadlessWindow& w, const Opciones& op) {
     }
 }
 
+// The whole report as the window would print it with its default settings.
+std::string EscribeReporte(const ProjectState& s, const HeadlessWindow& w, const GruposBarras& g,
+                           const std::string& ruta) {
+#ifdef TARELVO_CON_REPORTE
+    std::array<std::string, GruposBarras::kGrupos> barras;
+    for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
+    const std::string ancho = numtext::format(
+        static_cast<double>(s.Talon) + s.Punta + numtext::read(w.centro), "0.00");
+    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, ancho, barras));
+#else
+    (void)s, (void)w, (void)g, (void)ruta;
+    return "Esta compilación no incluye el reporte (se construyó sin Qt).";
+#endif
+}
+
 void MuestraPanel(const ResultsView& v, std::ostream& out) {
     out << v.verdict << (v.verdictRed ? "  (en rojo)" : "") << "\n";
     for (const ResultValue& r : v.values) {
@@ -157,12 +178,13 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
             op.dump = true;
         } else if (a == "--bars") {
             op.bars = true;
-        } else if (a == "--save") {
+        } else if (a == "--save" || a == "--dxf" || a == "--pdf") {
             if (i + 1 >= args.size()) {
-                err << "Falta el archivo de --save\n";
+                err << "Falta el archivo de " << a << "\n";
                 return 2;
             }
-            op.guardar = args[++i];
+            std::string& destino = a == "--save" ? op.guardar : a == "--dxf" ? op.dxf : op.pdf;
+            destino = args[++i];
         } else if (a == "--help" || a == "-h") {
             out << kUso;
             return 0;
@@ -229,11 +251,28 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
 
+    // The reinforcement as "&Refuerzo" leaves it: preselected bars, spacing boxes at 0.30.
+    GruposBarras grupos;
+    grupos.PreseleccionaBarras(s);
+    DistribuyeRefuerzo(s, grupos, s.Titulo);
+
+    if (!op.dxf.empty()) {
+        const std::string error =
+            EscribeDibujo(EntradaDeProyecto(s, TextosDeEstado(s), grupos), op.dxf);
+        if (!error.empty()) {
+            err << error << "\n";
+            return 4;
+        }
+    }
+    if (!op.pdf.empty()) {
+        const std::string error = EscribeReporte(s, w, grupos, op.pdf);
+        if (!error.empty()) {
+            err << error << "\n";
+            return 4;
+        }
+    }
+
     if (op.bars) {
-        // As "&Refuerzo" leaves them: preselected bars, spacing boxes at 0.30.
-        GruposBarras grupos;
-        grupos.PreseleccionaBarras(s);
-        DistribuyeRefuerzo(s, grupos, s.Titulo);
         static const char* const kNombres[GruposBarras::kGrupos] = {
             "Label17", "Label18", "Label19", "Label20", "Label23", "Label24", "Label25"};
         for (int g = 0; g < GruposBarras::kGrupos; ++g)

@@ -139,6 +139,32 @@ TEST(CalcTool, UnreadableOrUnwritableFiles) {
     EXPECT_EQ(Calc({"a.mur", "b.mur"}).status, 2);
 }
 
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(CalcTool, DrawingAndReportFiles) {
+    const std::string dxf = TempPath("m.dxf"), pdf = TempPath("m.pdf");
+    const Outcome r = Calc({"--dxf", dxf, "ConDent=1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string dibujo = Contents(dxf);
+    EXPECT_EQ(dibujo.substr(0, 29), " 0 \r\nSECTION\r\n 2 \r\nENTITIES\r\n");
+    EXPECT_NE(dibujo.find("\xF8 3/8\""), std::string::npos);  // the bar texts, in Windows-1252
+#ifdef TARELVO_CON_REPORTE
+    const Outcome p = Calc({"--pdf", pdf});
+    ASSERT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(Contents(pdf).substr(0, 5), "%PDF-");
+#else
+    EXPECT_EQ(Calc({"--pdf", pdf}).status, 4);  // built without the report
+#endif
+    const Outcome w = Calc({"--dxf", "/no-such-dir/m.dxf"});
+    EXPECT_EQ(w.status, 4);
+    EXPECT_NE(w.err.find("m.dxf"), std::string::npos) << w.err;
+    std::filesystem::remove(dxf);
+    std::filesystem::remove(pdf);
+}
+
 TEST(CalcTool, BadArgumentsExitWithTwo) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"Nada=1"}, {"Altura=abc"}, {"Altura="}, {"Altura=1e50"}, {"FormaMuro=1.5"},

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "common/number_text.h"
+#include "export/autocad_form.h"
 #include "files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"
@@ -69,6 +70,7 @@ MuroCont1::~MuroCont1() {
     delete nuevo_;
     delete sale_;
     delete murref_;
+    delete autocad_;
 }
 
 QSize MuroCont1::comfortableSize() const {

@@ -25,6 +25,7 @@ namespace tarelvo {
 class ConfirmDialog;
 class EsquemaCanvas;
 class FieldEdit;
+class Autocad;
 class FrmAbout;
 class Murref;
 class OptionArray;
@@ -78,6 +79,7 @@ public:
     // The reinforcement: its bar groups, and its form once "&Refuerzo" has opened it.
     GruposBarras& grupos() { return grupos_; }
     Murref* murref() const { return murref_; }
+    Autocad* autocad() const { return autocad_; }
     // The check, the bar preselection and the layout step, as before showing or drawing the
     // reinforcement; false when the check faulted.
     bool PreparaRefuerzo();
@@ -158,6 +160,7 @@ private:
     FrmAbout* about_ = nullptr;
     GruposBarras grupos_;
     Murref* murref_ = nullptr;
+    Autocad* autocad_ = nullptr;
     ConfirmDialog* nuevo_ = nullptr;
     ConfirmDialog* sale_ = nullptr;
     int salidaConf_ = 0;

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "export/autocad_form.h"
+#include "export/drawing_inputs.h"
 #include "ui/about/frm_about.h"
 #include "files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
@@ -145,6 +147,24 @@ void MuroCont1::ConnectCommands() {
         murref_->show();
         murref_->raise();
         hide();
+    });
+    connect(Command11, &QPushButton::clicked, this, [this] {
+        if (!autocad_) {
+            autocad_ = new Autocad([this](EntradaDibujo& e) {
+                if (!PreparaRefuerzo()) return false;
+                const TextosCampos campos{
+                    AltZap->text().toStdString(), Punta->text().toStdString(),
+                    Altura->text().toStdString(), Talon->text().toStdString(),
+                    Dsz->text().toStdString(),    AltDent->text().toStdString(),
+                    AnchDent->text().toStdString()};
+                e = EntradaDeProyecto(s_, campos, grupos_);
+                return true;
+            });
+            autocad_->setMessagePresenter(presenter_);
+        }
+        autocad_->show();
+        autocad_->raise();
+        autocad_->activateWindow();
     });
     connect(Command10, &QPushButton::clicked, this, [this] {
         if (!about_) about_ = new FrmAbout(this);

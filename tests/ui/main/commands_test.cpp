@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
+#include "export/autocad_form.h"
 #include "main_window_fixture.h"
 
 namespace tarelvo::test {
@@ -152,6 +153,16 @@ TEST_F(MainWindowTest, HintsFollowTheMouse) {
     w->Label30->hide();
     MoveOver(w.get());
     EXPECT_TRUE(w->Label30->isVisible());
+}
+
+TEST_F(MainWindowTest, AutoCadOpensItsFormBeside) {
+    w->Command11->click();
+    QWidget* form = nullptr;
+    if (!form) form = w->autocad();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isModal());
+    EXPECT_TRUE(w->isEnabled());
 }
 
 TEST_F(MainWindowTest, DiagDoesNothingAndAboutOpensBeside) {
