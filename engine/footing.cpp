@@ -83,6 +83,18 @@ float AreaAcero(double d, double term, double coefAs, const char* what) {
     return store(guard::div(d - std::sqrt(disc), 2.0 * coefAs, what), what);
 }
 
+// The steel ratio of an area on depth d; at or below the minimum ratio the area becomes the
+// minimum steel.
+void Cuantia(ProjectState& s, double d, float& area, float& cuantia, const char* what) {
+    const double dcm = static_cast<double>(s.FactCm) * (static_cast<double>(s.FactCm) * d);
+    cuantia = store(guard::div(area, dcm, what), what);
+    if (!(cuantia - s.CuantMin > 0.0f)) {
+        cuantia = s.CuantMin;
+        area = store(static_cast<double>(s.FactCm) * s.CuantMin * d * s.FactCm,
+                     "el refuerzo mínimo de la zapata");
+    }
+}
+
 }  // namespace
 
 void RefuerzoZapata(ProjectState& s) {
@@ -104,21 +116,8 @@ void RefuerzoZapata(ProjectState& s) {
     s.AsPunta = AreaAcero(d, s.TermMu, s.CoefAs, "el refuerzo de la punta");
     s.AsTalon = AreaAcero(d, s.TermMuTalon, s.CoefAs, "el refuerzo del talón");
 
-    const double dcm = static_cast<double>(s.FactCm) * (static_cast<double>(s.FactCm) * d);
-    s.CuantPunta = store(guard::div(s.AsPunta, dcm, "la cuantía de la punta (peralte nulo)"),
-                         "la cuantía de la punta");
-    if (!(s.CuantPunta - s.CuantMin > 0.0f)) {
-        s.CuantPunta = s.CuantMin;
-        s.AsPunta = store(static_cast<double>(s.FactCm) * s.CuantMin * d * s.FactCm,
-                          "el refuerzo mínimo de la punta");
-    }
-    s.CuantTalon = store(guard::div(s.AsTalon, dcm, "la cuantía del talón (peralte nulo)"),
-                         "la cuantía del talón");
-    if (!(s.CuantTalon - s.CuantMin > 0.0f)) {
-        s.CuantTalon = s.CuantMin;
-        s.AsTalon = store(static_cast<double>(s.FactCm) * s.CuantMin * d * s.FactCm,
-                          "el refuerzo mínimo del talón");
-    }
+    Cuantia(s, d, s.AsPunta, s.CuantPunta, "la cuantía de la punta (peralte nulo)");
+    Cuantia(s, d, s.AsTalon, s.CuantTalon, "la cuantía del talón (peralte nulo)");
 }
 
 }  // namespace tarelvo

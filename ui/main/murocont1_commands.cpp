@@ -10,6 +10,7 @@
 #include "ui/about/frm_about.h"
 #include "files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
+#include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
@@ -17,19 +18,6 @@
 #include "ui/main/twips_scaler.h"
 
 namespace tarelvo {
-
-namespace {
-
-// Puts a text in a list: the matching entry is selected, any other text is typed in.
-void SetComboText(QComboBox* c, const QString& text) {
-    const int i = c->findText(text);
-    if (i >= 0 && i != c->currentIndex())
-        c->setCurrentIndex(i);
-    else if (c->currentText() != text)
-        c->setEditText(text);
-}
-
-}  // namespace
 
 void MuroCont1::Arranque() {
     s_.PrimeraActiv = 1;
@@ -40,8 +28,8 @@ void MuroCont1::Arranque() {
     DatosIniciales(s_);
     // The footing starts centred, as its option shows.
     s_.ZapCentrada = Option5->isSelected(3) ? 1 : 0;
-    SetComboText(Combo1, QStringLiteral("210"));
-    SetComboText(Combo2, QStringLiteral("2800"));
+    PonLista(Combo1, QStringLiteral("210"));
+    PonLista(Combo2, QStringLiteral("2800"));
     Option1->select(0);
     Option2->select(1);
     Click_Option2();

@@ -9,6 +9,7 @@
 #include "files/file_io.h"
 #include "files/mur_format.h"
 #include "files/mur_project.h"
+#include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
@@ -19,14 +20,6 @@ namespace tarelvo {
 
 namespace {
 
-// Puts a text in a list: the matching entry is selected, any other text is typed in.
-void PonLista(QComboBox* c, const QString& text) {
-    const int i = c->findText(text);
-    if (i >= 0 && i != c->currentIndex())
-        c->setCurrentIndex(i);
-    else if (c->currentText() != text)
-        c->setEditText(text);
-}
 
 // The list position of a list's text; a value typed in that is not on the list is kept as
 // the nearest entry, so that the file can always be read back.
