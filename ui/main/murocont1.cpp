@@ -12,6 +12,7 @@
 
 #include "common/number_text.h"
 #include "export/autocad_form.h"
+#include "report/murprev.h"
 #include "files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"
@@ -71,6 +72,7 @@ MuroCont1::~MuroCont1() {
     delete sale_;
     delete murref_;
     delete autocad_;
+    delete murprev_;
 }
 
 QSize MuroCont1::comfortableSize() const {

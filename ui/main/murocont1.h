@@ -27,6 +27,7 @@ class EsquemaCanvas;
 class FieldEdit;
 class Autocad;
 class FrmAbout;
+class MurPrev;
 class Murref;
 class OptionArray;
 class SpinButton;
@@ -80,6 +81,7 @@ public:
     GruposBarras& grupos() { return grupos_; }
     Murref* murref() const { return murref_; }
     Autocad* autocad() const { return autocad_; }
+    MurPrev* murprev() const { return murprev_; }
     // The check, the bar preselection and the layout step, as before showing or drawing the
     // reinforcement; false when the check faulted.
     bool PreparaRefuerzo();
@@ -161,6 +163,7 @@ private:
     GruposBarras grupos_;
     Murref* murref_ = nullptr;
     Autocad* autocad_ = nullptr;
+    MurPrev* murprev_ = nullptr;
     ConfirmDialog* nuevo_ = nullptr;
     ConfirmDialog* sale_ = nullptr;
     int salidaConf_ = 0;

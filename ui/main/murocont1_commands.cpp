@@ -7,6 +7,7 @@
 
 #include "export/autocad_form.h"
 #include "export/drawing_inputs.h"
+#include "report/murprev.h"
 #include "ui/about/frm_about.h"
 #include "files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
@@ -135,6 +136,25 @@ void MuroCont1::ConnectCommands() {
         murref_->show();
         murref_->raise();
         hide();
+    });
+    connect(Command6, &QPushButton::clicked, this, [this] {
+        if (!murprev_) {
+            // A window of its own: disabling the main window must leave it usable.
+            murprev_ = new MurPrev(s_, [this](MurPrevFuente& f) {
+                if (!PreparaRefuerzo()) return false;
+                f.titulo = Titulo->text().toStdString();
+                f.anchoZapata = Label4->text().toStdString();
+                for (int g = 0; g < GruposBarras::kGrupos; ++g) f.barras[g] = grupos_.etiqueta(g);
+                return true;
+            });
+            connect(murprev_, &MurPrev::salir, this, [this] {
+                setEnabled(true);
+                show();
+            });
+        }
+        setEnabled(false);
+        murprev_->show();
+        murprev_->raise();
     });
     connect(Command11, &QPushButton::clicked, this, [this] {
         if (!autocad_) {

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "export/autocad_form.h"
+#include "report/murprev.h"
 #include "main_window_fixture.h"
 
 namespace tarelvo::test {
@@ -163,6 +164,21 @@ TEST_F(MainWindowTest, AutoCadOpensItsFormBeside) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isModal());
     EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_F(MainWindowTest, PreviewDisablesTheMainWindowUntilItIsLeft) {
+    w->Command6->click();
+    MurPrev* p = w->murprev();
+    ASSERT_NE(p, nullptr);
+    EXPECT_TRUE(p->isVisible());
+    EXPECT_FALSE(w->isEnabled());
+    EXPECT_EQ(p->windowTitle(), "Print Preview");
+    // The window builds its pages once shown, from the event loop.
+    for (int i = 0; i < 100 && p->documento().pageCount() == 0; ++i) QTest::qWait(20);
+    EXPECT_EQ(p->documento().pageCount(), 3);
+    p->Salir();
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(p->isVisible());
 }
 
 TEST_F(MainWindowTest, DiagDoesNothingAndAboutOpensBeside) {

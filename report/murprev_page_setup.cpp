@@ -1,0 +1,80 @@
+// The page setup controls of the "General" and "Papel" panels and the printer list.
+#include <algorithm>
+#include <cmath>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "common/number_text.h"
+#include "report/murprev.h"
+#include "report/murprev_busy.h"
+
+namespace tarelvo {
+
+void MurPrev::OrientacionClick(int index) {
+    if (index == vp_.setup.orientation) return;
+    MurPrevOcupado ocupado;
+    vp_.startDoc();
+    vp_.killDoc();
+    vp_.setup.orientation = index;
+    UpdatePreview();
+    RangoClick(RangoElegido());
+}
+
+void MurPrev::BordesClick(int index) {
+    if (index < 0 || index == vp_.setup.border) return;
+    MurPrevOcupado ocupado;
+    vp_.startDoc();
+    vp_.killDoc();
+    vp_.setup.border = index;
+    UpdatePreview();
+}
+
+void MurPrev::DispositivoClick() {
+    const QString device = cmbDevice->currentText();
+    if (device.isEmpty() || device == vp_.setup.device) return;
+    vp_.setup.device = device;
+    UpdatePreview();
+}
+
+void MurPrev::PapelClick() {
+    if (cmbPaperSizes->currentIndex() < 0) return;
+    const int code = cmbPaperSizes->currentData().toInt();
+    if (code == vp_.setup.paper) return;
+    vp_.setup.paper = code;
+    UpdatePreview();
+}
+
+void MurPrev::MargenSale(int index) {
+    QLineEdit* box = txtMargin[static_cast<std::size_t>(index)];
+    double twips = numtext::read(box->text().toStdString()) * 1440.0;
+    // No margin below nothing, nor beyond the paper it is measured on (a typed 1e308 would
+    // otherwise become infinite).
+    const double paper = index % 2 == 0 ? vp_.pageHeight() : vp_.pageWidth();
+    twips = std::isfinite(twips) ? std::clamp(twips, 0.0, paper) : (twips > 0 ? paper : 0.0);
+    // The box shows the margin as taken, also when it is the one already set.
+    const QString shown = ToInches(twips);
+    if (box->text() != shown) box->setText(shown);
+    if (twips == Margen(index)) return;
+    Margen(index) = twips;
+    UpdatePreview();
+}
+
+void MurPrev::MargenScroll(int index, int value) {
+    const auto k = static_cast<std::size_t>(index);
+    const double now = numtext::read(txtMargin[k]->text().toStdString());
+    // The up arrow lowers the bar's value and widens the margin.
+    const double next = value < tagMargen_[k] ? now + 0.1 : now - 0.1;
+    txtMargin[k]->setText(QString::number(next, 'g', 12));
+    // Back to the middle, so that the bar never runs out of arrow clicks.
+    {
+        const QSignalBlocker b(scrlMargin[k]);
+        scrlMargin[k]->setValue((scrlMargin[k]->minimum() + scrlMargin[k]->maximum()) / 2);
+    }
+    tagMargen_[k] = scrlMargin[k]->value();
+    MargenSale(index);
+}
+
+}  // namespace tarelvo
