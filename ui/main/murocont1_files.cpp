@@ -1,5 +1,6 @@
 // Project files, the new project and the exit: "&Salva", "&Abre", "&Nuevo" and "&Termina".
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -89,6 +90,21 @@ void MuroCont1::ConnectFiles() {
         setEnabled(false);
         CargaArchi();
     });
+}
+
+// Closing the window by its frame asks, as "&Termina" does, so that a slip of the mouse never
+// loses the project; once the exit is confirmed the window closes.
+void MuroCont1::closeEvent(QCloseEvent* event) {
+    if (salidaConf_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (!sale_->isVisible()) {
+        setEnabled(false);
+        sale_->show();
+        sale_->raise();
+    }
 }
 
 void MuroCont1::NuevOk() {

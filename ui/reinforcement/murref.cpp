@@ -1,5 +1,6 @@
 #include "ui/reinforcement/murref.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -272,6 +273,13 @@ bool Murref::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == Frame1 && event->type() == QEvent::MouseButtonPress) Geometria->setFocus();
     return QWidget::eventFilter(watched, event);
+}
+
+// Closing the form by its frame goes back to the main window, as " &Geometria" does, instead
+// of ending the program behind a hidden main window.
+void Murref::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit geometria();
 }
 
 void Murref::mousePressEvent(QMouseEvent* event) {

@@ -299,5 +299,19 @@ TEST_F(ProjectFilesTest, ExitEndsWithoutAskingAnythingElse) {
     EXPECT_TRUE(questions.empty());
 }
 
+TEST_F(ProjectFilesTest, ClosingTheWindowAsksAsTerminaDoes) {
+    int salidas = 0;
+    w->setExitHandler([&] { ++salidas; w->close(); });
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->saleForm()->isVisible());
+    w->saleForm()->Command1->click();
+    EXPECT_TRUE(w->isEnabled());
+    w->close();
+    w->saleForm()->Command2->click();
+    EXPECT_EQ(salidas, 1);
+    EXPECT_FALSE(w->isVisible());
+}
+
 }  // namespace
 }  // namespace tarelvo::test

@@ -151,6 +151,13 @@ TEST_F(MurrefTest, FocusMarksTheGroupInDarkRed) {
     EXPECT_TRUE(r->esquema().marca("Label21").marcada);
 }
 
+TEST_F(MurrefTest, ClosingTheFormGoesBackToTheMainWindow) {
+    w->Command7->click();
+    EXPECT_FALSE(w->murref()->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->murref()->isVisible());
+}
+
 TEST_F(MurrefTest, TerminaAsksToExit) {
     int salidas = 0;
     w->setExitHandler([&] { ++salidas; });
