@@ -136,6 +136,7 @@ private:
     void WatchForHints(QWidget* root);
 
     // Editing rules.
+    void AcoplaCentro();
     void AnchoCambia();
     void CentroCambia();
     void CentroSale();

@@ -53,10 +53,7 @@ void MuroCont1::CambiAltura() {
     int i = 0;
     while (i < texto.size() && texto[i] == QLatin1Char(' ')) ++i;
     if (i == texto.size() || Num(Altura) < 1.0) return;
-    if (s_.TipoMuro == 0)
-        Centro->setFieldText(Fmt(Num(Ancho)));
-    else
-        Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
+    AcoplaCentro();
     s_.Altura = F(Num(Altura));
     AnchoEtiqueta();
     CambiaDsz();

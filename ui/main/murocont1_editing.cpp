@@ -34,11 +34,17 @@ void MuroCont1::AnchoEtiqueta() {
     Label4->setText(Fmt(Num(Talon) + Num(Punta) + Num(Centro)));
 }
 
-void MuroCont1::AnchoCambia() {
+// The stem base follows the top: the same thickness for a straight stem, the top plus 5 % of
+// the height for an inclined one.
+void MuroCont1::AcoplaCentro() {
     if (s_.TipoMuro != 0)
         Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
     else
         Centro->setFieldText(Fmt(Num(Ancho)));
+}
+
+void MuroCont1::AnchoCambia() {
+    AcoplaCentro();
     s_.Ancho = F(Num(Ancho) * 100);
     AnchoEtiqueta();
 }

@@ -268,10 +268,7 @@ void MuroCont1::CargaArchi() {
     s_.AltZap = F(Num(AltZap));
     if (s_.AltDent > 0) s_.AnchDent = F(Num(AnchDent));
 
-    if (s_.TipoMuro != 0)
-        Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
-    else
-        Centro->setFieldText(Fmt(Num(Ancho)));
+    AcoplaCentro();
     AnchoEtiqueta();
     PonLista(Combo1, Combo1->itemText(p.comboFc));
     PonLista(Combo2, Combo2->itemText(p.comboFy));

@@ -23,7 +23,6 @@ double TrasdosEn(double y, bool inclinado) {
     return kTrasdos + (inclinado ? kTalud * (y - kTope) / (kZapata - kTope) : 0);
 }
 
-std::string Punto(const char* fila, int i) { return std::string(fila) + "(" + std::to_string(i) + ")"; }
 
 }  // namespace
 

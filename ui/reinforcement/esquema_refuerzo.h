@@ -30,6 +30,11 @@ public:
 
     EsquemaRefuerzo();
 
+    // The name of dot i of a dot row: "Label4(3)".
+    static std::string Punto(const char* fila, int i) {
+        return std::string(fila) + "(" + std::to_string(i) + ")";
+    }
+
     Linea& line(const std::string& name);
     const Linea& line(const std::string& name) const;
     Marca& marca(const std::string& name);  // "Label4(3)" for the dot rows

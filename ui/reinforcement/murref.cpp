@@ -31,7 +31,6 @@ void Color(QWidget* w, const QColor& c) {
     w->setPalette(p);
 }
 
-std::string Punto(const char* fila, int i) { return std::string(fila) + "(" + std::to_string(i) + ")"; }
 
 // The schematic elements that draw each group's bars, and whether each shows only when a
 // given element is visible.
@@ -254,7 +253,7 @@ void Murref::Marca(int grupo, bool foco) {
         if (!foco || marca) {
             if (e.fila) {
                 for (int i = 0; i < EsquemaRefuerzo::kPuntos; ++i)
-                    esquema_.marca(Punto(e.nombre, i)).marcada = marca;
+                    esquema_.marca(EsquemaRefuerzo::Punto(e.nombre, i)).marcada = marca;
             } else if (std::string(e.nombre).rfind("Line", 0) == 0) {
                 esquema_.line(e.nombre).marcada = marca;
             } else {
