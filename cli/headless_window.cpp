@@ -20,6 +20,12 @@ void HeadlessWindow::EscribeZapata(ProjectState& s, const std::string& altZap,
     CambiaCampo(talonText, talon, s.Talon);
 }
 
+void HeadlessWindow::EscribePuntaTalon(ProjectState& s, const std::string& punta,
+                                       const std::string& talon) {
+    CambiaCampo(puntaText, punta, s.Punta);
+    CambiaCampo(talonText, talon, s.Talon);
+}
+
 void HeadlessWindow::Arranque(ProjectState& s) {
     s = ProjectState{};
     s.PrimeraActiv = 1;

@@ -28,6 +28,8 @@ public:
     void AlineaCotas() override {}
     void EscribeZapata(ProjectState& s, const std::string& altZap, const std::string& punta,
                        const std::string& talon) override;
+    void EscribePuntaTalon(ProjectState& s, const std::string& punta,
+                           const std::string& talon) override;
 
     // The project that the main window shows at start-up, checked.
     void Arranque(ProjectState& s);

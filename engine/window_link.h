@@ -31,6 +31,10 @@ public:
     // written "0.00"; the fields' change handlers store the numbers read back from the texts.
     virtual void EscribeZapata(ProjectState& state, const std::string& altZap,
                                const std::string& punta, const std::string& talon) = 0;
+    // A check with "Centrica" centres the footing before computing it and hands the centred
+    // toe and heel to the Punta and Talon fields, so that what is analysed is what they show.
+    virtual void EscribePuntaTalon(ProjectState& state, const std::string& punta,
+                                   const std::string& talon) = 0;
 };
 
 }  // namespace tarelvo

@@ -14,6 +14,13 @@ void FakeWindow::EscribeZapata(ProjectState& s, const std::string& a, const std:
     s.Talon = static_cast<float>(numtext::read(t));
 }
 
+void FakeWindow::EscribePuntaTalon(ProjectState& s, const std::string& p, const std::string& t) {
+    punta = p;
+    talon = t;
+    s.Punta = static_cast<float>(numtext::read(p));
+    s.Talon = static_cast<float>(numtext::read(t));
+}
+
 ProjectState Defaults() {
     ProjectState s;
     DatosIniciales(s);

@@ -28,6 +28,7 @@ public:
     void AlineaCotas() override { ++alinea; }
     void EscribeZapata(ProjectState& s, const std::string& a, const std::string& p,
                        const std::string& t) override;
+    void EscribePuntaTalon(ProjectState& s, const std::string& p, const std::string& t) override;
 };
 
 // The default project as DatosIniciales leaves it (F'c 180).

@@ -164,6 +164,12 @@ void MuroCont1::EscribeZapata(ProjectState&, const std::string& altZap, const st
     Talon->setFieldText(QString::fromStdString(talon));
 }
 
+void MuroCont1::EscribePuntaTalon(ProjectState&, const std::string& punta,
+                                  const std::string& talon) {
+    Punta->setFieldText(QString::fromStdString(punta));
+    Talon->setFieldText(QString::fromStdString(talon));
+}
+
 // --- Hints ---
 
 void MuroCont1::WatchForHints(QWidget* root) {

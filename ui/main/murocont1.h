@@ -98,6 +98,8 @@ public:
     void AlineaCotas() override;
     void EscribeZapata(ProjectState& s, const std::string& altZap, const std::string& punta,
                        const std::string& talon) override;
+    void EscribePuntaTalon(ProjectState& s, const std::string& punta,
+                           const std::string& talon) override;
 
     // Controls, by their names.
     FieldEdit *Titulo, *Altura, *Ancho, *Centro, *AltZap, *Punta, *Talon, *Dsz, *AltDent,
