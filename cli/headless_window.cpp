@@ -5,9 +5,8 @@
 namespace tarelvo {
 
 namespace {
-// A text field's change handler runs only when its text really changes.
+// The state holds what the field shows, whether or not its text changed.
 void CambiaCampo(std::string& campo, const std::string& texto, float& variable) {
-    if (campo == texto) return;
     campo = texto;
     variable = static_cast<float>(numtext::read(texto));
 }

@@ -1,7 +1,7 @@
 // CalculaPresiones: bearing capacity of the foundation soil (strip footing, inclination and
 // depth factors on the effective width), admissible pressure and the soil pressures.
-#include <cmath>
 
+#include "engine/dmath.h"
 #include "engine/engine.h"
 
 namespace tarelvo {
@@ -22,9 +22,9 @@ void CalculaPresiones(ProjectState& s) {
         s.Ngamma = 0;
     } else {
         s.Pi = 3.1416f;
-        const double t = std::tan(s.Pi / 4.0 + phi / 2.0);
-        s.Nq = store(t * t * std::exp(s.Pi * std::tan(phi)), "el factor de capacidad Nq");
-        s.Ngamma = store((static_cast<double>(s.Nq) - 1.0) * 1.5 * std::tan(phi),
+        const double t = dmath::tan(s.Pi / 4.0 + phi / 2.0);
+        s.Nq = store(t * t * dmath::exp(s.Pi * dmath::tan(phi)), "el factor de capacidad Nq");
+        s.Ngamma = store((static_cast<double>(s.Nq) - 1.0) * 1.5 * dmath::tan(phi),
                          "el factor de capacidad Ngamma");
         s.Nc = store((static_cast<double>(s.Nq) - 1.0) * s.CotPhi2, "el factor de capacidad Nc");
     }
@@ -51,21 +51,21 @@ void CalculaPresiones(ProjectState& s) {
     } else {
         const double iq = 1.0 - 0.5 * guard::div(H, B * s.CotPhi2 * c + V,
                                                  "el factor de inclinación Iq");
-        s.Iq = store(std::pow(iq, 5), "el factor de inclinación Iq");
+        s.Iq = store(dmath::pow(iq, 5), "el factor de inclinación Iq");
         s.Ic = store(s.Iq - guard::div(1.0 - s.Iq, static_cast<double>(s.Nq) - 1.0,
                                        "el factor de inclinación Ic"),
                      "el factor de inclinación Ic");
         const double ig = 1.0 - 0.7 * guard::div(H, c * B * s.CotPhi2 + V,
                                                  "el factor de inclinación Igamma");
-        s.Igamma = store(std::pow(ig, 5), "el factor de inclinación Igamma");
+        s.Igamma = store(dmath::pow(ig, 5), "el factor de inclinación Igamma");
         s.Dc = store(1.0 + 0.4 * guard::div(D, B, "el factor de profundidad Dc (ancho efectivo "
                                                   "nulo: la excentricidad es la mitad de la "
                                                   "base)"),
                      "el factor de profundidad Dc");
     }
-    const double sinPhi = std::sin(phi);
-    s.Dq = store(1.0 + 2.0 * std::tan(phi) * (1.0 - sinPhi) * (1.0 - sinPhi) *
-                           std::atan(guard::div(D, B, "el factor de profundidad Dq (ancho "
+    const double sinPhi = dmath::sin(phi);
+    s.Dq = store(1.0 + 2.0 * dmath::tan(phi) * (1.0 - sinPhi) * (1.0 - sinPhi) *
+                           dmath::atan(guard::div(D, B, "el factor de profundidad Dq (ancho "
                                                       "efectivo nulo)")),
                  "el factor de profundidad Dq");
 

@@ -5,6 +5,8 @@
 namespace tarelvo {
 
 void ChequeaMuro(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) {
+    const std::string centrada = CentraZapata(s, w);
+    if (!centrada.empty()) out.EscribePuntaTalon(s, centrada, centrada);
     CalculaMuro(s, w);
     CalculaFuerzas(s, w);
     ChequeaDesliz(s);

@@ -2,6 +2,8 @@
 // stores them; a floating-point fault throws EngineFault and leaves what was stored before it.
 #pragma once
 
+#include <string>
+
 #include "engine/engine_fault.h"
 #include "engine/project_state.h"
 #include "engine/window_link.h"
@@ -18,8 +20,12 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w);
 // One section of the stem reinforcement loop: section 0 is the stem top, 10 the base.
 void SeccionMuro(ProjectState& s, int seccion);
 
-// Thrust, weights, lever arms, overturning, eccentricity and footing width; re-centres the
-// footing under the stem when "Centrica" is selected.
+// With "Centrica" selected, centres the stem on the footing before anything is computed from
+// it: toe and heel take half of their sum, rounded up to the centimetre the fields show.
+// Returns that text for the Punta and Talon fields, or an empty text when nothing changed.
+std::string CentraZapata(ProjectState& s, const WindowInputs& w);
+
+// Thrust, weights, lever arms, overturning, eccentricity and footing width.
 void CalculaFuerzas(ProjectState& s, const WindowInputs& w);
 
 // Passive resistance in front of the wall, then the factor of safety against sliding.
@@ -36,19 +42,25 @@ void AjustaMomentos(ProjectState& s);
 // Toe and heel steel; sets SeccInsuf when the footing depth cannot carry the moments.
 void RefuerzoZapata(ProjectState& s);
 
-// The full check, in its binding order, ending with the publication of the results.
+// The full check, in its binding order, ending with the publication of the results. A centred
+// footing is centred first and written back to its fields, so the results describe the
+// footing on screen.
 void ChequeaMuro(ProjectState& s, const WindowInputs& w, ResultsPublisher& out);
 
 // Far more passes than any real wall needs: the design stops with an error beyond it.
 constexpr long kMaxPasosDiseno = 200000;
 
 // The footing design loop: lengthens toe and heel and thickens the footing in 5 cm steps
-// until the wall passes.
-void CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out,
+// until the wall passes: resultant in the middle third, both soil pressures admissible, the
+// minimum factors of safety against overturning and sliding, footing shear and depth.
+// Returns the number of passes. Stops with a fault when the footing would have to grow beyond
+// five times the height of the wall with its footing.
+long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out,
                  long maxPasos = kMaxPasosDiseno);
 
 // What the "&Calculo" button runs before its check: the footing design, then the new
-// footing written into the fields, then the schematic re-aligned.
+// footing written into the fields, then the schematic re-aligned. The fields hold two
+// decimals: the design goes on from what they show until that footing is itself accepted.
 void Calcular(ProjectState& s, const WindowInputs& w, ResultsPublisher& out);
 
 }  // namespace tarelvo

@@ -4,9 +4,10 @@
 // is stored; whatever the procedure stored before that point stays.
 #pragma once
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
+
+#include "engine/dmath.h"
 
 namespace tarelvo {
 
@@ -31,7 +32,7 @@ inline double div(double a, double b, const char* what) {
 
 inline double sqrt(double x, const char* what) {
     if (!(x >= 0.0)) negativeRoot(what);
-    return std::sqrt(x);
+    return dmath::sqrt(x);
 }
 
 // The value as it is stored: rounded to float, and never infinite or NaN.

@@ -1,8 +1,8 @@
 // Toe and heel of the footing: shears and moments at the stem faces, their lower bounds and
 // the toe and heel steel.
 #include <algorithm>
-#include <cmath>
 
+#include "engine/dmath.h"
 #include "engine/engine.h"
 
 namespace tarelvo {
@@ -10,8 +10,15 @@ namespace tarelvo {
 using guard::store;
 
 void CalculaZapata(ProjectState& s) {
-    s.PeraltZap = store(s.AltZap - static_cast<double>(s.Recub) / s.FactCm,
-                        "el peralte de la zapata");
+    const float peralte = store(s.AltZap - static_cast<double>(s.Recub) / s.FactCm,
+                                "el peralte de la zapata");
+    // A footing no thicker than the cover leaves a rounding residue as its depth, which
+    // divides the shear into an absurd stress: it is a division by zero.
+    if (!(peralte > 1e-6f))
+        guard::fault("División por cero al calcular el esfuerzo cortante en la zapata: la "
+                     "zapata no es más gruesa que el recubrimiento de 7 cm y no tiene peralte. "
+                     "Aumente la altura de la zapata.");
+    s.PeraltZap = peralte;
     s.PresNetaPunta = store(s.PresMax - static_cast<double>(s.GammaC) * s.AltZap,
                             "la presión neta en la punta");
     s.GradPres = store(guard::div(static_cast<double>(s.PresMax) - s.PresMin, s.Base,
@@ -80,7 +87,7 @@ namespace {
 // found non-negative in float, so a negative rounding residue in double is the tangent case.
 float AreaAcero(double d, double term, double coefAs, const char* what) {
     const double disc = std::max(0.0, d * d - 4.0 * term * coefAs);
-    return store(guard::div(d - std::sqrt(disc), 2.0 * coefAs, what), what);
+    return store(guard::div(d - dmath::sqrt(disc), 2.0 * coefAs, what), what);
 }
 
 // The steel ratio of an area on depth d; at or below the minimum ratio the area becomes the

@@ -1,17 +1,17 @@
 // CalculaFuerzas: thrust, weights, lever arms about the toe, overturning, eccentricity and
-// footing width, and the centred-footing rule.
-#include <cmath>
+// footing width.
 
+#include "engine/dmath.h"
 #include "engine/engine.h"
 
 namespace tarelvo {
 
 using guard::store;
 
-void CalculaFuerzas(ProjectState& s, const WindowInputs& w) {
+void CalculaFuerzas(ProjectState& s, const WindowInputs&) {
     const double cm = s.FactCm;
 
-    s.AltTalud = store(s.Talon * std::tan(static_cast<double>(s.BetaRad)),
+    s.AltTalud = store(s.Talon * dmath::tan(static_cast<double>(s.BetaRad)),
                        "la altura del talud sobre el talón");
     s.AltTotal = store(static_cast<double>(s.Altura) + s.AltTalud + s.AltZap,
                        "la altura total del empuje");
@@ -37,12 +37,12 @@ void CalculaFuerzas(ProjectState& s, const WindowInputs& w) {
     s.PresTotal = store(static_cast<double>(s.Ka) * s.Sobrec +
                             static_cast<double>(s.Gamma1) * s.AltTotal * s.Ka,
                         "la presión del relleno");
-    s.Empuje = store((guard::div(s.PresSobrec, std::cos(static_cast<double>(s.BetaRad)),
+    s.Empuje = store((guard::div(s.PresSobrec, dmath::cos(static_cast<double>(s.BetaRad)),
                                  "el empuje del relleno") +
                       s.PresTotal) *
                          s.AltTotal / 2.0,
                      "el empuje del relleno");
-    s.EmpujeV = store(s.Empuje * std::sin(static_cast<double>(s.BetaRad)),
+    s.EmpujeV = store(s.Empuje * dmath::sin(static_cast<double>(s.BetaRad)),
                       "la componente vertical del empuje");
 
     s.BrazoRell = store(s.EspBase / cm + s.Punta + s.Talon / 2.0, "el brazo del relleno");
@@ -82,7 +82,7 @@ void CalculaFuerzas(ProjectState& s, const WindowInputs& w) {
                                   "el brazo del empuje (el empuje del relleno es nulo)"),
                        "el brazo del empuje");
     s.MomVuelco = store(static_cast<double>(s.BrazoEmp) * s.Empuje *
-                            std::cos(static_cast<double>(s.BetaRad)),
+                            dmath::cos(static_cast<double>(s.BetaRad)),
                         "el momento de vuelco");
     s.FsVuelco = store(guard::div(s.MomEstab, s.MomVuelco,
                                   "el factor de seguridad al vuelco (el momento de vuelco es "
@@ -97,12 +97,6 @@ void CalculaFuerzas(ProjectState& s, const WindowInputs& w) {
     s.Base = store(static_cast<double>(s.Punta) + s.Talon + s.EspBase / cm,
                    "el ancho de la zapata");
 
-    // The forces of this pass used the old toe and heel; the next pass uses the centred ones.
-    if (w.centricaSelected()) {
-        s.Punta = store((static_cast<double>(s.Base) - s.EspBase / cm) / 2.0,
-                        "la punta de la zapata centrada");
-        s.Talon = s.Punta;
-    }
     s.Base6 = store(s.Base / 6.0, "Base/6");
 }
 

@@ -1,8 +1,9 @@
 #include "engine/results_view.h"
+#include "engine/dmath.h"
 
-#include <cmath>
 
 #include "common/number_text.h"
+#include "engine/stability_limits.h"
 
 namespace tarelvo {
 
@@ -13,12 +14,16 @@ const char* const kAvisoCorteMuro =
     "RECALCULE!";
 const char* const kAvisoCorteZapata =
     "El Esfuerzo Cortante en la Zapata es mayor que el Admisible. RECALCULE!";
+const char* const kAvisoVuelco =
+    "El Factor de Seguridad al Vuelco es menor que 1.50. RECALCULE!";
+const char* const kAvisoDesliz =
+    "El Factor de Seguridad al Deslizamiento es menor que 1.50. RECALCULE!";
 const char* const kAvisoPresion =
     "La Presion Maxima sobre el Terreno es mayor que la Admisible. RECALCULE!";
 
 bool FallaCorteMuro(const ProjectState& s) {
     const double exceso = static_cast<double>(s.EsfCortMuro) - s.CortAdm;
-    return exceso > 1e-5 * std::fabs(static_cast<double>(s.CortAdm));
+    return exceso > 1e-5 * dmath::fabs(static_cast<double>(s.CortAdm));
 }
 
 namespace {
@@ -50,7 +55,7 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.verdictRed = true;
         v.values[kExcent].red = true;
         v.calculo = true;
-        v.preview = v.refuerzo = v.diag = v.chequeo = false;
+        v.preview = v.refuerzo = v.diag = false;
     } else {
         mayor = s.PresMax;
         float menor = s.PresMin;
@@ -67,8 +72,9 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.values[kPresMin].text = numtext::format(menor / 10.0, "0.00");
         v.values[kPresAdm].text = numtext::format(s.PresAdm / 10.0, "0.00");
         v.verdict = kMuroEstable;
-        v.chequeo = true;
     }
+    // A wall fixed by hand must be checkable again, whatever the last verdict was.
+    v.chequeo = true;
 
     // A later warning overwrites the text of an earlier one; every failing value stays red.
     auto aviso = [&](int valor, const char* texto) {
@@ -78,9 +84,12 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         if (estable) {
             v.warning = texto;
             v.warningVisible = true;
-            v.chequeo = false;
         }
     };
+    // The factors of safety come first, so that the texts of the other checks win when
+    // those fail too.
+    if (estable && s.FsVuelco < kFsMinVuelco) aviso(kFsVuelco, kAvisoVuelco);
+    if (estable && s.FsDesliz < kFsMinDesliz) aviso(kFsDesliz, kAvisoDesliz);
     if (FallaCorteMuro(s)) aviso(kCortMuro, kAvisoCorteMuro);
     if (s.EsfCortZap > s.CortAdm) aviso(kCortBase, kAvisoCorteZapata);
     if (estable && mayor > s.PresAdm) aviso(kPresMax, kAvisoPresion);

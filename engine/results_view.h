@@ -32,6 +32,8 @@ struct ResultsView {
 
 extern const char* const kMuroEstable;
 extern const char* const kMuroInestable;
+extern const char* const kAvisoVuelco;
+extern const char* const kAvisoDesliz;
 extern const char* const kAvisoCorteMuro;
 extern const char* const kAvisoCorteZapata;
 extern const char* const kAvisoPresion;

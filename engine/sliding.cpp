@@ -1,7 +1,7 @@
 // ChequeaDesliz: passive resistance in front of the wall and the factor of safety against
 // sliding.
-#include <cmath>
 
+#include "engine/dmath.h"
 #include "engine/engine.h"
 
 namespace tarelvo {
@@ -14,20 +14,20 @@ void ChequeaDesliz(ProjectState& s) {
         s.AltPasiva = store(static_cast<double>(s.Dsz) + s.AltDent, "la altura pasiva");
     else
         s.AltPasiva = store(static_cast<double>(s.AltDent) + s.AltZap, "la altura pasiva");
-    s.RaizKp = store(std::tan(s.Phi2Rad / 2.0 + 45.0 / 57.2958),
+    s.RaizKp = store(dmath::tan(s.Phi2Rad / 2.0 + 45.0 / 57.2958),
                      "el coeficiente de empuje pasivo");
     s.Kp = store(static_cast<double>(s.RaizKp) * s.RaizKp, "el coeficiente de empuje pasivo");
     const double h = s.AltPasiva;
     s.EmpPasivo = store(h * (s.Gamma2 * 0.5 * s.Kp * h) + h * (2.0 * s.Cohes) * s.RaizKp,
                         "el empuje pasivo");
 
-    s.FuerzaFric = store(s.SumaV * std::tan(static_cast<double>(s.Phi2Rad)),
+    s.FuerzaFric = store(s.SumaV * dmath::tan(static_cast<double>(s.Phi2Rad)),
                          "la fuerza de fricción");
     s.FuerzaCohes = store(static_cast<double>(s.Base) * s.Cohes * 0.667,
                           "la fuerza de cohesión");
     s.FuerzaResist = store(static_cast<double>(s.FuerzaCohes) + s.FuerzaFric + s.EmpPasivo,
                            "la resistencia al deslizamiento");
-    s.EmpujeH = store(s.Empuje * std::cos(static_cast<double>(s.BetaRad)),
+    s.EmpujeH = store(s.Empuje * dmath::cos(static_cast<double>(s.BetaRad)),
                       "la componente horizontal del empuje");
     s.FsDesliz = store(guard::div(s.FuerzaResist, s.EmpujeH,
                                   "el factor de seguridad al deslizamiento (el empuje "

@@ -1,8 +1,8 @@
 // CalculaMuro: angles, active coefficient, stem thickness and shear, stem reinforcement.
-#include <cmath>
 #include <string>
 
 #include "common/number_text.h"
+#include "engine/dmath.h"
 #include "engine/engine.h"
 
 namespace tarelvo {
@@ -14,7 +14,7 @@ void SeccionMuro(ProjectState& s, int sec) {
         const double y = sec * static_cast<double>(s.DeltaH);
         s.MomSeccActual = store((y * y * y * s.Gamma1 + 3.0 * s.Sobrec * y * y) *
                                     (static_cast<double>(s.FactCarga) * s.Ka) / 6.0 *
-                                    std::cos(s.BetaRad),
+                                    dmath::cos(s.BetaRad),
                                 "el momento de una sección del muro");
         s.EspSecc = store(s.EspTope + guard::div(static_cast<double>(s.EspBase) - s.EspTope,
                                                  s.Altura, "el espesor de las secciones del muro") * y,
@@ -32,7 +32,7 @@ void SeccionMuro(ProjectState& s, int sec) {
                          "/10 de la altura bajo el tope es demasiado delgada para su momento "
                          "(raíz cuadrada de un número negativo al calcular el refuerzo del "
                          "muro). Aumente el espesor del muro.");
-        s.AsMuro = store(guard::div(d - std::sqrt(disc), 2.0 * s.CoefAs,
+        s.AsMuro = store(guard::div(d - dmath::sqrt(disc), 2.0 * s.CoefAs,
                                     "el refuerzo del muro"),
                          "el refuerzo del muro");
         s.CuantMin = 0.0025f;
@@ -60,14 +60,14 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
     if (s.Phi2Rad == 0.0f)
         s.CotPhi2 = 0;
     else
-        s.CotPhi2 = store(guard::div(1.0, std::tan(s.Phi2Rad),
+        s.CotPhi2 = store(guard::div(1.0, dmath::tan(s.Phi2Rad),
                                      "la cotangente del ángulo de fricción del suelo"),
                           "la cotangente del ángulo de fricción del suelo");
 
-    s.CosBeta = store(std::cos(s.BetaRad), "el coseno del ángulo del relleno");
+    s.CosBeta = store(dmath::cos(s.BetaRad), "el coseno del ángulo del relleno");
     s.Cos2Beta = store(static_cast<double>(s.CosBeta) * s.CosBeta,
                        "el coseno del ángulo del relleno");
-    const double cosPhi1 = std::cos(s.Phi1Rad);
+    const double cosPhi1 = dmath::cos(s.Phi1Rad);
     s.Cos2Phi1 = store(cosPhi1 * cosPhi1, "el coseno del ángulo de fricción del relleno");
 
     // Rankine for a sloping backfill. With the slope equal to the friction angle the two
@@ -76,7 +76,7 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
     const double rr = static_cast<double>(s.Cos2Beta) - s.Cos2Phi1;
     double r = 0.0;
     if (rr >= 0.0)
-        r = std::sqrt(rr);
+        r = dmath::sqrt(rr);
     else if (s.Beta > s.Phi1)
         guard::fault("El ángulo de inclinación del relleno es mayor que su ángulo de fricción "
                      "interna: el empuje activo no tiene valor (raíz cuadrada de un número "
@@ -85,18 +85,31 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
     const double kaR = guard::div(cb * (cb - r), cb + r, "el coeficiente de empuje activo");
 
     const double h1 = static_cast<double>(s.AltZap) + s.Altura;
-    s.Ka = store(guard::div(kaR * h1 * s.Gamma1 -
-                                2.0 * s.Cohes1 *
-                                    guard::sqrt(kaR, "el coeficiente de empuje activo"),
-                            h1 * s.Gamma1,
-                            "el coeficiente de empuje activo (altura o peso del relleno nulos)"),
-                 "el coeficiente de empuje activo");
+    const float ka = store(guard::div(kaR * h1 * s.Gamma1 -
+                                          2.0 * s.Cohes1 *
+                                              guard::sqrt(kaR, "el coeficiente de empuje activo"),
+                                      h1 * s.Gamma1,
+                                      "el coeficiente de empuje activo (altura o peso del "
+                                      "relleno nulos)"),
+                           "el coeficiente de empuje activo");
+    // A backfill that pushes with nothing, or pulls, would give a negative thrust and a wall
+    // called stable with a negative factor of safety.
+    if (!(ka > 0.0f)) {
+        if (s.Cohes1 > 0)
+            guard::fault("La cohesión del relleno anula el empuje activo (Ka = " +
+                         numtext::format(ka, "0.000") +
+                         "): el muro no tendría empuje que resistir. Reduzca la cohesión del "
+                         "relleno.");
+        guard::fault("El coeficiente de empuje activo del relleno es nulo: revise su ángulo de "
+                     "fricción interna.");
+    }
+    s.Ka = ka;
 
-    s.PresSobrec = store(static_cast<double>(s.Sobrec) * s.Ka * std::cos(s.BetaRad),
+    s.PresSobrec = store(static_cast<double>(s.Sobrec) * s.Ka * dmath::cos(s.BetaRad),
                          "la presión de la sobrecarga");
     s.PresMuroBase = store((static_cast<double>(s.Altura) * s.Gamma1 * s.Ka +
                             static_cast<double>(s.Ka) * s.Sobrec) *
-                               std::cos(s.BetaRad),
+                               dmath::cos(s.BetaRad),
                            "la presión en la base del muro");
     s.CortMuroBase = store((static_cast<double>(s.PresMuroBase) + s.PresSobrec) * s.Altura / 2.0,
                            "el cortante en la base del muro");

@@ -62,16 +62,22 @@ TEST(Faults, InclinedStemAsThinAsTheCover) {
     EXPECT_FLOAT_EQ(s.EsfCortMuro, antes);
 }
 
-TEST(Faults, FootingAsThinAsTheCoverFailsItsShearCheck) {
-    // The 7 cm cover leaves a depth of a rounding residue: an absurd stress, shown in red,
-    // and a section flagged too thin, but no fault.
+TEST(Faults, FootingNoThickerThanTheCoverHasNoDepth) {
+    // The 7 cm cover leaves a rounding residue as the depth, which made a shear stress of
+    // 181463728 kg/cm2: it is a division by zero, with the earlier results kept.
     FakeWindow w;
     ProjectState s = Defaults();
+    ChequeaMuro(s, w, w);
+    const float cortante = s.EsfCortZap;
     s.AltZap = 0.07f;
+    const std::string msg = FaultOf(s, w);
+    EXPECT_NE(msg.find("recubrimiento"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("Aumente la altura de la zapata"), std::string::npos) << msg;
+    EXPECT_EQ(s.EsfCortZap, cortante);
+    // Just over the cover is a real, if very thin, footing: no fault.
+    s.AltZap = 0.08f;
     EXPECT_EQ(FaultOf(s, w), "");
-    EXPECT_NEAR(s.PeraltZap, 0, 1e-6);
-    EXPECT_EQ(s.SeccInsuf, 1);
-    EXPECT_EQ(w.shown.warning, kAvisoCorteZapata);
+    EXPECT_NEAR(s.PeraltZap, 0.01, 1e-6);
 }
 
 TEST(Faults, OverflowIsReportedNotStored) {

@@ -1,6 +1,8 @@
 // The footing design loop and "&Calculo"'s write-back of the new footing.
 #include <gtest/gtest.h>
 
+#include "common/number_text.h"
+#include "engine/stability_limits.h"
 #include "engine_test_support.h"
 
 namespace tarelvo::test {
@@ -90,20 +92,107 @@ TEST(CalculaBase, CentredFootingSharesTheGrowth) {
     EXPECT_FALSE(s.Excent > s.Base6);
 }
 
-TEST(CalculaBase, CounterOverflowIsAnErrorNotAWrap) {
-    // An admissible pressure below what the backfill alone presses: no footing passes.
+TEST(CalculaBase, AWallNoFootingCanHoldStopsAtFiveTimesItsHeight) {
+    // Almost no friction under the footing: sliding can never reach its minimum.
     ProjectState s = Defaults();
-    s.Padm = 0.01f;
+    s.Altura = 5;
+    s.Sobrec = 2;
+    s.Phi2 = 5;
     FakeWindow w;
     try {
         CalculaBase(s, w, w);
         FAIL() << "no fault";
     } catch (const EngineFault& f) {
-        EXPECT_NE(std::string(f.what()).find("32767"), std::string::npos);
+        const std::string m = f.what();
+        EXPECT_NE(m.find("Ninguna zapata razonable"), std::string::npos) << m;
+        EXPECT_NE(m.find("dentellón"), std::string::npos) << m;
     }
-    EXPECT_EQ(s.Contador, 32767);
-    EXPECT_GT(s.Talon, 1000);  // the growth reached so far stays
+    // It stopped on the first footing wider than the bound, not kilometres later.
+    const double cota = 5.0 * (static_cast<double>(s.Altura) + s.AltZap);
+    EXPECT_GT(s.Base, cota);
+    EXPECT_LT(s.Base, cota + 0.1);
     EXPECT_EQ(w.muestra, 0);
+    EXPECT_TRUE(w.talon.empty());
+}
+
+TEST(CalculaBase, SlidingBelowTheMinimumLengthensTheFooting) {
+    // Soft soil: the given footing has its resultant in the middle third and admissible
+    // pressures, but FS desliz 0.89.
+    ProjectState s = Defaults();
+    s.Phi2 = 15;
+    s.Altura = 2.5f;
+    s.Punta = 0.6f;
+    s.Talon = 1.4f;
+    s.Sobrec = 1;
+    s.Padm = 3;
+    FakeWindow w;
+    const long pasos = CalculaBase(s, w, w);
+    EXPECT_GT(pasos, 1);
+    EXPECT_GE(s.FsDesliz, kFsMinDesliz);
+    EXPECT_GE(s.FsVuelco, kFsMinVuelco);
+    EXPECT_FALSE(w.shown.warningVisible);
+    // The first footing that slides no more: one lengthening less still slid.
+    ProjectState antes = s;
+    if ((s.Contador / 5) * 5 == s.Contador)
+        antes.Punta = s.Punta - 0.05f;
+    else
+        antes.Talon = s.Talon - 0.05f;
+    FakeWindow w2;
+    ChequeaMuro(antes, w2, w2);
+    EXPECT_LT(antes.FsDesliz, kFsMinDesliz);
+}
+
+TEST(CalculaBase, TheHeelPressureIsJudgedAsWellAsTheToe) {
+    // A resultant behind the centre: the heel carries the larger pressure (7.05 t/m2 against
+    // 6.81 at the toe), over the admissible 6.9.
+    ProjectState s = Defaults();
+    s.Fc = 210;
+    s.Altura = 3;
+    s.Phi1 = 45;
+    s.Gamma1 = 2.2f;
+    s.Punta = 0.2f;
+    s.Talon = 4;
+    s.Padm = 0.69f;
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    ASSERT_LT(s.PresMax, s.PresAdm);
+    ASSERT_GT(s.PresMin, s.PresAdm);
+    EXPECT_EQ(w.shown.warning, kAvisoPresion);
+    // The design does not accept it as it stands (its pass limit of one says so).
+    EXPECT_THROW(CalculaBase(s, w, w, 1), EngineFault);
+}
+
+TEST(Calcular, ACentredDesignEndsOnAWallItsCheckPasses) {
+    // The centred footing is shared between toe and heel and written with two decimals;
+    // the check after the design must find what the design accepted.
+    for (float altura : {2.0f, 3.0f, 5.0f, 6.5f}) {
+        ProjectState s = Defaults();
+        s.Fc = 210;
+        s.Altura = altura;
+        s.Sobrec = 2;
+        FakeWindow w;
+        w.centrica = true;
+        Calcular(s, w, w);
+        EXPECT_EQ(w.punta, w.talon) << altura;
+        EXPECT_EQ(s.Punta, s.Talon) << altura;
+        ChequeaMuro(s, w, w);
+        EXPECT_EQ(w.shown.verdict, "MURO ESTABLE") << altura;
+        EXPECT_FALSE(w.shown.warningVisible) << altura << " " << w.shown.warning;
+        EXPECT_EQ(numtext::format(s.Punta, "0.00"), w.punta) << altura;
+    }
+}
+
+TEST(Calcular, WorkedDesignsKeepTheirFootings) {
+    // The factors of safety of both worked designs pass at the footing they always ended on.
+    ProjectState s = Defaults();
+    s.Altura = 3;
+    s.Sobrec = 1;
+    FakeWindow w;
+    Calcular(s, w, w);
+    ChequeaMuro(s, w, w);
+    EXPECT_EQ(w.punta + "/" + w.talon, "0.60/1.60");
+    EXPECT_GE(s.FsDesliz, kFsMinDesliz);
+    EXPECT_FALSE(w.shown.warningVisible);
 }
 
 TEST(CalculaBase, PassBoundStopsTheDesignWithItsReachedFootingAndNoFieldWrite) {

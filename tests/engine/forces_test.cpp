@@ -41,24 +41,6 @@ TEST(CalculaFuerzas, DefaultWall) {
     EXPECT_NEAR(s.EmpPasivo, 0.169, 5e-4);
 }
 
-TEST(CalculaFuerzas, CentredFootingReportsOldEccentricityThenCentres) {
-    ProjectState s = Defaults();
-    s.Punta = 0.30f;
-    s.Talon = 0.50f;
-    FakeWindow w;
-    w.centrica = true;
-    s = Forces(s, w);
-    FakeWindow excentrica;
-    ProjectState old = Defaults();
-    old.Punta = 0.30f;
-    old.Talon = 0.50f;
-    old = Forces(old, excentrica);
-    EXPECT_FLOAT_EQ(s.Excent, old.Excent);
-    EXPECT_FLOAT_EQ(s.Base, 1.0f);
-    EXPECT_NEAR(s.Punta, 0.40, 1e-6);
-    EXPECT_FLOAT_EQ(s.Talon, s.Punta);
-}
-
 TEST(CalculaFuerzas, SlopeWithoutHeelStillLoadsTheHeelEnd) {
     ProjectState s = Defaults();
     s.Beta = 20;

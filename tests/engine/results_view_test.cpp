@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "engine/stability_limits.h"
 #include "engine_test_support.h"
 
 namespace tarelvo::test {
@@ -74,7 +75,8 @@ TEST(Results, UnstableWallHidesValuesAndWarnings) {
     EXPECT_TRUE(FallaCorteMuro(s));
     EXPECT_FALSE(v.warningVisible);
     EXPECT_TRUE(v.calculo);
-    EXPECT_FALSE(v.preview || v.refuerzo || v.chequeo || v.diag);
+    EXPECT_FALSE(v.preview || v.refuerzo || v.diag);
+    EXPECT_TRUE(v.chequeo);  // a wall fixed by hand can be checked again
 }
 
 TEST(Results, LastWarningWinsAndEveryFailureIsRed) {
@@ -92,10 +94,78 @@ TEST(Results, LastWarningWinsAndEveryFailureIsRed) {
     EXPECT_TRUE(v.warningVisible);
     EXPECT_EQ(v.warning, kAvisoPresion);
     EXPECT_TRUE(v.calculo);
-    EXPECT_FALSE(v.preview || v.refuerzo || v.chequeo || v.diag);
+    EXPECT_FALSE(v.preview || v.refuerzo || v.diag);
+    EXPECT_TRUE(v.chequeo);
 
     s.PresAdm = 100;
     EXPECT_EQ(EvaluaResultados(s).warning, kAvisoCorteZapata);
+}
+
+TEST(Results, FactorsOfSafetyBelowTheMinimumWarnBeforeTheOtherChecks) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    ASSERT_FALSE(w.shown.warningVisible);
+
+    // Sliding alone.
+    s.FsDesliz = 1.49f;
+    ResultsView v = EvaluaResultados(s);
+    ASSERT_EQ(v.verdict, "MURO ESTABLE");
+    EXPECT_TRUE(Value(v, "Label25").red);
+    EXPECT_FALSE(Value(v, "Label18").red);
+    EXPECT_EQ(Value(v, "Label25").text, "1.49");
+    EXPECT_EQ(v.warning, kAvisoDesliz);
+    EXPECT_TRUE(v.warningVisible && v.calculo && v.chequeo);
+    EXPECT_FALSE(v.preview || v.refuerzo || v.diag);
+
+    // Overturning too: sliding is evaluated after it, so its text stays; both are red.
+    s.FsVuelco = 1.2f;
+    v = EvaluaResultados(s);
+    EXPECT_TRUE(Value(v, "Label18").red);
+    EXPECT_TRUE(Value(v, "Label25").red);
+    EXPECT_EQ(v.warning, kAvisoDesliz);
+    s.FsDesliz = 1.5f;  // the minimum itself is enough
+    v = EvaluaResultados(s);
+    EXPECT_EQ(v.warning, kAvisoVuelco);
+    EXPECT_FALSE(Value(v, "Label25").red);
+
+    // Any of the three older checks overwrites the text, while every failure stays red.
+    s.FsDesliz = 0.9f;
+    s.PresAdm = 1.0f;
+    v = EvaluaResultados(s);
+    EXPECT_EQ(v.warning, kAvisoPresion);
+    EXPECT_TRUE(Value(v, "Label18").red && Value(v, "Label25").red && Value(v, "Label10").red);
+
+    // An unstable wall shows no warning text and no factors.
+    s.Excent = s.Base6 * 2;
+    v = EvaluaResultados(s);
+    EXPECT_FALSE(v.warningVisible);
+    EXPECT_TRUE(Value(v, "Label25").text.empty());
+
+    // The texts name the minimum the verdict applies.
+    EXPECT_NE(std::string(kAvisoVuelco).find(numtext::format(kFsMinVuelco, "0.00")),
+              std::string::npos);
+    EXPECT_NE(std::string(kAvisoDesliz).find(numtext::format(kFsMinDesliz, "0.00")),
+              std::string::npos);
+}
+
+TEST(Results, ASlidingWallIsNoLongerCalledStableWithoutAWarning) {
+    // Soft foundation soil, tall wall on a short eccentric footing, surcharge: FS desliz 0.89.
+    ProjectState s = Defaults();
+    s.Fc = 210;
+    s.Phi2 = 15;
+    s.Altura = 2.5f;
+    s.Punta = 0.6f;
+    s.Talon = 1.4f;
+    s.Sobrec = 1;
+    s.Padm = 3;
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    EXPECT_LT(s.FsDesliz, 1.0f);
+    EXPECT_EQ(w.shown.verdict, "MURO ESTABLE");
+    EXPECT_TRUE(w.shown.warningVisible);
+    EXPECT_EQ(w.shown.warning, kAvisoDesliz);
+    EXPECT_FALSE(w.shown.refuerzo);
 }
 
 TEST(Results, MiddleThirdBoundaryIsStable) {

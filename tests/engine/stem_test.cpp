@@ -65,9 +65,22 @@ TEST(CalculaMuro, BackfillCohesionReducesTheCoefficient) {
     CalculaMuro(s, w);
     const double kaR = 1.0 / 3.0, h1 = 1.25;
     EXPECT_NEAR(s.Ka, (kaR * h1 * 1.8 - 2 * 0.5 * std::sqrt(kaR)) / (h1 * 1.8), 1e-5);
-    s.Cohes1 = 5;  // strongly cohesive: negative, and used with its sign
+}
+
+TEST(CalculaMuro, ABackfillCohesionThatCancelsTheThrustIsAFault) {
+    ProjectState s = Defaults();
+    FakeWindow w;
     CalculaMuro(s, w);
-    EXPECT_LT(s.Ka, 0);
+    const float antes = s.Ka;
+    s.Cohes1 = 1;  // Ka would be about -0.2: a negative thrust and a "stable" wall
+    try {
+        CalculaMuro(s, w);
+        FAIL() << "no fault";
+    } catch (const EngineFault& f) {
+        EXPECT_NE(std::string(f.what()).find("cohesión del relleno"), std::string::npos);
+        EXPECT_NE(std::string(f.what()).find("Reduzca"), std::string::npos);
+    }
+    EXPECT_EQ(s.Ka, antes);  // nothing negative stored
 }
 
 TEST(CalculaMuro, InclinedStemTakesBaseFromCentroField) {

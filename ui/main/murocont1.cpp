@@ -17,6 +17,7 @@
 #include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"
 #include "ui/main/field_edit.h"
+#include "ui/main/field_numbers.h"
 #include "ui/main/hints.h"
 #include "ui/main/option_array.h"
 #include "ui/main/status_panel.h"
@@ -157,17 +158,21 @@ void MuroCont1::RedibujaEsquema() {
     if (canvas_) canvas_->update();
 }
 
-void MuroCont1::EscribeZapata(ProjectState&, const std::string& altZap, const std::string& punta,
-                              const std::string& talon) {
+// A field whose text is already the new one runs no handler, so the numbers are stored here
+// as well: the state must hold what the fields show (1.60, not the 1.5999995 of the design).
+void MuroCont1::EscribeZapata(ProjectState& s, const std::string& altZap,
+                              const std::string& punta, const std::string& talon) {
     AltZap->setFieldText(QString::fromStdString(altZap));
-    Punta->setFieldText(QString::fromStdString(punta));
-    Talon->setFieldText(QString::fromStdString(talon));
+    s.AltZap = F(Num(AltZap));
+    EscribePuntaTalon(s, punta, talon);
 }
 
-void MuroCont1::EscribePuntaTalon(ProjectState&, const std::string& punta,
+void MuroCont1::EscribePuntaTalon(ProjectState& s, const std::string& punta,
                                   const std::string& talon) {
     Punta->setFieldText(QString::fromStdString(punta));
     Talon->setFieldText(QString::fromStdString(talon));
+    s.Punta = F(Num(Punta));
+    s.Talon = F(Num(Talon));
 }
 
 // --- Hints ---

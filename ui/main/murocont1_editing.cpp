@@ -186,17 +186,11 @@ void MuroCont1::Option3Click(int index) {
     Chequea();
 }
 
+// "Centrica": the check centres the stem on the footing shown and writes the centred toe and
+// heel into their fields before computing it.
 void MuroCont1::Option5Click(int index) {
-    if (index == 2) {
-        s_.ZapCentrada = 0;
-    } else {
-        s_.ZapCentrada = 1;
-        s_.Punta = static_cast<float>((static_cast<double>(s_.Base) - s_.EspBase / s_.FactCm) / 2);
-        s_.Talon = s_.Punta;
-    }
+    s_.ZapCentrada = index == 2 ? 0 : 1;
     Chequea();
-    Punta->setFieldText(Fmt(s_.Punta));
-    Talon->setFieldText(Fmt(s_.Talon));
 }
 
 void MuroCont1::ConnectEditing() {

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/main/esquema_canvas.h"
+#include "ui/main/accel_button.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/murocont1.h"
 #include "ui/main/option_array.h"
@@ -58,7 +59,7 @@ struct Builder {
     }
     QPushButton* Button(QWidget* p, const char* name, const QString& caption, int l, int t,
                         int wd, int h = 300) {
-        return Place(new QPushButton(caption, p), name, l, t, wd, h);
+        return Place(new AccelButton(caption, p), name, l, t, wd, h);
     }
     FieldEdit* Field(QWidget* p, const char* name, const QString& text, int l, int t,
                      int wd = 400, int h = 315) {

@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, LoweringTheWallRedesignsItsFooting) {
     // Raising the height never designs: the wall is simply checked and found unstable.
     EXPECT_EQ(w->Panel3D1->text(), "MURO INESTABLE");
     EXPECT_EQ(w->Punta->text(), "0.30");
-    EXPECT_FALSE(w->Command8->isEnabled());
+    EXPECT_TRUE(w->Command8->isEnabled());
     w->Command1->click();
     ASSERT_TRUE(w->Command8->isEnabled());
 
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, FootingDesignWritesItsFieldsThenChecks) {
     ASSERT_EQ(w->Panel3D1->text(), "MURO INESTABLE");
     EXPECT_EQ(ForeColor(w->Panel3D1), MuroCont1::kRed);
     EXPECT_TRUE(w->Command1->isEnabled());
-    EXPECT_FALSE(w->Command8->isEnabled());
+    EXPECT_TRUE(w->Command8->isEnabled());
     EXPECT_TRUE(w->Label18->text().isEmpty());
 
     w->Command1->click();
@@ -82,7 +82,8 @@ TEST_F(MainWindowTest, UnstableWallShowsOnlyEccentricity) {
         EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_FALSE(w->Label33->isVisible());
     EXPECT_TRUE(w->Command1->isEnabled());
-    for (QPushButton* b : {w->Command6, w->Command7, w->Command8, w->Command9})
+    EXPECT_TRUE(w->Command8->isEnabled());  // the wall can be fixed by hand and re-checked
+    for (QPushButton* b : {w->Command6, w->Command7, w->Command9})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }
 
@@ -102,8 +103,85 @@ TEST_F(MainWindowTest, FootingShearAndSoilPressureBothFail) {
     EXPECT_EQ(w->Label33->text(),
               "La Presion Maxima sobre el Terreno es mayor que la Admisible. RECALCULE!");
     EXPECT_TRUE(w->Command1->isEnabled());
-    for (QPushButton* b : {w->Command6, w->Command7, w->Command8, w->Command9})
+    EXPECT_TRUE(w->Command8->isEnabled());
+    for (QPushButton* b : {w->Command6, w->Command7, w->Command9})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, FactorsOfSafetyWarnInTheirOwnLabels) {
+    // Soft soil under a tall wall on a long eccentric footing: stable, but it slides.
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Phi2, "15");
+    TypeAndLeave(w->Altura, "2.5");
+    TypeAndLeave(w->Punta, "0.6");
+    TypeAndLeave(w->Talon, "1.4");
+    Press(w->Spin21, true, 3);
+    Press(w->Spin3, true);  // the surcharge re-checks
+    ASSERT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    EXPECT_EQ(w->Label25->text(), "0.89");
+    EXPECT_EQ(ForeColor(w->Label25), MuroCont1::kRed);
+    EXPECT_EQ(ForeColor(w->Label18), MuroCont1::kNavy);
+    EXPECT_TRUE(w->Label33->isVisible());
+    EXPECT_EQ(w->Label33->text(), QString::fromUtf8(kAvisoDesliz));
+    EXPECT_TRUE(w->Command1->isEnabled());
+    EXPECT_TRUE(w->Command8->isEnabled());
+    for (QPushButton* b : {w->Command6, w->Command7, w->Command9})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+
+    // "&Calculo" lengthens the footing until it holds, and the check after it agrees.
+    w->Command1->click();
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    EXPECT_FALSE(w->Label33->isVisible());
+    EXPECT_GE(s.FsDesliz, 1.5f);
+    EXPECT_EQ(ForeColor(w->Label25), MuroCont1::kNavy);
+    EXPECT_GT(w->Talon->text().toDouble(), 1.4);
+}
+
+TEST_F(MainWindowTest, ACentredCheckShowsTheFootingItComputed) {
+    ASSERT_TRUE(w->Option5->isSelected(3));
+    TypeAndLeave(w->Punta, "0.50");
+    w->Command8->click();
+    EXPECT_EQ(w->Punta->text(), "0.40");
+    EXPECT_EQ(w->Talon->text(), "0.40");
+    EXPECT_EQ(w->Label4->text(), "1.00");
+    EXPECT_FLOAT_EQ(s.Punta, 0.40f);
+    EXPECT_FLOAT_EQ(s.Base, 1.0f);
+    const QString excent = w->Label30->text(), presion = w->Label10->text();
+    w->Command8->click();
+    EXPECT_EQ(w->Label30->text(), excent);
+    EXPECT_EQ(w->Label10->text(), presion);
+    EXPECT_EQ(w->Punta->text(), "0.40");
+}
+
+TEST_F(MainWindowTest, AnAcceleratorLeavesTheFieldBeforeItsButtonActs) {
+    // Typed into the footing thickness, then Alt+H straight away: the footing is raised to
+    // its 0.25 minimum before the check, never checked at 7 cm.
+    w->AltZap->setFocus();
+    QApplication::processEvents();
+    w->AltZap->selectAll();
+    QTest::keyClicks(w->AltZap, "0.07");
+    ASSERT_FLOAT_EQ(s.AltZap, 0.07f);
+    QTest::keyClick(w.get(), Qt::Key_H, Qt::AltModifier);
+    QTest::qWait(300);  // the button's pressed look lasts a moment before it acts
+    EXPECT_EQ(w->AltZap->text(), "0.25");
+    EXPECT_FLOAT_EQ(s.AltZap, 0.25f);
+    EXPECT_FLOAT_EQ(s.PeraltZap, 0.18f);
+    EXPECT_TRUE(w->Command8->hasFocus());
+    EXPECT_TRUE(messages.empty());
+
+    // The same through "&Calculo" after making the wall fail.
+    TypeAndLeave(w->Altura, "3.00");
+    w->Command8->click();
+    ASSERT_TRUE(w->Command1->isEnabled());
+    w->AltZap->setFocus();
+    QApplication::processEvents();
+    w->AltZap->selectAll();
+    QTest::keyClicks(w->AltZap, "0.07");
+    QTest::keyClick(w.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_GE(s.AltZap, 0.25f);
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainWindowTest, EngineFaultIsShownAndTheWindowGoesOn) {
