@@ -151,5 +151,33 @@ TEST(CalculaMuro, TopSectionHasNoMomentAndMinimumSteel) {
     EXPECT_NEAR(s.MomSeccActual, 1.5 * s.Ka * (1.8 / 6 + 4 / 2.0), 1e-5);
 }
 
+TEST(CalculaMuro, SmallAnglesAreEvaluatedInDouble) {
+    // With angles this small, cosf's rounding moved Ka enough to shift MomNeto by 1.5e-4
+    // relative (2.19533 instead of 2.19566).
+    ProjectState s = Defaults();
+    s.Phi1 = 0.8f;
+    s.Beta = 0.2f;
+    s.Altura = 5.72f;
+    s.Ancho = 10;
+    s.AltZap = 0.79f;
+    s.Punta = 1.19f;
+    s.Talon = 2.31f;
+    s.Pasiva = 1;
+    s.Dsz = 0.85f;
+    s.Gamma1 = 1.6f;
+    s.Gamma2 = 1.7f;
+    s.Phi2 = 15.9f;
+    s.Sobrec = 2.9f;
+    s.Fc = 240;
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    const double beta = static_cast<double>(s.Beta) / 57.296, phi = static_cast<double>(s.Phi1) / 57.296;
+    const double cb = static_cast<float>(std::cos(static_cast<double>(static_cast<float>(beta))));
+    EXPECT_EQ(s.CosBeta, static_cast<float>(cb));
+    const double c2p = std::cos(static_cast<double>(static_cast<float>(phi)));
+    EXPECT_EQ(s.Cos2Phi1, static_cast<float>(c2p * c2p));
+    EXPECT_NEAR(s.MomNeto, 2.19566, 2e-5);
+}
+
 }  // namespace
 }  // namespace tarelvo::test
