@@ -1,0 +1,334 @@
+#include "report/wall_diagrams.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/number_text.h"
+
+namespace tarelvo {
+
+namespace {
+
+const QColor kConcreto(120, 120, 120);
+const QColor kEmpuje(150, 100, 40);
+const QColor kSobrecarga(40, 90, 170);
+const QColor kPasivo(30, 130, 60);
+const QColor kAdmisible(0, 0, 128);
+const QColor kExceso(255, 0, 0);
+
+QString Num(double v, const char* patron = "0.00") {
+    return QString::fromStdString(numtext::format(v, patron));
+}
+
+// Saves and restores the document's current drawing and text settings.
+struct Estilo {
+    PageDocument& doc;
+    PageFont font;
+    QColor color;
+    PagePen pen;
+    PageBrush brush;
+    int angle;
+    explicit Estilo(PageDocument& d)
+        : doc(d), font(d.font), color(d.textColor), pen(d.pen), brush(d.brush), angle(d.textAngle) {}
+    ~Estilo() {
+        doc.font = font;
+        doc.textColor = color;
+        doc.pen = pen;
+        doc.brush = brush;
+        doc.textAngle = angle;
+    }
+};
+
+struct Lienzo {
+    PageDocument& doc;
+    double pt;  // the text size of the values, points
+
+    void Pluma(const QColor& c, double ancho = 10, int estilo = 0) {
+        doc.pen.color = c;
+        doc.pen.width = ancho;
+        doc.pen.style = estilo;
+    }
+    void Relleno(const QColor& c, int estilo) {
+        doc.brush.color = c;
+        doc.brush.style = estilo;
+    }
+    void Linea(QPointF a, QPointF b) { doc.line(a.x(), a.y(), b.x(), b.y()); }
+    void Poligono(const QPolygonF& p) {
+        if (p.size() >= 3) doc.polygon(p);
+    }
+    // A text whose box is centred on x and has its top at y (or its bottom, with arriba).
+    void Texto(double x, double y, const QString& t, const QColor& c = Qt::black,
+               bool negrita = false, bool arriba = false, double tam = 0) {
+        doc.font.size = tam > 0 ? tam : pt;
+        doc.font.bold = negrita;
+        doc.textColor = c;
+        doc.textAngle = 0;
+        const double w = doc.textWidth(t), h = doc.textHeight(t);
+        doc.textAt(x - w / 2, arriba ? y - h : y, t);
+    }
+    // A text starting at x (or ending there, with izquierda), centred on y.
+    void TextoLado(double x, double y, const QString& t, const QColor& c = Qt::black,
+                   bool izquierda = false) {
+        doc.font.size = pt;
+        doc.font.bold = false;
+        doc.textColor = c;
+        doc.textAngle = 0;
+        const double w = doc.textWidth(t), h = doc.textHeight(t);
+        doc.textAt(izquierda ? x - w : x, y - h / 2, t);
+    }
+    double Alto() {
+        doc.font.size = pt;
+        return doc.textHeight();
+    }
+};
+
+// The panel's frame and title; returns the drawing area inside it.
+QRectF Panel(Lienzo& l, const QRectF& r, const QString& titulo) {
+    l.Pluma(QColor(160, 160, 160), 8);
+    l.Relleno(Qt::white, 1);
+    l.Poligono(QPolygonF(r));
+    l.Texto(r.center().x(), r.top() + l.Alto() * 0.3, titulo, Qt::black, true, false, l.pt * 1.15);
+    const double margen = l.Alto() * 1.2;
+    return r.adjusted(margen * 2.2, margen * 1.8, -margen * 2.2, -margen * 1.6);
+}
+
+// The wall in section, to scale, with the vertical plane through the heel end on which the
+// thrust acts.
+void Contorno(Lienzo& l, const ProjectState& s, const QRectF& r) {
+    const double base = std::max<double>(s.Base, 0.01);
+    const double alto = std::max<double>(s.AltTotal, s.Altura + s.AltZap) + s.AltDent;
+    const double k = std::min(r.width() / base, r.height() / alto);
+    const double x0 = r.center().x() - base * k / 2;
+    const double yBase = r.center().y() + alto * k / 2 - s.AltDent * k;  // footing underside
+    auto P = [&](double x, double y) { return QPointF(x0 + x * k, yBase - y * k); };
+
+    const double punta = s.Punta, eb = s.EspBase / 100.0, et = s.EspTope / 100.0;
+    const double zap = s.AltZap, h = s.Altura;
+    double frenteTope = punta, dorsoTope = punta + eb;
+    if (s.FormaMuro == 1) frenteTope = punta + eb - et;
+    else dorsoTope = punta + et;
+    QPolygonF muro;
+    muro << P(0, 0) << P(base, 0) << P(base, zap) << P(punta + eb, zap) << P(dorsoTope, zap + h)
+         << P(frenteTope, zap + h) << P(punta, zap) << P(0, zap);
+    l.Pluma(kConcreto, 12);
+    l.Relleno(QColor(200, 200, 200), 0);
+    l.Poligono(muro);
+    if (s.AltDent > 0) {
+        const double c = base / 2, a = s.AnchDent / 2.0;
+        QPolygonF llave;
+        llave << P(c - a, 0) << P(c + a, 0) << P(c + a, -s.AltDent) << P(c - a, -s.AltDent);
+        l.Poligono(llave);
+    }
+    // Backfill surface and front ground.
+    l.Pluma(kEmpuje, 10);
+    l.Linea(P(punta + eb, zap + h), P(base, s.AltTotal));
+    l.Pluma(kEmpuje, 10);
+    l.Linea(P(-0.05 * base, s.Dsz), P(punta, s.Dsz));
+    // The heel plane.
+    l.Pluma(kSobrecarga, 8, 1);
+    l.Linea(P(base, 0), P(base, s.AltTotal));
+    l.TextoLado(P(base, s.AltTotal).x(), P(base, s.AltTotal).y() - l.Alto(), "B = " + Num(s.Base) + " m",
+                Qt::black, true);
+}
+
+// Lateral pressures: active on the heel plane (surcharge and backfill), passive in front.
+void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
+    const double H = std::max<double>(d.altTotal, 1e-3);
+    const double pActMax = d.presSobrecarga + d.presRellenoBase;
+    const double pPasMax = d.empPasivo > 0 ? std::max(d.presPasivaBase, d.presPasivaTope) : 0.0;
+    const double escalaP = std::max(pActMax, 1e-3) + pPasMax;
+    const double k = r.width() / escalaP;
+    const double xEje = r.left() + pPasMax * k;  // the wall's plane; passive to its left
+    const double ky = r.height() / H;
+    auto Y = [&](double z) { return r.top() + z * ky; };  // z: depth below the backfill top
+
+    // Surcharge: a uniform band; backfill: the triangle beside it.
+    const double q = d.presSobrecarga * k, g = d.presRellenoBase * k;
+    if (q > 0) {
+        l.Pluma(kSobrecarga, 8);
+        l.Relleno(kSobrecarga, 3);
+        QPolygonF banda;
+        banda << QPointF(xEje, Y(0)) << QPointF(xEje + q, Y(0)) << QPointF(xEje + q, Y(H))
+              << QPointF(xEje, Y(H));
+        l.Poligono(banda);
+    }
+    l.Pluma(kEmpuje, 8);
+    l.Relleno(kEmpuje, 4);
+    QPolygonF tri;
+    tri << QPointF(xEje + q, Y(0)) << QPointF(xEje + q + g, Y(H)) << QPointF(xEje + q, Y(H));
+    l.Poligono(tri);
+    l.Pluma(Qt::black, 12);
+    l.Linea(QPointF(xEje, Y(0) - l.Alto() * 0.5), QPointF(xEje, Y(H)));
+
+    // Values at the top and the bottom.
+    if (d.presSobrecarga > 0)
+        l.Texto(xEje + q, Y(0) - l.Alto() * 1.1, Num(d.presSobrecarga), kSobrecarga);
+    l.Texto(xEje + q + g, Y(H) + l.Alto() * 0.2, Num(d.presSobrecarga + d.presRellenoBase),
+            kEmpuje);
+
+    // The thrust at its height above the underside of the footing.
+    const double yE = Y(H - d.brazoEmp);
+    const double largo = std::min(r.width() * 0.35, (q + g) * 0.9 + r.width() * 0.1);
+    l.Pluma(Qt::black, 18);
+    l.Linea(QPointF(xEje + largo, yE), QPointF(xEje, yE));
+    l.Linea(QPointF(xEje, yE), QPointF(xEje + largo * 0.2, yE - largo * 0.08));
+    l.Linea(QPointF(xEje, yE), QPointF(xEje + largo * 0.2, yE + largo * 0.08));
+    l.TextoLado(xEje + largo + l.Alto() * 0.3, yE - l.Alto() * 0.55,
+                "E = " + Num(d.empuje) + " t/m", Qt::black);
+    l.TextoLado(xEje + largo + l.Alto() * 0.3, yE + l.Alto() * 0.55,
+                "y = " + Num(d.brazoEmp) + " m", Qt::black);
+
+    // Passive pressure over its height up from the bottom.
+    if (d.empPasivo > 0 && d.altPasiva > 0) {
+        const double hp = d.altPasiva;
+        const double zTop = H - hp;
+        QPolygonF pas;
+        pas << QPointF(xEje, Y(zTop)) << QPointF(xEje - d.presPasivaTope * k, Y(zTop))
+            << QPointF(xEje - d.presPasivaBase * k, Y(H)) << QPointF(xEje, Y(H));
+        l.Pluma(kPasivo, 8);
+        l.Relleno(kPasivo, 5);
+        l.Poligono(pas);
+        l.TextoLado(xEje - l.Alto() * 0.3, Y(zTop) - l.Alto() * 0.7,
+                    "Ep = " + Num(d.empPasivo) + " t/m", kPasivo, true);
+        l.Texto(xEje - d.presPasivaBase * k, Y(H) + l.Alto() * 0.2, Num(d.presPasivaBase), kPasivo);
+    }
+    l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.4, "t/m2", Qt::black);
+}
+
+// Soil pressure under the footing, hanging below it, with the admissible line and any excess
+// in red.
+void Presiones(Lienzo& l, const Diagramas& d, const QRectF& r) {
+    const double B = std::max<double>(d.base, 1e-3);
+    const double pMax = std::max({static_cast<double>(d.presPunta), static_cast<double>(d.presTalon),
+                                  static_cast<double>(d.presAdm), 1e-3});
+    const double pMin = std::min({0.0, static_cast<double>(d.presPunta), static_cast<double>(d.presTalon)});
+    const double kx = r.width() / B;
+    const double y0 = r.top() + l.Alto() * 1.5 + (r.height() - l.Alto() * 1.5) * (-pMin) / (pMax - pMin);
+    const double ky = (r.bottom() - y0) / pMax;
+    auto P = [&](double x, double p) { return QPointF(r.left() + x * kx, y0 + p * ky); };
+
+    // The footing.
+    l.Pluma(kConcreto, 12);
+    l.Relleno(QColor(200, 200, 200), 0);
+    QPolygonF zap;
+    zap << QPointF(r.left(), y0 - l.Alto() * 1.2) << QPointF(r.right(), y0 - l.Alto() * 1.2)
+        << QPointF(r.right(), y0) << QPointF(r.left(), y0);
+    l.Poligono(zap);
+
+    l.Pluma(Qt::black, 10);
+    l.Relleno(QColor(120, 160, 220), 4);
+    QPolygonF tr;
+    tr << P(0, 0) << P(0, d.presPunta) << P(B, d.presTalon) << P(B, 0);
+    l.Poligono(tr);
+
+    // The part above the admissible pressure, in red.
+    const double a = d.presAdm;
+    auto Exceso = [&](double p0, double p1) {
+        if (p0 <= a && p1 <= a) return;
+        QPolygonF ex;
+        const double xa = std::fabs(p1 - p0) > 0 ? (a - p0) / (p1 - p0) * B : 0;
+        if (p0 > a && p1 > a) ex << P(0, a) << P(0, p0) << P(B, p1) << P(B, a);
+        else if (p0 > a) ex << P(0, a) << P(0, p0) << P(xa, a);
+        else ex << P(xa, a) << P(B, p1) << P(B, a);
+        l.Pluma(kExceso, 10);
+        l.Relleno(kExceso, 0);
+        l.Poligono(ex);
+    };
+    Exceso(d.presPunta, d.presTalon);
+    l.Pluma(kAdmisible, 14, 1);
+    l.Linea(P(0, a), P(B, a));
+    l.TextoLado(P(B, a).x(), P(B, a).y() - l.Alto() * 0.6, "adm. " + Num(a), kAdmisible, true);
+
+    const QColor cPunta = d.presPunta > a ? kExceso : Qt::black;
+    const QColor cTalon = d.presTalon > a ? kExceso : Qt::black;
+    l.TextoLado(P(0, d.presPunta).x() - l.Alto() * 0.3, P(0, d.presPunta).y(), Num(d.presPunta),
+                cPunta, true);
+    l.TextoLado(P(B, d.presTalon).x() + l.Alto() * 0.3, P(B, d.presTalon).y() + l.Alto() * 0.9,
+                Num(d.presTalon), cTalon);
+    l.Texto(r.left(), y0 - l.Alto() * 2.5, "Punta", Qt::black);
+    l.Texto(r.right(), y0 - l.Alto() * 2.5, "Talón", Qt::black);
+    l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.3, "kg/cm2", Qt::black);
+}
+
+// A value along the stem, from its top (section 0) to its base (section 10), with a second
+// line for a limit, its values at mid-height and at the base, and the steel beside it.
+void AlLargoDelMuro(Lienzo& l, const Diagramas& d, const QRectF& r, float SeccionDiagrama::*valor,
+                    float SeccionDiagrama::*limite, const QColor& color, const QString& unidad,
+                    bool conAcero) {
+    double vMax = 1e-6;
+    for (const SeccionDiagrama& s : d.secciones) {
+        vMax = std::max(vMax, static_cast<double>(s.*valor));
+        if (limite) vMax = std::max(vMax, static_cast<double>(s.*limite));
+    }
+    const double H = std::max<double>(d.secciones[10].y, 1e-3);
+    // Room on the right for the value at the base and, beside it, the steel column.
+    l.doc.font.size = l.pt;
+    const double anchoTextos =
+        l.doc.textWidth("00.00") + l.Alto() + (conAcero ? l.doc.textWidth("As 00.00") + l.Alto() : 0);
+    const double kx = (r.width() - anchoTextos) / vMax, ky = r.height() / H;
+    const double x0 = r.left();
+    auto P = [&](double v, double y) { return QPointF(x0 + v * kx, r.top() + y * ky); };
+
+    // The stem axis.
+    l.Pluma(kConcreto, 14);
+    l.Linea(P(0, 0), P(0, H));
+    QPolygonF area;
+    area << P(0, 0);
+    for (const SeccionDiagrama& s : d.secciones) area << P(s.*valor, s.y);
+    area << P(0, H);
+    l.Pluma(color, 12);
+    l.Relleno(color, 4);
+    l.Poligono(area);
+    if (limite) {
+        l.Pluma(kAdmisible, 14, 1);
+        for (std::size_t i = 1; i < d.secciones.size(); ++i)
+            l.Linea(P(d.secciones[i - 1].*limite, d.secciones[i - 1].y),
+                    P(d.secciones[i].*limite, d.secciones[i].y));
+        const SeccionDiagrama& b = d.secciones[10];
+        l.TextoLado(P(b.*limite, H).x() - l.Alto() * 0.3, P(b.*limite, H).y() - l.Alto() * 0.7,
+                    "adm. " + Num(b.*limite), kAdmisible, true);
+    }
+    // Values at mid-height and at the base; the steel of every section beside the curve.
+    for (int i : {5, 10}) {
+        const SeccionDiagrama& s = d.secciones[static_cast<std::size_t>(i)];
+        const bool excede = limite && s.*valor > s.*limite * 1.00001f;
+        l.TextoLado(P(s.*valor, s.y).x() + l.Alto() * 0.3, P(s.*valor, s.y).y() - l.Alto() * 0.6,
+                    Num(s.*valor), excede ? kExceso : Qt::black);
+    }
+    if (conAcero) {
+        for (std::size_t i = 0; i < d.secciones.size(); i += 2) {
+            const SeccionDiagrama& s = d.secciones[i];
+            l.TextoLado(r.right(), P(0, s.y).y(), "As " + Num(s.acero), QColor(90, 90, 90), true);
+        }
+    }
+    l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.4, unidad, Qt::black);
+}
+
+}  // namespace
+
+void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& d,
+                     const QRectF& area) {
+    if (!(area.width() > 0 && area.height() > 0)) return;
+    Estilo guarda(doc);
+    doc.font.family = QStringLiteral("Arial");
+    // Texts follow the size of the area: 7 points on half a sheet, never below 5.
+    Lienzo l{doc, std::clamp(std::min(area.width(), area.height()) / 1150.0, 5.0, 11.0)};
+
+    const double hueco = area.width() * 0.015;
+    const double anchoMuro = area.width() * 0.2;
+    const QRectF muro(area.left(), area.top(), anchoMuro - hueco, area.height());
+    Contorno(l, s, Panel(l, muro, "Muro"));
+
+    const double x = area.left() + anchoMuro;
+    const double w = (area.right() - x - hueco) / 2, h = (area.height() - hueco) / 2;
+    const QRectF r1(x, area.top(), w, h), r2(x + w + hueco, area.top(), w, h);
+    const QRectF r3(x, area.top() + h + hueco, w, h), r4(x + w + hueco, area.top() + h + hueco, w, h);
+    Empujes(l, d, Panel(l, r1, "Empujes sobre el muro"));
+    Presiones(l, d, Panel(l, r2, "Presiones sobre el terreno"));
+    AlLargoDelMuro(l, d, Panel(l, r3, "Cortante en el muro"), &SeccionDiagrama::cortante,
+                   &SeccionDiagrama::cortanteAdm, QColor(200, 120, 0), "t/m", false);
+    AlLargoDelMuro(l, d, Panel(l, r4, "Momento en el muro"), &SeccionDiagrama::momento, nullptr,
+                   QColor(150, 40, 150), "t-m/m      As: cm2/m", true);
+}
+
+}  // namespace tarelvo
