@@ -44,8 +44,7 @@ const HintRow kHintRows[] = {
     {{"Command7"}, "Muestra en pantalla el refuerzo calculado"},
     {{"Command8"}, "Ejecuta el chequeo de la estabilidad del muro"},
     {{"Command9"},
-     "Muestra en pantalla los diagramas de presión, esfuerzo cortante y momento flexor"
-     ". Esta opcion no esta disponible en estos momentos"},
+     "Muestra en pantalla los diagramas de presión, esfuerzo cortante y momento flexor"},
     {{"Dsz"}, "Profundidad de fundación (m)"},
     {{"Frame2", "Label6", "Option3"},
      "La adición de un dentellón a la zapata puede ser necesaria "

@@ -14,6 +14,7 @@
 #include "export/autocad_form.h"
 #include "report/murprev.h"
 #include "files/confirm_dialog.h"
+#include "ui/diagrams/diagramas_form.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"
 #include "ui/main/field_edit.h"
@@ -74,6 +75,7 @@ MuroCont1::~MuroCont1() {
     delete murref_;
     delete autocad_;
     delete murprev_;
+    delete diagramas_;
 }
 
 QSize MuroCont1::comfortableSize() const {

@@ -26,6 +26,7 @@ class ConfirmDialog;
 class EsquemaCanvas;
 class FieldEdit;
 class Autocad;
+class DiagramasForm;
 class FrmAbout;
 class MurPrev;
 class Murref;
@@ -82,6 +83,7 @@ public:
     Murref* murref() const { return murref_; }
     Autocad* autocad() const { return autocad_; }
     MurPrev* murprev() const { return murprev_; }
+    DiagramasForm* diagramas() const { return diagramas_; }
     // The check, the bar preselection and the layout step, as before showing or drawing the
     // reinforcement; false when the check faulted.
     bool PreparaRefuerzo();
@@ -168,6 +170,7 @@ private:
     Murref* murref_ = nullptr;
     Autocad* autocad_ = nullptr;
     MurPrev* murprev_ = nullptr;
+    DiagramasForm* diagramas_ = nullptr;
     ConfirmDialog* nuevo_ = nullptr;
     ConfirmDialog* sale_ = nullptr;
     int salidaConf_ = 0;

@@ -9,6 +9,7 @@
 #include "export/drawing_inputs.h"
 #include "report/murprev.h"
 #include "ui/about/frm_about.h"
+#include "ui/diagrams/diagramas_form.h"
 #include "files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/combo_text.h"
@@ -170,6 +171,23 @@ void MuroCont1::ConnectCommands() {
         autocad_->show();
         autocad_->raise();
         autocad_->activateWindow();
+    });
+    connect(Command9, &QPushButton::clicked, this, [this] {
+        // The diagrams show the wall as a check finds it now, and only a wall that passed.
+        if (!Chequea() || !Command9->isEnabled()) return;
+        if (!diagramas_) {
+            diagramas_ = new DiagramasForm;
+            diagramas_->resize(size() * 0.95);
+            connect(diagramas_, &DiagramasForm::cerrado, this, [this] {
+                setEnabled(true);
+                show();
+            });
+        }
+        diagramas_->Muestra(s_);
+        setEnabled(false);
+        diagramas_->show();
+        diagramas_->raise();
+        diagramas_->activateWindow();
     });
     connect(Command10, &QPushButton::clicked, this, [this] {
         if (!about_) about_ = new FrmAbout(this);

@@ -259,10 +259,7 @@ TEST_F(MainWindowTest, PreviewDisablesTheMainWindowUntilItIsLeft) {
     EXPECT_FALSE(p->isVisible());
 }
 
-TEST_F(MainWindowTest, DiagDoesNothingAndAboutOpensBeside) {
-    const QString antes = w->Panel3D1->text();
-    w->Command9->click();
-    EXPECT_EQ(w->Panel3D1->text(), antes);
+TEST_F(MainWindowTest, AboutOpensBeside) {
     w->Command10->click();
     QWidget* about = w->findChild<QWidget*>("frmAbout");
     ASSERT_NE(about, nullptr);

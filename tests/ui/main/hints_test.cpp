@@ -75,7 +75,7 @@ TEST(Hints, PiecedTextsAreJoinedWithoutSeparators) {
                 "cumpliendo con los requisitos de estabilidad y de esfuerzos admisibles");
     ExpectShows("Command9",
                 "Muestra en pantalla los diagramas de presión, esfuerzo cortante y momento "
-                "flexor. Esta opcion no esta disponible en estos momentos");
+                "flexor");
     ExpectShows("Label30",
                 "Excentricidad, en metros, de la resultante de las fuerzas que actúan sobre el "
                 "muro (incluyendo su peso propio) con respecto al centro de la base (m). Si éste "
