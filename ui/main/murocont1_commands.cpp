@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/start_project.h"
 #include "export/autocad_form.h"
 #include "export/drawing_inputs.h"
 #include "report/murprev.h"
@@ -21,25 +22,18 @@
 namespace tarelvo {
 
 void MuroCont1::Arranque() {
-    s_.PrimeraActiv = 1;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    s_.TipoMuro = 0;
     scaler_->setTop(Label44, 720);
     scaler_->setTop(Label39, 990);
-    DatosIniciales(s_);
-    // The footing starts centred, as its option shows.
-    s_.ZapCentrada = Option5->isSelected(3) ? 1 : 0;
-    PonLista(Combo1, QStringLiteral("210"));
-    PonLista(Combo2, QStringLiteral("2800"));
-    Option1->select(0);
-    Option2->select(1);
-    Click_Option2();
+    ProjectState inicial;
+    CamposMuro c;
+    ProyectoInicial(inicial, c);
+    PonProyecto(inicial, c);
     CambiaDsz();
     Motor([this] {
         CalculaMuro(s_, *this);
         ChequeaMuro(s_, *this, *this);
     });
-    s_.RefuerzoDisp = 1;
     QApplication::restoreOverrideCursor();
 }
 
@@ -54,7 +48,7 @@ void MuroCont1::CambiAltura() {
     while (i < texto.size() && texto[i] == QLatin1Char(' ')) ++i;
     if (i == texto.size() || Num(Altura) < 1.0) return;
     AcoplaCentro();
-    s_.Altura = F(Num(Altura));
+    s_.Altura = Guarda(Altura);
     AnchoEtiqueta();
     CambiaDsz();
     if (s_.AlturaAnt > s_.Altura) {
@@ -73,8 +67,8 @@ void MuroCont1::CambiAltura() {
 // The front ground: the foundation depth stays between the footing thickness and the top of
 // the stem.
 void MuroCont1::CambiaDsz() {
-    s_.Dsz = F(Num(Dsz));
-    s_.AltZap = F(Num(AltZap));
+    s_.Dsz = Guarda(Dsz);
+    s_.AltZap = Guarda(AltZap);
     if (s_.Dsz < s_.AltZap) {
         s_.Dsz = s_.AltZap;
         Dsz->setFieldText(Fmt(s_.Dsz));
@@ -84,7 +78,7 @@ void MuroCont1::CambiaDsz() {
         s_.Dsz = static_cast<float>(tope);
         Dsz->setFieldText(Fmt(s_.Dsz));
     }
-    s_.AltLibre = static_cast<float>(static_cast<double>(s_.Altura) + s_.AltZap - s_.Dsz);
+    s_.AltLibre = AlturaLibre(s_);
     esquema_.SueloFrontal(s_.Dsz, s_.AltZap, s_.Altura);
     DimenZap();
     scaler_->setTop(Dsz, static_cast<int>(esquema_.DszTop()));

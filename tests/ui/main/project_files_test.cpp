@@ -259,8 +259,12 @@ TEST_F(ProjectFilesTest, NewProjectWithEccentricFooting) {
     EXPECT_EQ(w->Talon->text(), "0.30");
     EXPECT_EQ(w->Altura->text(), "1.00");
     EXPECT_TRUE(w->Option5->isSelected(2));  // the footing position keeps its selection
-    EXPECT_FLOAT_EQ(s.Punta, 0.30f);         // from the default project, after the fields
     EXPECT_EQ(s.BarrasIniciadas, 0);
+    // The check ran on the footing the fields show: 0.20 + 0.30 + 0.20, Base/6 0.117.
+    EXPECT_EQ(w->Label4->text(), "0.70");
+    EXPECT_FLOAT_EQ(s.Punta, 0.20f);
+    EXPECT_FLOAT_EQ(s.Base, 0.70f);
+    EXPECT_EQ(w->Label31->text(), "0.117");
 
     Click(w->Option5, 3);
     w->Command5->click();
