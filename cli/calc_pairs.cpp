@@ -131,9 +131,10 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
             }
             break;
         }
-        case Control::Carga: Pon(*e, CaptionCarga(texto), variable, s, c); break;
-        case Control::Padm: Pon(*e, CaptionPadm(texto), variable, s, c); break;
-        case Control::Talud:
+        // The spins write their values "0.00".
+        case Control::Carga: Pon(*e, CaptionCarga(TextoCampo(v)), variable, s, c); break;
+        case Control::Padm: Pon(*e, CaptionPadm(TextoCampo(v)), variable, s, c); break;
+        case Control::Talud: Pon(*e, TextoCampo(v), variable, s, c); break;
         case Control::Lista: Pon(*e, texto, variable, s, c); break;
     }
     dados.dsz |= nombre == "Dsz";

@@ -26,9 +26,10 @@ namespace {
 const char* const kUso =
     "Uso: tarelvo-calc [opciones] [ARCHIVO.mur] [Nombre=valor ...]\n"
     "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\"), o el del\n"
-    "  archivo, con los valores dados. Nombres: las variables de entrada del proyecto en sus\n"
-    "  unidades (Ancho en cm), FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y\n"
-    "  Centrica (1 o 0); Titulo=texto.\n"
+    "  archivo, con los valores dados, como lo haria la ventana principal: cada valor se\n"
+    "  toma como escrito en su campo, con el minimo del campo. Nombres: las variables de\n"
+    "  entrada del proyecto en sus unidades (Ancho en cm), FormaMuro, Pasiva (1 o 0),\n"
+    "  ConDent, Centro (espesor en la base, m) y Centrica (1 o 0); Titulo=texto.\n"
     "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
     "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"
