@@ -1,9 +1,9 @@
 // The Name=value pairs of tarelvo-calc, taken as the main window's controls take them: a field
-// value as typed into its field and left (its lower limit applies; Ancho in cm goes into its
-// field in metres), the slope, the loads and the admissible pressure as their spins write
-// them ("0.00"), F'c and Fy as their
-// lists' texts, FormaMuro, Pasiva, ConDent and Centrica as their options clicked once the
-// fields are typed, and Centro as typed into its field after the wall type.
+// value typed into its field and left (its lower limit applies; Ancho in cm goes into its field
+// in metres), the slope, the loads and the admissible pressure as their spins write them
+// ("0.00"), F'c and Fy as their lists' texts, FormaMuro, Pasiva, ConDent and Centrica as their
+// options clicked once the fields are typed, and Centro typed into its field after the wall
+// type.
 #pragma once
 
 #include <optional>

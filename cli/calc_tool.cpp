@@ -1,9 +1,6 @@
 #include "cli/calc_tool.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
-#include <optional>
 #include <sstream>
 
 #include "cli/calc_pairs.h"
@@ -14,7 +11,6 @@
 #endif
 #include "files/mur_project.h"
 #include "files/project_load.h"
-#include "common/number_text.h"
 #include "engine/reinforcement_layout.h"
 #include "export/drawing_inputs.h"
 #include "engine/state_fields.h"

@@ -158,6 +158,7 @@ private:
     void Option3Click(int index);
     void Option5Click(int index);
     void ActualizaTalud();
+    void DibujaSuelo();
     void RedibujaEsquema();
     void Limite(FieldEdit* field);
 

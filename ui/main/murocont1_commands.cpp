@@ -79,9 +79,8 @@ void MuroCont1::CambiaDsz() {
         Dsz->setFieldText(Fmt(s_.Dsz));
     }
     s_.AltLibre = AlturaLibre(s_);
-    esquema_.SueloFrontal(s_.Dsz, s_.AltZap, s_.Altura);
-    DimenZap();
-    scaler_->setTop(Dsz, static_cast<int>(esquema_.DszTop()));
+    DibujaSuelo();
+    Click_Option2();
     Option2->select(s_.Pasiva == 1 ? 0 : 1);
     Click_Option2();
 }
@@ -104,6 +103,14 @@ bool MuroCont1::PreparaRefuerzo() {
     grupos_.PreseleccionaBarras(s_);
     murref_->Distribuye(stemShapeSelected(), Option3->isSelected(0), Titulo->text().toStdString());
     return true;
+}
+
+// The schematic's front ground, its depth field beside it, and the footing's dimension lines.
+void MuroCont1::DibujaSuelo() {
+    esquema_.SueloFrontal(s_.Dsz, s_.AltZap, s_.Altura);
+    esquema_.DimenZap();
+    RedibujaEsquema();
+    scaler_->setTop(Dsz, static_cast<int>(esquema_.DszTop()));
 }
 
 void MuroCont1::DimenZap() {

@@ -233,6 +233,7 @@ void MuroCont1::CargaArchi() {
     CamposMuro c = Campos();
     const std::string aviso = CargaProyecto(l.proyecto, cargado, c);
     PonProyecto(cargado, c);
+    DibujaSuelo();
     if (!aviso.empty())
         Mensaje(QStringLiteral("ATENCION"), QString::fromUtf8(aviso.c_str()), QMessageBox::NoIcon);
     Chequea();

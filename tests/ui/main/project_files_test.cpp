@@ -135,6 +135,10 @@ TEST_F(ProjectFilesTest, SaveThenLoadRestoresTheProject) {
     EXPECT_EQ(s.Titulo, guardado.Titulo);
     // The same check as before saving.
     EXPECT_EQ(w->Label18->text().toStdString(), numtext::format(guardado.FsVuelco, "0.00"));
+    // The schematic's front ground is drawn for the loaded depth and height.
+    Esquema e;
+    e.DimenZap();
+    EXPECT_EQ(w->esquema().sueloY(), e.SueloFrontal(0.80f, 0.40f, 3.00f));
 }
 
 TEST_F(ProjectFilesTest, InclinedWallLoadsWithTheMinimumBaseThickness) {
