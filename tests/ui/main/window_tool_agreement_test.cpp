@@ -18,7 +18,7 @@ namespace {
 
 std::string Texto(const ProjectState& s, const StateField& f) {
     switch (f.kind) {
-        case StateField::Float: return numtext::format(s.*(f.f), "0.#########E+00");
+        case StateField::Float: return numtext::format(s.*(f.f), "0.###########");
         case StateField::Int16: return std::to_string(s.*(f.i));
         case StateField::Text: return s.*(f.t);
     }
