@@ -24,7 +24,7 @@ void Diseno(benchmark::State& st, float altura, float sobrec) {
     ProjectState base;
     HeadlessWindow w;
     w.Arranque(base);
-    w.centrica = false;
+    w.campos.centrica = false;
     base.Altura = altura;
     base.Sobrec = sobrec;
     for (auto _ : st) {

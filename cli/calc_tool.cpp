@@ -1,18 +1,16 @@
 #include "cli/calc_tool.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
-#include <optional>
+#include <sstream>
 
+#include "cli/calc_pairs.h"
 #include "cli/headless_window.h"
-#include "cli/project_load.h"
 #include "files/file_io.h"
 #ifdef TARELVO_CON_REPORTE
 #include "report/report_pdf.h"
 #endif
 #include "files/mur_project.h"
-#include "common/number_text.h"
+#include "files/project_load.h"
 #include "engine/reinforcement_layout.h"
 #include "export/drawing_inputs.h"
 #include "engine/state_fields.h"
@@ -24,9 +22,10 @@ namespace {
 const char* const kUso =
     "Uso: tarelvo-calc [opciones] [ARCHIVO.mur] [Nombre=valor ...]\n"
     "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\"), o el del\n"
-    "  archivo, con los valores dados. Nombres: las variables de entrada del proyecto en sus\n"
-    "  unidades (Ancho en cm), FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y\n"
-    "  Centrica (1 o 0); Titulo=texto.\n"
+    "  archivo, con los valores dados, como lo haria la ventana principal: cada valor se\n"
+    "  toma como escrito en su campo, con el minimo del campo. Nombres: las variables de\n"
+    "  entrada del proyecto en sus unidades (Ancho en cm), FormaMuro, Pasiva (1 o 0),\n"
+    "  ConDent, Centro (espesor en la base, m) y Centrica (1 o 0); Titulo=texto.\n"
     "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
     "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"
@@ -47,129 +46,12 @@ struct Opciones {
     bool dump = false;
     bool bars = false;
     std::string archivo, guardar, dxf, pdf;
-    std::optional<std::string> centro;
-    std::optional<bool> centrica;
-    bool conDentDado = false, altDentDado = false, anchDentDado = false;
-    std::string altDentTexto = "0.50", anchDentTexto = "0.20";
+    std::vector<std::pair<std::string, std::string>> pares;
 };
 
-// Applies one Name=value pair; returns an error message, or an empty string.
-std::string Aplica(const std::string& nombre, const std::string& texto, ProjectState& s,
-                   HeadlessWindow& w, Opciones& op) {
-    if (nombre == "Titulo") {
-        s.Titulo = texto;
-        return "";
-    }
-    double v = 0;
-    if (!numtext::parseWhole(texto, v))
-        return "El valor de " + nombre + " no es un número: \"" + texto + "\"";
-    if (nombre == "Centro") {
-        op.centro = texto;
-        return "";
-    }
-    if (nombre == "Centrica") {
-        if (v != 0 && v != 1) return "Centrica debe ser 1 o 0: \"" + texto + "\"";
-        op.centrica = v != 0;
-        return "";
-    }
-    const StateField* f = FindStateField(nombre);
-    if (!f || !f->input) return "Nombre desconocido: " + nombre;
-    if (f->kind == StateField::Int16) {
-        if (v != std::floor(v) || v < std::numeric_limits<std::int16_t>::min() ||
-            v > std::numeric_limits<std::int16_t>::max())
-            return "El valor de " + nombre + " debe ser un entero: \"" + texto + "\"";
-        if (nombre == "FormaMuro" && (v < 0 || v > 2))
-            return "FormaMuro debe ser 0 (recto), 1 (inclinado hacia frente) o 2 (inclinado "
-                   "hacia relleno): \"" + texto + "\"";
-        s.*(f->i) = static_cast<std::int16_t>(v);
-    } else {
-        if (std::fabs(v) > std::numeric_limits<float>::max())
-            return "El valor de " + nombre + " está fuera de rango: \"" + texto + "\"";
-        s.*(f->f) = static_cast<float>(v);
-    }
-    // The footing fields keep the text as typed, as the window does.
-    if (nombre == "AltZap") w.altZapText = texto;
-    if (nombre == "Punta") w.puntaText = texto;
-    if (nombre == "Talon") w.talonText = texto;
-    if (nombre == "ConDent") op.conDentDado = true;
-    if (nombre == "AltDent") op.altDentDado = true, op.altDentTexto = texto;
-    if (nombre == "AnchDent") op.anchDentDado = true, op.anchDentTexto = texto;
-    return "";
-}
-
-// What the window's option and field handlers would leave after the pairs were typed.
-void Concilia(ProjectState& s, HeadlessWindow& w, const Opciones& op) {
-    s.TipoMuro = s.FormaMuro;
-    w.stemShape = s.FormaMuro;
-    if (op.centro)
-        w.centro = *op.centro;
-    else if (s.FormaMuro == 0)
-        w.centro = numtext::format(s.Ancho / 100.0, "0.00");
-    else
-        w.centro = numtext::format(s.Ancho / 100.0 + 0.05 * s.Altura, "0.00");
-    if (op.centrica) w.centrica = *op.centrica;
-    s.ZapCentrada = w.centrica ? 1 : 0;
-    s.PasivaSel = s.Pasiva;
-    if (op.conDentDado) {
-        // "Incluye" stores the key from its fields; "No incluye" drops its depth.
-        if (s.ConDent != 0) {
-            s.ConDent = -1;
-            s.AltDent = static_cast<float>(numtext::read(op.altDentTexto));
-            s.AnchDent = static_cast<float>(numtext::read(op.anchDentTexto));
-        } else {
-            s.AltDent = 0;
-        }
-    }
-}
-
-// The whole report as the window would print it with its default settings.
-std::string EscribeReporte(const ProjectState& s, const HeadlessWindow& w, const GruposBarras& g,
-                           const std::string& ruta) {
-#ifdef TARELVO_CON_REPORTE
-    std::array<std::string, GruposBarras::kGrupos> barras;
-    for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
-    const std::string ancho = numtext::format(
-        static_cast<double>(s.Talon) + s.Punta + numtext::read(w.centro), "0.00");
-    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, ancho, barras));
-#else
-    (void)s, (void)w, (void)g, (void)ruta;
-    return "Esta compilación no incluye el reporte (se construyó sin Qt).";
-#endif
-}
-
-void MuestraPanel(const ResultsView& v, std::ostream& out) {
-    out << v.verdict << (v.verdictRed ? "  (en rojo)" : "") << "\n";
-    for (const ResultValue& r : v.values) {
-        std::string titulo = r.heading;
-        if (!titulo.empty() && titulo[0] == ' ') titulo.erase(0, 1);
-        titulo.resize(16, ' ');
-        out << titulo << r.text << (r.red ? "  (en rojo)" : "") << "\n";
-    }
-    if (v.warningVisible) out << "Aviso: " << v.warning << "\n";
-}
-
-void MuestraVariables(const ProjectState& s, const ResultsView& v, std::ostream& out) {
-    for (const StateField& f : StateFields()) {
-        out << f.name << "=";
-        switch (f.kind) {
-            case StateField::Float: out << FloatText(s.*(f.f)); break;
-            case StateField::Int16: out << s.*(f.i); break;
-            case StateField::Text: out << s.*(f.t); break;
-        }
-        out << "\n";
-    }
-    out << "Verdict=" << v.verdict << "\n";
-}
-
-}  // namespace
-
-int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ProjectState s;
-    HeadlessWindow w;
-    w.Arranque(s);
-
-    Opciones op;
-    std::vector<std::pair<std::string, std::string>> pares;
+// Reads the arguments; returns -1 to go on, or the exit status.
+int LeeArgumentos(const std::vector<std::string>& args, Opciones& op, std::ostream& out,
+                  std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--design") {
@@ -203,10 +85,28 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
                 err << "Argumento no reconocido (se espera Nombre=valor): " << a << "\n";
                 return 2;
             }
-            pares.emplace_back(a.substr(0, eq), a.substr(eq + 1));
+            op.pares.emplace_back(a.substr(0, eq), a.substr(eq + 1));
         }
     }
-    // The file first, then the pairs over it.
+    return -1;
+}
+
+// The check that ends a step, as the window runs it; the fault's message, or empty.
+std::string Chequea(ProjectState& s, HeadlessWindow& w) {
+    try {
+        ChequeaMuro(s, w, w);
+        return "";
+    } catch (const EngineFault& f) {
+        return f.what();
+    }
+}
+
+// The window's steps, each ending with its check: the start-up project, "&Abre" with the file,
+// the pairs typed and the options clicked, and "&Calculo". Only the last check's fault counts:
+// a later step may mend what an earlier one could not check.
+int Calcula(const Opciones& op, ProjectState& s, HeadlessWindow& w, std::ostream& err) {
+    w.Arranque(s);
+    std::string falla;
     if (!op.archivo.empty()) {
         std::string contenido;
         const ResultadoArchivo r = LeeArchivoProyecto(op.archivo, contenido);
@@ -215,30 +115,101 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
             err << op.archivo << ": " << (r.ok ? l.error : r.mensaje) << "\n";
             return 2;
         }
-        const std::string aviso = AplicaProyecto(s, w, l.proyecto);
-        if (!aviso.empty()) err << aviso << "\n";
+        s.NombreArchivo = op.archivo;
+        const std::string aviso = CargaProyecto(l.proyecto, s, w.campos);
+        if (!aviso.empty()) err << "ATENCION: " << aviso << "\n";
+        falla = Chequea(s, w);
     }
-    for (const auto& [nombre, valor] : pares) {
-        const std::string msg = Aplica(nombre, valor, s, w, op);
-        if (!msg.empty()) {
-            err << msg << "\n";
-            return 2;
+    if (!op.pares.empty()) {
+        ParesDados dados;
+        std::vector<std::string> avisos;
+        for (const auto& [nombre, valor] : op.pares) {
+            const std::string msg = AplicaPar(nombre, valor, s, w, dados, avisos);
+            if (!msg.empty()) {
+                err << msg << "\n";
+                return 2;
+            }
         }
+        CierraPares(s, w, dados, avisos);
+        for (const std::string& a : avisos) err << a << "\n";
+        falla = Chequea(s, w);
     }
-    Concilia(s, w, op);
-
-    try {
-        if (op.design) Calcular(s, w, w);
-        ChequeaMuro(s, w, w);
-    } catch (const EngineFault& f) {
-        err << f.what() << "\n";
+    if (op.design) {
+        // A failed design has nothing new to check.
+        try {
+            Calcular(s, w, w);
+        } catch (const EngineFault& f) {
+            err << f.what() << "\n";
+            return 3;
+        }
+        falla = Chequea(s, w);
+    }
+    if (!falla.empty()) {
+        err << falla << "\n";
         return 3;
     }
+    return 0;
+}
+
+// The whole report as the window would print it with its default settings.
+std::string EscribeReporte(const ProjectState& s, const HeadlessWindow& w, const GruposBarras& g,
+                           const std::string& ruta) {
+#ifdef TARELVO_CON_REPORTE
+    std::array<std::string, GruposBarras::kGrupos> barras;
+    for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
+    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, w.campos.anchoZapata, barras));
+#else
+    (void)s, (void)w, (void)g, (void)ruta;
+    return "Esta compilación no incluye el reporte (se construyó sin Qt).";
+#endif
+}
+
+void MuestraPanel(const ResultsView& v, std::ostream& out) {
+    out << v.verdict << (v.verdictRed ? "  (en rojo)" : "") << "\n";
+    for (const ResultValue& r : v.values) {
+        std::string titulo = r.heading;
+        if (!titulo.empty() && titulo[0] == ' ') titulo.erase(0, 1);
+        titulo.resize(16, ' ');
+        out << titulo << r.text << (r.red ? "  (en rojo)" : "") << "\n";
+    }
+    if (v.warningVisible) out << "Aviso: " << v.warning << "\n";
+}
+
+void MuestraVariables(const ProjectState& s, const ResultsView& v, std::ostream& out) {
+    for (const StateField& f : StateFields()) {
+        out << f.name << "=";
+        switch (f.kind) {
+            case StateField::Float: out << FloatText(s.*(f.f)); break;
+            case StateField::Int16: out << s.*(f.i); break;
+            case StateField::Text: out << s.*(f.t); break;
+        }
+        out << "\n";
+    }
+    out << "Verdict=" << v.verdict << "\n";
+}
+
+}  // namespace
+
+int ProyectoCalculado(const std::vector<std::string>& args, ProjectState& s, HeadlessWindow& w,
+                      std::ostream& err) {
+    Opciones op;
+    std::ostringstream ayuda;
+    const int st = LeeArgumentos(args, op, ayuda, err);
+    return st >= 0 ? st : Calcula(op, s, w, err);
+}
+
+int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Opciones op;
+    const int leido = LeeArgumentos(args, op, out, err);
+    if (leido >= 0) return leido;
+    ProjectState s;
+    HeadlessWindow w;
+    if (const int st = Calcula(op, s, w, err)) return st;
 
     if (!op.guardar.empty()) {
         const ProyectoMur p = ProyectoDeEstado(
             s, PosicionEnLista(s.Fc, kListaFc.data(), kOpcionesFc),
-            PosicionEnLista(s.Fy, kListaFy.data(), kOpcionesFy), w.centrica ? 1 : 0);
+            PosicionEnLista(s.Fy, kListaFy.data(), kOpcionesFy), w.campos.centrica ? 1 : 0);
         const std::string fuera = FueraDeRango(p);
         if (!fuera.empty()) {
             err << op.guardar << ": " << fuera << "\n";
@@ -249,16 +220,27 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
             err << op.guardar << ": " << r.mensaje << "\n";
             return 4;
         }
+        s.NombreArchivo = op.guardar;
     }
 
-    // The reinforcement as "&Refuerzo" leaves it: preselected bars, spacing boxes at 0.30.
+    // The reinforcement as "&Refuerzo" leaves it: the wall checked again, the bars
+    // preselected, the spacing boxes at 0.30.
     GruposBarras grupos;
-    grupos.PreseleccionaBarras(s);
-    DistribuyeRefuerzo(s, grupos, s.Titulo);
+    if (op.bars || op.dump || !op.dxf.empty() || !op.pdf.empty()) {
+        const std::string falla = Chequea(s, w);
+        if (!falla.empty()) {
+            err << falla << "\n";
+            return 3;
+        }
+        grupos.PreseleccionaBarras(s);
+        DistribuyeRefuerzo(s, grupos, s.Titulo);
+    }
 
     if (!op.dxf.empty()) {
-        const std::string error =
-            EscribeDibujo(EntradaDeProyecto(s, TextosDeEstado(s), grupos), op.dxf);
+        const CamposMuro& c = w.campos;
+        const TextosCampos textos{c.altZap, c.punta, c.altura, c.talon,
+                                  c.dsz,    c.altDent, c.anchDent};
+        const std::string error = EscribeDibujo(EntradaDeProyecto(s, textos, grupos), op.dxf);
         if (!error.empty()) {
             err << error << "\n";
             return 4;
@@ -282,8 +264,8 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     } else {
         MuestraPanel(w.shown, out);
         if (op.design)
-            out << "AltZap=" << w.altZapText << "\nPunta=" << w.puntaText
-                << "\nTalon=" << w.talonText << "\n";
+            out << "AltZap=" << w.campos.altZap << "\nPunta=" << w.campos.punta
+                << "\nTalon=" << w.campos.talon << "\n";
     }
     return 0;
 }

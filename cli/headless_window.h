@@ -1,28 +1,25 @@
-// The main window without a screen: the field texts and options that the engine reads, and
-// the results it publishes, kept in memory. It follows the window's own rules where they
-// touch the project state (a footing field stores the number read back from its new text).
+// The main window without a screen: the texts and options of its project controls, which the
+// engine reads, and the results it publishes, kept in memory. Writing into a field follows the
+// window's field rules: the change handler stores the number read back from the new text, and
+// the footing-width label follows the toe and the heel.
 #pragma once
 
 #include <string>
 
 #include "engine/engine.h"
 #include "engine/results_view.h"
+#include "engine/wall_fields.h"
 
 namespace tarelvo {
 
 class HeadlessWindow : public WindowInputs, public ResultsPublisher {
 public:
-    std::string centro = "0.20";
-    bool centrica = true;
-    int stemShape = 0;
-    // Texts of the footing fields.
-    std::string altZapText = "0.25", puntaText = "0.30", talonText = "0.30";
-
+    CamposMuro campos;
     ResultsView shown;  // the last results published
 
-    std::string centroText() const override { return centro; }
-    bool centricaSelected() const override { return centrica; }
-    int stemShapeSelected() const override { return stemShape; }
+    std::string centroText() const override { return campos.centro; }
+    bool centricaSelected() const override { return campos.centrica; }
+    int stemShapeSelected() const override { return campos.formaMuro; }
 
     void MuestraResultados(const ProjectState& s) override { shown = EvaluaResultados(s); }
     void AlineaCotas() override {}
@@ -31,7 +28,8 @@ public:
     void EscribePuntaTalon(ProjectState& s, const std::string& punta,
                            const std::string& talon) override;
 
-    // The project that the main window shows at start-up, checked.
+    // The project that the main window shows at start-up, checked, once the window has been
+    // shown.
     void Arranque(ProjectState& s);
 };
 

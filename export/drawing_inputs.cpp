@@ -8,11 +8,6 @@ namespace {
 std::string F(double v) { return numtext::format(v, "0.00"); }
 }  // namespace
 
-TextosCampos TextosDeEstado(const ProjectState& s) {
-    return {F(s.AltZap), F(s.Punta), F(s.Altura), F(s.Talon), F(s.Dsz), F(s.AltDent),
-            F(s.AnchDent)};
-}
-
 EntradaDibujo EntradaDeProyecto(const ProjectState& s, const TextosCampos& c,
                                 const GruposBarras& grupos) {
     EntradaDibujo e;

@@ -15,9 +15,6 @@ struct TextosCampos {
     std::string altZap, punta, altura, talon, dsz, altDent, anchDent;
 };
 
-// The fields as the state holds them, written "0.00" (for the command-line tool).
-TextosCampos TextosDeEstado(const ProjectState& s);
-
 // The stem is drawn as thick at its top as the analysis made it: a straight stem sized for
 // shear is thicker than the minimum typed in its field.
 EntradaDibujo EntradaDeProyecto(const ProjectState& s, const TextosCampos& campos,

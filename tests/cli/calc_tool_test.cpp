@@ -82,6 +82,31 @@ TEST(CalcTool, InclinedStemGetsTheWindowsBaseThickness) {
     EXPECT_EQ(Line(c.out, "EspBase="), "EspBase=45");
 }
 
+TEST(CalcTool, PairsAreTakenAsTheWindowsFieldsTakeThem) {
+    // 15 cm typed as 0.15 m is 15 cm again, and the inclined base 0.15 + 0.05 × 0.50 shows 0.17.
+    const Outcome r = Calc({"--dump", "FormaMuro=1", "Altura=0.5", "Ancho=15"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Line(r.out, "Ancho="), "Ancho=15");
+    EXPECT_EQ(Line(r.out, "EspBase="), "EspBase=17");
+    EXPECT_TRUE(r.err.empty()) << r.err;
+
+    // Values below a field's lower limit are raised to it, and said so.
+    const Outcome l = Calc({"--dump", "Altura=0.3", "Gamma2=0.05", "Punta=0.25", "Centrica=0"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(Line(l.out, "Altura="), "Altura=0.5");
+    EXPECT_EQ(Line(l.out, "Gamma2="), "Gamma2=0.100000001");
+    EXPECT_EQ(Line(l.out, "Punta="), "Punta=0.25");
+    EXPECT_NE(l.err.find("Altura=0.3 es menor que el mínimo de su campo; se toma 0.5"),
+              std::string::npos) << l.err;
+    EXPECT_NE(l.err.find("Gamma2=0.05"), std::string::npos) << l.err;
+
+    // The slope is brought back to the friction angle it exceeds.
+    const Outcome b = Calc({"--dump", "Beta=35", "Phi1=32"});
+    ASSERT_EQ(b.status, 0) << b.err;
+    EXPECT_EQ(Line(b.out, "Beta="), "Beta=32");
+    EXPECT_NE(b.err.find("ATENCION"), std::string::npos) << b.err;
+}
+
 TEST(CalcTool, ShearKeyOptionTakesTheKeyFieldsDefaults) {
     const Outcome r = Calc({"--dump", "ConDent=1"});
     EXPECT_EQ(Line(r.out, "AltDent="), "AltDent=0.5");
@@ -168,7 +193,7 @@ TEST(CalcTool, DrawingAndReportFiles) {
 TEST(CalcTool, BadArgumentsExitWithTwo) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"Nada=1"}, {"Altura=abc"}, {"Altura="}, {"Altura=1e50"}, {"FormaMuro=1.5"},
-             {"Centrica=2"}, {"FormaMuro=3"}, {"EspTope=3"}, {"Altura"}, {"--nada"}, {"Altura=nan"}}) {
+             {"Centrica=2"}, {"FormaMuro=3"}, {"Pasiva=2"}, {"EspTope=3"}, {"Altura"}, {"--nada"}, {"Altura=nan"}}) {
         const Outcome r = Calc(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_FALSE(r.err.empty()) << args[0];

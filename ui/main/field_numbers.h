@@ -1,23 +1,20 @@
-// Numbers read from and written to the window's fields, by the program's number-text rules.
+// Numbers read from and written to the window's fields, by the shared field rules.
 #pragma once
 
 #include <QLineEdit>
 #include <QString>
-#include <algorithm>
-#include <limits>
 
-#include "common/number_text.h"
+#include "engine/field_rules.h"
 
 namespace tarelvo {
 
-inline double Num(const QString& text) { return numtext::read(text.toStdString()); }
+inline std::string Std(const QString& text) { return text.toStdString(); }
+inline double Num(const QString& text) { return NumeroDe(Std(text)); }
 inline double Num(const QLineEdit* f) { return Num(f->text()); }
 // "0.00"
-inline QString Fmt(double v) { return QString::fromStdString(numtext::format(v, "0.00")); }
-// A typed number as the state keeps it: a float, saturated rather than infinite.
-inline float F(double v) {
-    const double m = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(v, -m, m));
-}
+inline QString Fmt(double v) { return QString::fromStdString(TextoCampo(v)); }
+// What a field's change handler stores from its text.
+inline float Guarda(const QString& text) { return NumeroCampo(Std(text)); }
+inline float Guarda(const QLineEdit* f) { return Guarda(f->text()); }
 
 }  // namespace tarelvo

@@ -165,7 +165,7 @@ void MuroCont1::RedibujaEsquema() {
 void MuroCont1::EscribeZapata(ProjectState& s, const std::string& altZap,
                               const std::string& punta, const std::string& talon) {
     AltZap->setFieldText(QString::fromStdString(altZap));
-    s.AltZap = F(Num(AltZap));
+    s.AltZap = Guarda(AltZap);
     EscribePuntaTalon(s, punta, talon);
 }
 
@@ -173,8 +173,9 @@ void MuroCont1::EscribePuntaTalon(ProjectState& s, const std::string& punta,
                                   const std::string& talon) {
     Punta->setFieldText(QString::fromStdString(punta));
     Talon->setFieldText(QString::fromStdString(talon));
-    s.Punta = F(Num(Punta));
-    s.Talon = F(Num(Talon));
+    s.Punta = Guarda(Punta);
+    s.Talon = Guarda(Talon);
+    AnchoEtiqueta();
 }
 
 // --- Hints ---

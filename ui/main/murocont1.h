@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "engine/bar_groups.h"
 #include "engine/results_view.h"
+#include "engine/wall_fields.h"
 #include "ui/main/esquema.h"
 
 class QComboBox;
@@ -87,6 +88,8 @@ public:
     // The check, the bar preselection and the layout step, as before showing or drawing the
     // reinforcement; false when the check faulted.
     bool PreparaRefuerzo();
+    // The texts and options of the controls that hold the project.
+    CamposMuro Campos() const;
     ConfirmDialog* nuevo() const { return nuevo_; }
     ConfirmDialog* saleForm() const { return sale_; }
     int salidaConf() const { return salidaConf_; }
@@ -137,6 +140,9 @@ private:
     void ConnectCommands();
     void ConnectFiles();
     void Muestra();  // shows and enables the main window
+    // Puts a project into the controls, their handlers running with their checks' faults
+    // unshown, and makes it the state, whatever the handlers stored on the way.
+    void PonProyecto(const ProjectState& nuevo, const CamposMuro& c);
     void WatchForHints(QWidget* root);
 
     // Editing rules.
@@ -154,8 +160,9 @@ private:
     void Option3Click(int index);
     void Option5Click(int index);
     void ActualizaTalud();
+    void DibujaSuelo();
     void RedibujaEsquema();
-    void Limite(FieldEdit* field, double minimo, const char* texto);
+    void Limite(FieldEdit* field);
 
     // Engine calls with faults shown as messages.
     bool Motor(const std::function<void()>& work);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/start_project.h"
 #include "export/autocad_form.h"
 #include "export/drawing_inputs.h"
 #include "report/murprev.h"
@@ -22,25 +23,18 @@
 namespace tarelvo {
 
 void MuroCont1::Arranque() {
-    s_.PrimeraActiv = 1;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    s_.TipoMuro = 0;
     scaler_->setTop(Label44, 720);
     scaler_->setTop(Label39, 990);
-    DatosIniciales(s_);
-    // The footing starts centred, as its option shows.
-    s_.ZapCentrada = Option5->isSelected(3) ? 1 : 0;
-    PonLista(Combo1, QStringLiteral("210"));
-    PonLista(Combo2, QStringLiteral("2800"));
-    Option1->select(0);
-    Option2->select(1);
-    Click_Option2();
+    ProjectState inicial;
+    CamposMuro c;
+    ProyectoInicial(inicial, c);
+    PonProyecto(inicial, c);
     CambiaDsz();
     Motor([this] {
         CalculaMuro(s_, *this);
         ChequeaMuro(s_, *this, *this);
     });
-    s_.RefuerzoDisp = 1;
     QApplication::restoreOverrideCursor();
 }
 
@@ -55,7 +49,7 @@ void MuroCont1::CambiAltura() {
     while (i < texto.size() && texto[i] == QLatin1Char(' ')) ++i;
     if (i == texto.size() || Num(Altura) < 1.0) return;
     AcoplaCentro();
-    s_.Altura = F(Num(Altura));
+    s_.Altura = Guarda(Altura);
     AnchoEtiqueta();
     CambiaDsz();
     if (s_.AlturaAnt > s_.Altura) {
@@ -74,8 +68,8 @@ void MuroCont1::CambiAltura() {
 // The front ground: the foundation depth stays between the footing thickness and the top of
 // the stem.
 void MuroCont1::CambiaDsz() {
-    s_.Dsz = F(Num(Dsz));
-    s_.AltZap = F(Num(AltZap));
+    s_.Dsz = Guarda(Dsz);
+    s_.AltZap = Guarda(AltZap);
     if (s_.Dsz < s_.AltZap) {
         s_.Dsz = s_.AltZap;
         Dsz->setFieldText(Fmt(s_.Dsz));
@@ -85,10 +79,9 @@ void MuroCont1::CambiaDsz() {
         s_.Dsz = static_cast<float>(tope);
         Dsz->setFieldText(Fmt(s_.Dsz));
     }
-    s_.AltLibre = static_cast<float>(static_cast<double>(s_.Altura) + s_.AltZap - s_.Dsz);
-    esquema_.SueloFrontal(s_.Dsz, s_.AltZap, s_.Altura);
-    DimenZap();
-    scaler_->setTop(Dsz, static_cast<int>(esquema_.DszTop()));
+    s_.AltLibre = AlturaLibre(s_);
+    DibujaSuelo();
+    Click_Option2();
     Option2->select(s_.Pasiva == 1 ? 0 : 1);
     Click_Option2();
 }
@@ -111,6 +104,14 @@ bool MuroCont1::PreparaRefuerzo() {
     grupos_.PreseleccionaBarras(s_);
     murref_->Distribuye(stemShapeSelected(), Option3->isSelected(0), Titulo->text().toStdString());
     return true;
+}
+
+// The schematic's front ground, its depth field beside it, and the footing's dimension lines.
+void MuroCont1::DibujaSuelo() {
+    esquema_.SueloFrontal(s_.Dsz, s_.AltZap, s_.Altura);
+    esquema_.DimenZap();
+    RedibujaEsquema();
+    scaler_->setTop(Dsz, static_cast<int>(esquema_.DszTop()));
 }
 
 void MuroCont1::DimenZap() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "engine/field_limits.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
@@ -19,44 +20,40 @@ namespace {
 
 // Connects a field so that every change of its text stores its number into `var`.
 void StoreOnChange(FieldEdit* f, float& var) {
-    QObject::connect(f, &QLineEdit::textChanged, f,
-                     [f, &var] { var = F(Num(f)); });
+    QObject::connect(f, &QLineEdit::textChanged, f, [f, &var] { var = Guarda(f); });
 }
 
 }  // namespace
 
-void MuroCont1::Limite(FieldEdit* field, double minimo, const char* texto) {
-    if (Num(field) < minimo) field->setFieldText(QString::fromLatin1(texto));
+// The field's lower limit, by its name, applied as it is left.
+void MuroCont1::Limite(FieldEdit* field) {
+    if (const LimiteCampo* l = LimiteAlSalir(Std(field->objectName())))
+        field->setFieldText(QString::fromStdString(ConLimite(*l, Std(field->text()))));
 }
 
 // Footing width = heel + toe + stem base.
 void MuroCont1::AnchoEtiqueta() {
-    Label4->setText(Fmt(Num(Talon) + Num(Punta) + Num(Centro)));
+    Label4->setText(QString::fromStdString(
+        AnchoZapata(Std(Talon->text()), Std(Punta->text()), Std(Centro->text()))));
 }
 
 // The stem base follows the top: the same thickness for a straight stem, the top plus 5 % of
 // the height for an inclined one.
 void MuroCont1::AcoplaCentro() {
-    if (s_.TipoMuro != 0)
-        Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
-    else
-        Centro->setFieldText(Fmt(Num(Ancho)));
+    Centro->setFieldText(QString::fromStdString(
+        CentroAcoplado(s_.TipoMuro, Std(Ancho->text()), Std(Altura->text()))));
 }
 
 void MuroCont1::AnchoCambia() {
     AcoplaCentro();
-    s_.Ancho = F(Num(Ancho) * 100);
+    s_.Ancho = AnchoDeCampo(Std(Ancho->text()));
     AnchoEtiqueta();
 }
 
 // An inclined stem is never thinner at its base than the top plus 5 % of the height.
 void MuroCont1::CentroCambia() {
-    if (s_.TipoMuro != 0) {
-        const double minimo = Num(Ancho) + 0.05 * Num(Altura);
-        if (minimo > Num(Centro)) Centro->setFieldText(Fmt(minimo));
-    } else {
-        Centro->setFieldText(Fmt(Num(Ancho)));
-    }
+    Centro->setFieldText(QString::fromStdString(CentroTecleado(
+        s_.TipoMuro, Std(Ancho->text()), Std(Altura->text()), Std(Centro->text()))));
     AnchoEtiqueta();
 }
 
@@ -72,22 +69,17 @@ void MuroCont1::CentroSale() {
 
 // The foundation depth lies between the footing thickness and the wall height.
 void MuroCont1::DszSale() {
-    if (Num(AltZap) > Num(Dsz)) Dsz->setFieldText(AltZap->text());
-    if (Num(Dsz) < s_.AltZap) Dsz->setFieldText(Fmt(s_.AltZap));
-    if (Num(Dsz) > s_.Altura) Dsz->setFieldText(Fmt(s_.Altura));
-    s_.Dsz = F(Num(Dsz));
+    Dsz->setFieldText(QString::fromStdString(
+        DszAlSalir(Std(Dsz->text()), Std(AltZap->text()), s_.AltZap, s_.Altura)));
+    s_.Dsz = Guarda(Dsz);
 }
 
 void MuroCont1::BetaCambia() {
-    if (Num(Phi1) < Num(Beta->caption())) {
-        Mensaje(QStringLiteral("ATENCION"),
-                QStringLiteral("Para evitar inestabilidad en el Relleno, su Angulo de "
-                               "Inclinacion no puede ser mayor que su Angulo de Friccion "
-                               "Interna"),
-                QMessageBox::NoIcon);
+    if (TaludExcede(Std(Beta->caption()), Std(Phi1->text()))) {
+        Mensaje(QStringLiteral("ATENCION"), QString::fromUtf8(kAvisoTalud), QMessageBox::NoIcon);
         Beta->setCaption(Fmt(Num(Phi1)));
     }
-    s_.Beta = F(Num(Beta->caption()));
+    s_.Beta = Guarda(Beta->caption());
     ActualizaTalud();
 }
 
@@ -105,26 +97,18 @@ void MuroCont1::ActualizaTalud() {
 
 // A load above zero shows its arrow and a copy of its value on the schematic.
 void MuroCont1::CargaCambia(ValueLabel* valor, QLabel* flecha, QLabel* copia, float& variable) {
-    if (Num(valor->caption()) > 0) {
-        valor->setCaption(Fmt(Num(valor->caption())));
-        flecha->show();
-        copia->show();
-        copia->setText(valor->caption());
-    } else {
-        flecha->hide();
-        copia->hide();
-    }
-    variable = F(Num(valor->caption()));
+    valor->setCaption(QString::fromStdString(CaptionCarga(Std(valor->caption()))));
+    const bool carga = Num(valor->caption()) > 0;
+    flecha->setVisible(carga);
+    copia->setVisible(carga);
+    if (carga) copia->setText(valor->caption());
+    variable = Guarda(valor->caption());
 }
 
 void MuroCont1::PadmCambia() {
-    if (Num(Padm->caption()) > 0) {
-        Padm->setCaption(Fmt(Num(Padm->caption())));
-        Label8->setText(Fmt(Num(Padm->caption())));
-    } else {
-        Padm->setCaption(QStringLiteral("0.00"));
-    }
-    s_.Padm = F(Num(Padm->caption()));
+    Padm->setCaption(QString::fromStdString(CaptionPadm(Std(Padm->caption()))));
+    if (Num(Padm->caption()) > 0) Label8->setText(Padm->caption());
+    s_.Padm = Guarda(Padm->caption());
 }
 
 // One press of a spin. A step is not clamped, so a value can pass a bound by less than one
@@ -146,12 +130,8 @@ void MuroCont1::Option1Click(int index) {
     Centro->setPalette(p);
     s_.TipoMuro = static_cast<std::int16_t>(index);
     s_.FormaMuro = static_cast<std::int16_t>(index);
-    if (index == 0) {
-        Centro->setFieldText(Fmt(Num(Ancho)));
-        Centro->setEnabled(false);
-    } else {
-        Centro->setFieldText(Fmt(Num(Ancho) + 0.05 * Num(Altura)));
-    }
+    AcoplaCentro();
+    Centro->setEnabled(index != 0);
     // The base thickness field sits under the stem foot of the outline shown.
     scaler_->setLeft(Centro, static_cast<int>(esquema_.TipoMuro(index)));
     RedibujaEsquema();
@@ -174,8 +154,8 @@ void MuroCont1::Option3Click(int index) {
     if (index == 0) {
         AltDent->show();
         AnchDent->show();
-        s_.AltDent = F(Num(AltDent));
-        s_.AnchDent = F(Num(AnchDent));
+        s_.AltDent = Guarda(AltDent);
+        s_.AnchDent = Guarda(AnchDent);
         s_.ConDent = -1;
     } else {
         AltDent->hide();
@@ -186,8 +166,8 @@ void MuroCont1::Option3Click(int index) {
     Chequea();
 }
 
-// "Centrica": the check centres the stem on the footing shown and writes the centred toe and
-// heel into their fields before computing it.
+// "Centrica": the check centres the stem on the toe and heel the fields hold and writes them
+// back before computing the footing.
 void MuroCont1::Option5Click(int index) {
     s_.ZapCentrada = index == 2 ? 0 : 1;
     Chequea();
@@ -198,48 +178,49 @@ void MuroCont1::ConnectEditing() {
     auto onChange = [this](FieldEdit* f, auto fn) { connect(f, &QLineEdit::textChanged, this, fn); };
 
     onLeave(Altura, [this] {
-        Limite(Altura, 0.5, "0.50");
-        s_.Altura = F(Num(Altura));
+        Limite(Altura);
+        s_.Altura = Guarda(Altura);
     });
 
     onChange(Ancho, [this] { AnchoCambia(); });
     onLeave(Ancho, [this] {
-        Limite(Ancho, 0.1, "0.10");
-        s_.Ancho = F(Num(Ancho) * 100);
+        Limite(Ancho);
+        s_.Ancho = AnchoDeCampo(Std(Ancho->text()));
     });
 
     onChange(Centro, [this] { CentroCambia(); });
     onLeave(Centro, [this] { CentroSale(); });
 
     // Fields that store on every change, and on leaving apply their lower limit and store.
-    auto limited = [this, onLeave](FieldEdit* f, float& var, double minimo, const char* texto) {
+    auto limited = [this, onLeave](FieldEdit* f, float& var) {
         StoreOnChange(f, var);
-        onLeave(f, [this, f, &var, minimo, texto] {
-            Limite(f, minimo, texto);
-            var = F(Num(f));
+        onLeave(f, [this, f, &var] {
+            Limite(f);
+            var = Guarda(f);
         });
     };
-    limited(AltZap, s_.AltZap, 0.25, "0.25");
-    limited(Punta, s_.Punta, 0.2, "0.20");
-    limited(Talon, s_.Talon, 0.2, "0.20");
+    limited(AltZap, s_.AltZap);
+    limited(Punta, s_.Punta);
+    limited(Talon, s_.Talon);
     onChange(Punta, [this] { AnchoEtiqueta(); });
     onChange(Talon, [this] { AnchoEtiqueta(); });
-    limited(AltDent, s_.AltDent, 0, "0.00");
-    limited(Phi1, s_.Phi1, 0, "0.00");
-    limited(Gamma1, s_.Gamma1, 0.1, "0.10");
-    limited(Gamma2, s_.Gamma2, 0.1, ".10");
-    limited(Cohes, s_.Cohes, 0, "0.00");
+    limited(AltDent, s_.AltDent);
+    limited(Phi1, s_.Phi1);
+    limited(Gamma1, s_.Gamma1);
+    limited(Gamma2, s_.Gamma2);
+    limited(Cohes, s_.Cohes);
 
     onLeave(Dsz, [this] { DszSale(); });
 
     StoreOnChange(AnchDent, s_.AnchDent);
-    onLeave(AnchDent, [this] { Limite(AnchDent, 0.2, "0.20"); });
+    onLeave(AnchDent, [this] { Limite(AnchDent); });
 
-    // The friction angle of the foundation soil is limited on entering its field.
+    // The friction angle of the foundation soil is not below 0, which it checks on entering
+    // its field.
     StoreOnChange(Phi2, s_.Phi2);
     connect(Phi2, &FieldEdit::entered, this, [this] {
-        Limite(Phi2, 0, "0.00");
-        s_.Phi2 = F(Num(Phi2));
+        if (Num(Phi2) < 0) Phi2->setFieldText(QStringLiteral("0.00"));
+        s_.Phi2 = Guarda(Phi2);
     });
     StoreOnChange(Cohes1, s_.Cohes1);
     onChange(Cohes1, [this] { Chequea(); });
@@ -278,7 +259,7 @@ void MuroCont1::ConnectEditing() {
     // Every change of a list's selection or text; the placeholder text is not a value change.
     auto combo = [this](QComboBox* c, float& var, const char* placeholder) {
         connect(c, &QComboBox::currentTextChanged, this, [this, c, &var, placeholder] {
-            var = F(Num(c->currentText()));
+            var = Guarda(c->currentText());
             if (c->currentText() != QLatin1String(placeholder)) {
                 s_.FsVuelcoAnt = 0;
                 s_.FsDeslizAnt = 0;

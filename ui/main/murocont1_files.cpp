@@ -10,6 +10,8 @@
 #include "files/file_io.h"
 #include "files/mur_format.h"
 #include "files/mur_project.h"
+#include "files/project_load.h"
+#include "engine/start_project.h"
 #include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
@@ -107,47 +109,74 @@ void MuroCont1::closeEvent(QCloseEvent* event) {
     }
 }
 
+CamposMuro MuroCont1::Campos() const {
+    CamposMuro c;
+    c.titulo = Std(Titulo->text());
+    const std::pair<std::string CamposMuro::*, const FieldEdit*> campos[] = {
+        {&CamposMuro::altura, Altura}, {&CamposMuro::ancho, Ancho},
+        {&CamposMuro::centro, Centro}, {&CamposMuro::altZap, AltZap},
+        {&CamposMuro::punta, Punta},   {&CamposMuro::talon, Talon},
+        {&CamposMuro::dsz, Dsz},       {&CamposMuro::altDent, AltDent},
+        {&CamposMuro::anchDent, AnchDent}, {&CamposMuro::phi1, Phi1},
+        {&CamposMuro::gamma1, Gamma1}, {&CamposMuro::cohes1, Cohes1},
+        {&CamposMuro::phi2, Phi2},     {&CamposMuro::gamma2, Gamma2},
+        {&CamposMuro::cohes, Cohes}};
+    for (const auto& [texto, campo] : campos) c.*texto = Std(campo->text());
+    c.beta = Std(Beta->caption());
+    c.reac = Std(Reac->caption());
+    c.sobrec = Std(Sobrec->caption());
+    c.padm = Std(Padm->caption());
+    c.fc = Std(Combo1->currentText());
+    c.fy = Std(Combo2->currentText());
+    c.anchoZapata = Std(Label4->text());
+    c.formaMuro = stemShapeSelected();
+    c.centrica = centricaSelected();
+    c.pasiva = Option2->isSelected(0);
+    c.dentellon = Option3->isSelected(0);
+    return c;
+}
+
+void MuroCont1::PonProyecto(const ProjectState& nuevo, const CamposMuro& c) {
+    auto pon = [](FieldEdit* f, const std::string& t) { f->setFieldText(QString::fromStdString(t)); };
+    ++silencio_;
+    s_ = nuevo;
+    // The options first: their handlers rewrite the stem base, the toe and the heel, which the
+    // fields below then set. The key's fields go in before "Incluye" stores the key from them.
+    Option1->select(c.formaMuro);
+    Option5->select(c.centrica ? 3 : 2);
+    Option2->select(c.pasiva ? 0 : 1);
+    pon(AltDent, c.altDent);
+    pon(AnchDent, c.anchDent);
+    Option3->select(c.dentellon ? 0 : 1);
+    pon(Titulo, c.titulo);
+    // The friction angle goes in before the slope, which is compared with it.
+    for (auto [f, t] : {std::pair{Ancho, &c.ancho}, {Altura, &c.altura}, {AltZap, &c.altZap},
+                        {Dsz, &c.dsz}, {Punta, &c.punta}, {Talon, &c.talon}, {Phi1, &c.phi1},
+                        {Phi2, &c.phi2}, {Gamma1, &c.gamma1}, {Gamma2, &c.gamma2},
+                        {Cohes, &c.cohes}, {Cohes1, &c.cohes1}})
+        pon(f, *t);
+    Beta->setCaption(QString::fromStdString(c.beta));
+    Reac->setCaption(QString::fromStdString(c.reac));
+    Sobrec->setCaption(QString::fromStdString(c.sobrec));
+    Padm->setCaption(QString::fromStdString(c.padm));
+    PonLista(Combo1, QString::fromStdString(c.fc));
+    PonLista(Combo2, QString::fromStdString(c.fy));
+    pon(Centro, c.centro);
+    Label4->setText(QString::fromStdString(c.anchoZapata));
+    s_ = nuevo;
+    --silencio_;
+}
+
 void MuroCont1::NuevOk() {
-    Titulo->setFieldText(QString());
-    Ancho->setFieldText(QStringLiteral("0.20"));
-    Altura->setFieldText(QStringLiteral("1.00"));
-    AltZap->setFieldText(QStringLiteral("0.25"));
-    Punta->setFieldText(QStringLiteral("0.30"));
-    Talon->setFieldText(QStringLiteral("0.30"));
-    if (Option5->isSelected(2)) {
-        Punta->setFieldText(QStringLiteral("0.20"));
-        Talon->setFieldText(QStringLiteral("0.30"));
-    }
-    Phi1->setFieldText(QStringLiteral("30.0"));
-    Phi2->setFieldText(QStringLiteral("30.0"));
-    Gamma1->setFieldText(QStringLiteral("1.8"));
-    Gamma2->setFieldText(QStringLiteral("1.8"));
-    Cohes->setFieldText(QStringLiteral("0.0"));
-    AnchDent->setFieldText(QStringLiteral("0.20"));
-    AltDent->setFieldText(QStringLiteral("0.50"));
-    Option1->select(0);
-    Option2->select(1);
-    Option3->select(1);
-    for (ValueLabel* v : {Beta, Reac, Sobrec}) v->setCaption(QStringLiteral("0.00"));
-    PonLista(Combo1, QStringLiteral("210"));
-    PonLista(Combo2, QStringLiteral("2800"));
-    Padm->setCaption(QStringLiteral("0.00"));
-    Label8->setText(Fmt(Num(Padm->caption())));
-    s_.TipoMuro = 0;
-    DatosIniciales(s_);
-    // The lists keep their texts; the default project's materials are what they show.
-    s_.Fc = F(Num(Combo1->currentText()));
-    s_.Fy = F(Num(Combo2->currentText()));
-    Option1->select(0);
-    Option2->select(1);
-    Click_Option2();
-    Dsz->setFieldText(QStringLiteral("0.50"));
+    ProjectState nuevo = s_;
+    CamposMuro c = Campos();
+    ProyectoNuevo(nuevo, c);
+    PonProyecto(nuevo, c);
     CambiaDsz();
     Motor([this] {
         CalculaMuro(s_, *this);
         ChequeaMuro(s_, *this, *this);
     });
-    AnchoEtiqueta();
     setEnabled(true);
     nuevo_->hide();
 }
@@ -193,86 +222,20 @@ void MuroCont1::CargaArchi() {
     };
     if (ruta.isEmpty()) return falla("");
 
-    // A text that differs from any loaded value, so that writing the loaded one below always
-    // runs the top thickness rules.
-    ++silencio_;
-    Ancho->setFieldText(Fmt(s_.Ancho + 0.1));
     s_.NombreArchivo = ruta.toStdString();
     std::string contenido;
     const ResultadoArchivo r = LeeArchivoProyecto(s_.NombreArchivo, contenido);
     LecturaMur l;
     if (r.ok) l = LeeMur(contenido);
-    if (!r.ok || !l.ok) {
-        --silencio_;
-        return falla(r.ok ? l.error : r.mensaje);
-    }
-    const ProyectoMur& p = l.proyecto;
+    if (!r.ok || !l.ok) return falla(r.ok ? l.error : r.mensaje);
 
-    s_.Titulo = p.titulo;
-    s_.FormaMuro = static_cast<std::int16_t>(p.formaMuro);
-    s_.Beta = p.beta;
-    s_.Sobrec = p.sobrec;
-    s_.Reac = p.reac;
-    s_.Pasiva = static_cast<std::int16_t>(p.pasiva);
-    s_.AltDent = p.altDent;
-    s_.AnchDent = p.anchDent;
-    s_.Ancho = p.ancho;  // metres until its field converts it
-    s_.Altura = p.altura;
-    s_.AltZap = p.altZap;
-    s_.Dsz = p.dsz;
-    s_.Punta = p.punta;
-    s_.Talon = p.talon;
-    s_.Phi1 = p.phi1;
-    s_.Phi2 = p.phi2;
-    s_.Gamma1 = p.gamma1;
-    s_.Gamma2 = p.gamma2;
-    s_.Cohes = p.cohes;
-    s_.ZapCentrada = static_cast<std::int16_t>(p.zapCentrada);
-    s_.Padm = p.padm;
-
-    const int tipo = p.formaMuro == 0 ? 0 : p.formaMuro == 1 ? 1 : 2;
-    Option1->select(tipo);
-    s_.TipoMuro = static_cast<std::int16_t>(tipo);
-    Option5->select(p.zapCentrada != 0 ? 3 : 2);
-    Option2->select(p.pasiva == 1 ? 0 : 1);
-    AltDent->setFieldText(Fmt(s_.AltDent));
-    // The key's width goes into its field before "Incluye" stores the key from the fields;
-    // otherwise the width on screen would replace the one in the file.
-    AnchDent->setFieldText(Fmt(p.anchDent));
-    Option3->select(s_.AltDent > 0 ? 0 : 1);
-    Titulo->setFieldText(QString::fromStdString(s_.Titulo));
-
-    // The fields take the values of the file, not what the checks run by the option handlers
-    // above made of a half-loaded state (a centred footing re-derived from the previous wall,
-    // say). The friction angles go in before the slope, so that the slope is compared with the
-    // file's own angle.
-    Ancho->setFieldText(Fmt(p.ancho));
-    Altura->setFieldText(Fmt(p.altura));
-    AltZap->setFieldText(Fmt(p.altZap));
-    Dsz->setFieldText(Fmt(p.dsz));
-    AnchDent->setFieldText(Fmt(p.anchDent));
-    Punta->setFieldText(Fmt(p.punta));
-    Talon->setFieldText(Fmt(p.talon));
-    Phi1->setFieldText(Fmt(p.phi1));
-    Phi2->setFieldText(Fmt(p.phi2));
-    Beta->setCaption(Fmt(p.beta));
-    Reac->setCaption(Fmt(p.reac));
-    Sobrec->setCaption(Fmt(p.sobrec));
-    Gamma1->setFieldText(Fmt(p.gamma1));
-    Gamma2->setFieldText(Fmt(p.gamma2));
-    Cohes->setFieldText(Fmt(p.cohes));
-    Padm->setCaption(Fmt(p.padm));
-    // A field whose text was already the loaded one ran no handler; its value is stored here.
-    s_.Punta = F(Num(Punta));
-    s_.Talon = F(Num(Talon));
-    s_.AltZap = F(Num(AltZap));
-    if (s_.AltDent > 0) s_.AnchDent = F(Num(AnchDent));
-
-    AcoplaCentro();
-    AnchoEtiqueta();
-    PonLista(Combo1, Combo1->itemText(p.comboFc));
-    PonLista(Combo2, Combo2->itemText(p.comboFy));
-    --silencio_;
+    ProjectState cargado = s_;
+    CamposMuro c = Campos();
+    const std::string aviso = CargaProyecto(l.proyecto, cargado, c);
+    PonProyecto(cargado, c);
+    DibujaSuelo();
+    if (!aviso.empty())
+        Mensaje(QStringLiteral("ATENCION"), QString::fromUtf8(aviso.c_str()), QMessageBox::NoIcon);
     Chequea();
     Muestra();
     QCoreApplication::processEvents();

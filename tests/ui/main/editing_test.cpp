@@ -174,6 +174,15 @@ TEST_F(MainWindowTest, CentredFootingRederivesToeAndHeel) {
     EXPECT_EQ(w->Punta->text(), "0.40");
     EXPECT_EQ(w->Talon->text(), "0.40");
     EXPECT_NEAR(s.Punta, 0.4, 1e-6);
+
+    // A toe and heel typed since the last check are the ones centred.
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Punta, "0.50");
+    TypeAndLeave(w->Talon, "1.00");
+    Click(w->Option5, 3);
+    EXPECT_EQ(w->Punta->text(), "0.75");
+    EXPECT_EQ(w->Talon->text(), "0.75");
+    EXPECT_EQ(w->Label4->text(), "1.70");
 }
 
 TEST_F(MainWindowTest, ShearKeyAndPassiveOptions) {

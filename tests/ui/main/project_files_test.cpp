@@ -4,9 +4,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sstream>
+
+#include "cli/calc_tool.h"
 #include "common/number_text.h"
 #include "files/confirm_dialog.h"
 #include "main_window_fixture.h"
+#include "ui/reinforcement/murref.h"
 
 namespace tarelvo::test {
 namespace {
@@ -131,6 +135,10 @@ TEST_F(ProjectFilesTest, SaveThenLoadRestoresTheProject) {
     EXPECT_EQ(s.Titulo, guardado.Titulo);
     // The same check as before saving.
     EXPECT_EQ(w->Label18->text().toStdString(), numtext::format(guardado.FsVuelco, "0.00"));
+    // The schematic's front ground is drawn for the loaded depth and height.
+    Esquema e;
+    e.DimenZap();
+    EXPECT_EQ(w->esquema().sueloY(), e.SueloFrontal(0.80f, 0.40f, 3.00f));
 }
 
 TEST_F(ProjectFilesTest, InclinedWallLoadsWithTheMinimumBaseThickness) {
@@ -184,6 +192,46 @@ TEST_F(ProjectFilesTest, CentredProjectKeepsItsToeAndHeel) {
     EXPECT_EQ(w->Punta->text(), "1.00");
     EXPECT_EQ(w->Talon->text(), "1.00");
     EXPECT_NEAR(s.Punta, 1.0, 1e-6);
+}
+
+TEST_F(ProjectFilesTest, LoadedWallGetsBarsOfItsOwn) {
+    // Wall A's bars chosen by "&Refuerzo", then a taller wall B with far more steel loaded.
+    w->Command7->click();
+    ASSERT_TRUE(w->murref()->isVisible());
+    w->murref()->Geometria->click();
+    Write(Path("b.mur"), "B\r\n 0  0  2  0  0  0  0 \r\n .3  5  .6  1  1.2  2.8  30  30  1.8  1.8  0 "
+                         "\r\n 2  0  0  3 \r\n");
+    Load(Path("b.mur"));
+    ASSERT_TRUE(w->Command7->isEnabled());
+    w->Command7->click();
+    // The bars the tool chooses for wall B alone.
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCalcTool({"--bars", Path("b.mur").toStdString()}, out, err), 0) << err.str();
+    std::istringstream barras(out.str());
+    for (QLabel* l : w->murref()->Resultado) {
+        std::string linea;
+        std::getline(barras, linea);
+        EXPECT_EQ(l->objectName().toStdString() + "=" + l->text().toStdString(), linea);
+    }
+    EXPECT_EQ(w->murref()->Resultado[0]->text(), QString::fromUtf8("ø 1\" a 0.09"));
+}
+
+// The height "C&hequeo" compares with, to design a lowered wall again, is the loaded wall's.
+TEST_F(ProjectFilesTest, CheckingALoadedWallKeepsItsFooting) {
+    TypeAndLeave(w->Altura, "4.00");
+    w->Command8->click();
+    Write(Path("bajo.mur"), "Bajo\r\n 0  0  0  0  0  0  0 \r\n .2  2  .3  .5  .8  1.2  30  30  1.8  1.8  0 "
+                            "\r\n 2  0  0  0 \r\n");
+    Load(Path("bajo.mur"));
+    ASSERT_TRUE(w->Command8->isEnabled());
+    w->Command8->click();
+    EXPECT_EQ(w->Punta->text(), "0.80");
+    EXPECT_EQ(w->Talon->text(), "1.20");
+    EXPECT_FLOAT_EQ(s.Talon, 1.2f);
+    // Lowered from there, it is designed again.
+    TypeAndLeave(w->Altura, "1.50");
+    w->Command8->click();
+    EXPECT_NE(w->Talon->text(), "1.20");
 }
 
 TEST_F(ProjectFilesTest, CancelledOrFailedLoadLeavesTheDefaultProject) {
@@ -249,6 +297,7 @@ TEST_F(ProjectFilesTest, SavingOverAFileReplacesItWhole) {
 TEST_F(ProjectFilesTest, NewProjectWithEccentricFooting) {
     Click(w->Option5, 2);
     TypeAndLeave(w->Altura, "2.00");
+    Type(w->Cohes1, "0.7");
     w->Command5->click();
     EXPECT_FALSE(w->isEnabled());
     EXPECT_TRUE(w->nuevo()->isVisible());
@@ -259,8 +308,15 @@ TEST_F(ProjectFilesTest, NewProjectWithEccentricFooting) {
     EXPECT_EQ(w->Talon->text(), "0.30");
     EXPECT_EQ(w->Altura->text(), "1.00");
     EXPECT_TRUE(w->Option5->isSelected(2));  // the footing position keeps its selection
-    EXPECT_FLOAT_EQ(s.Punta, 0.30f);         // from the default project, after the fields
     EXPECT_EQ(s.BarrasIniciadas, 0);
+    // The check ran on the footing the fields show: 0.20 + 0.30 + 0.20, Base/6 0.117.
+    EXPECT_EQ(w->Label4->text(), "0.70");
+    EXPECT_FLOAT_EQ(s.Punta, 0.20f);
+    EXPECT_FLOAT_EQ(s.Base, 0.70f);
+    EXPECT_EQ(w->Label31->text(), "0.117");
+    // A new project clears the backfill cohesion, in its field as in the state.
+    EXPECT_EQ(w->Cohes1->text(), "0.0");
+    EXPECT_EQ(s.Cohes1, 0.0f);
 
     Click(w->Option5, 3);
     w->Command5->click();

@@ -1,0 +1,187 @@
+#include "cli/calc_pairs.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "common/number_text.h"
+#include "engine/field_limits.h"
+#include "engine/field_rules.h"
+#include "engine/state_fields.h"
+
+namespace tarelvo {
+
+namespace {
+
+// The control that holds a real input, and its text in the window.
+enum class Control { Campo, Carga, Padm, Talud, Lista };
+struct Entrada {
+    const char* nombre;
+    Control control;
+    std::string CamposMuro::*texto;
+};
+const Entrada kEntradas[] = {
+    {"Altura", Control::Campo, &CamposMuro::altura},
+    {"Ancho", Control::Campo, &CamposMuro::ancho},
+    {"AltZap", Control::Campo, &CamposMuro::altZap},
+    {"Punta", Control::Campo, &CamposMuro::punta},
+    {"Talon", Control::Campo, &CamposMuro::talon},
+    {"Dsz", Control::Campo, &CamposMuro::dsz},
+    {"AltDent", Control::Campo, &CamposMuro::altDent},
+    {"AnchDent", Control::Campo, &CamposMuro::anchDent},
+    {"Phi1", Control::Campo, &CamposMuro::phi1},
+    {"Gamma1", Control::Campo, &CamposMuro::gamma1},
+    {"Cohes1", Control::Campo, &CamposMuro::cohes1},
+    {"Phi2", Control::Campo, &CamposMuro::phi2},
+    {"Gamma2", Control::Campo, &CamposMuro::gamma2},
+    {"Cohes", Control::Campo, &CamposMuro::cohes},
+    {"Beta", Control::Talud, &CamposMuro::beta},
+    {"Reac", Control::Carga, &CamposMuro::reac},
+    {"Sobrec", Control::Carga, &CamposMuro::sobrec},
+    {"Padm", Control::Padm, &CamposMuro::padm},
+    {"Fc", Control::Lista, &CamposMuro::fc},
+    {"Fy", Control::Lista, &CamposMuro::fy},
+};
+
+const Entrada* EntradaDe(const std::string& nombre) {
+    for (const Entrada& e : kEntradas)
+        if (nombre == e.nombre) return &e;
+    return nullptr;
+}
+
+std::string Numero(float v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+// A text put into a field and what its change handler stores; a new stem top couples the base.
+void Pon(const Entrada& e, const std::string& texto, float& variable, ProjectState& s,
+         CamposMuro& c) {
+    c.*(e.texto) = texto;
+    if (e.texto == &CamposMuro::ancho) {
+        c.centro = CentroAcoplado(s.TipoMuro, c.ancho, c.altura);
+        variable = AnchoDeCampo(texto);
+    } else {
+        variable = NumeroCampo(texto);
+    }
+}
+
+std::optional<bool> Opcion(double v) { return v != 0; }
+
+}  // namespace
+
+std::string AplicaPar(const std::string& nombre, const std::string& texto, ProjectState& s,
+                      HeadlessWindow& w, ParesDados& dados, std::vector<std::string>& avisos) {
+    CamposMuro& c = w.campos;
+    dados.alguno = true;
+    if (nombre == "Titulo") {
+        c.titulo = s.Titulo = texto;
+        return "";
+    }
+    double v = 0;
+    if (!numtext::parseWhole(texto, v))
+        return "El valor de " + nombre + " no es un número: \"" + texto + "\"";
+    if (nombre == "Centro") {
+        dados.centro = texto;
+        return "";
+    }
+    if (nombre == "Centrica") {
+        if (v != 0 && v != 1) return "Centrica debe ser 1 o 0: \"" + texto + "\"";
+        dados.centrica = Opcion(v);
+        return "";
+    }
+    const StateField* f = FindStateField(nombre);
+    if (!f || !f->input) return "Nombre desconocido: " + nombre;
+    if (f->kind == StateField::Int16) {
+        if (v != std::floor(v) || v < std::numeric_limits<std::int16_t>::min() ||
+            v > std::numeric_limits<std::int16_t>::max())
+            return "El valor de " + nombre + " debe ser un entero: \"" + texto + "\"";
+        if (nombre == "FormaMuro") {
+            if (v < 0 || v > 2)
+                return "FormaMuro debe ser 0 (recto), 1 (inclinado hacia frente) o 2 (inclinado "
+                       "hacia relleno): \"" + texto + "\"";
+            dados.formaMuro = static_cast<int>(v);
+        } else if (nombre == "Pasiva") {
+            if (v != 0 && v != 1)
+                return "Pasiva debe ser 1 (considerada) o 0 (despreciada): \"" + texto + "\"";
+            dados.pasiva = Opcion(v);
+        } else {
+            dados.conDent = Opcion(v);
+        }
+        return "";
+    }
+    const Entrada* e = EntradaDe(nombre);
+    if (!e) return "Nombre desconocido: " + nombre;
+    if (std::fabs(v) > std::numeric_limits<float>::max())
+        return "El valor de " + nombre + " está fuera de rango: \"" + texto + "\"";
+    float& variable = s.*(f->f);
+    switch (e->control) {
+        case Control::Campo: {
+            // The stem top is given in cm and typed into its field in metres.
+            Pon(*e, nombre == "Ancho" ? numtext::format(v / 100, "0.###############") : texto,
+                variable, s, c);
+            const LimiteCampo* l = LimiteAlSalir(nombre);
+            const std::string dejado = l ? ConLimite(*l, c.*(e->texto)) : c.*(e->texto);
+            if (dejado != c.*(e->texto)) {
+                Pon(*e, dejado, variable, s, c);
+                avisos.push_back(nombre + "=" + texto +
+                                 " es menor que el mínimo de su campo; se toma " +
+                                 Numero(variable));
+            }
+            break;
+        }
+        // The spins write their values "0.00".
+        case Control::Carga: Pon(*e, CaptionCarga(TextoCampo(v)), variable, s, c); break;
+        case Control::Padm: Pon(*e, CaptionPadm(TextoCampo(v)), variable, s, c); break;
+        case Control::Talud: Pon(*e, TextoCampo(v), variable, s, c); break;
+        case Control::Lista: Pon(*e, texto, variable, s, c); break;
+    }
+    dados.dsz |= nombre == "Dsz";
+    dados.beta |= nombre == "Beta";
+    return "";
+}
+
+void CierraPares(ProjectState& s, HeadlessWindow& w, const ParesDados& dados,
+                 std::vector<std::string>& avisos) {
+    if (!dados.alguno) return;
+    CamposMuro& c = w.campos;
+    if (dados.dsz) {
+        c.dsz = DszAlSalir(c.dsz, c.altZap, s.AltZap, s.Altura);
+        s.Dsz = NumeroCampo(c.dsz);
+    }
+    if (dados.beta && TaludExcede(c.beta, c.phi1)) {
+        avisos.push_back(std::string("ATENCION: ") + kAvisoTalud);
+        c.beta = TextoCampo(NumeroDe(c.phi1));
+        s.Beta = NumeroCampo(c.beta);
+    }
+    if (dados.pasiva) {
+        c.pasiva = *dados.pasiva;
+        s.Pasiva = s.PasivaSel = c.pasiva ? 1 : 0;
+    }
+    if (dados.conDent) {
+        // "Incluye" stores the key from its fields; "No incluye" drops its depth.
+        c.dentellon = *dados.conDent;
+        s.ConDent = c.dentellon ? -1 : 0;
+        s.AltDent = c.dentellon ? NumeroCampo(c.altDent) : 0;
+        if (c.dentellon) s.AnchDent = NumeroCampo(c.anchDent);
+    }
+    if (dados.centrica) {
+        c.centrica = *dados.centrica;
+        s.ZapCentrada = c.centrica ? 1 : 0;
+        // The option's own check, which centres the footing and writes it back; a fault here
+        // is for the tool's final check to report.
+        try {
+            ChequeaMuro(s, w, w);
+        } catch (const EngineFault&) {
+        }
+    }
+    // The wall type, clicked as it is or as given, couples the stem base.
+    if (dados.formaMuro) c.formaMuro = *dados.formaMuro;
+    s.FormaMuro = s.TipoMuro = static_cast<std::int16_t>(c.formaMuro);
+    c.centro = CentroAcoplado(c.formaMuro, c.ancho, c.altura);
+    if (dados.centro) c.centro = CentroTecleado(c.formaMuro, c.ancho, c.altura, *dados.centro);
+    c.anchoZapata = AnchoZapata(c.talon, c.punta, c.centro);
+}
+
+}  // namespace tarelvo
