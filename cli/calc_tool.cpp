@@ -12,6 +12,7 @@
 #include "report/report_pdf.h"
 #endif
 #include "files/mur_project.h"
+#include "files/safe_save.h"
 #include "common/number_text.h"
 #include "engine/reinforcement_layout.h"
 #include "export/drawing_inputs.h"
@@ -57,6 +58,12 @@ struct Opciones {
 std::string Aplica(const std::string& nombre, const std::string& texto, ProjectState& s,
                    HeadlessWindow& w, Opciones& op) {
     if (nombre == "Titulo") {
+        // What the window's title field could hold, so that the project can be saved.
+        if (LargoUtf16(texto) > kLargoTitulo)
+            return "El título no puede tener más de " + std::to_string(kLargoTitulo) +
+                   " caracteres (tiene " + std::to_string(LargoUtf16(texto)) + ")";
+        if (TituloParaArchivo(texto) != texto)
+            return "El título debe ser texto UTF-8 sin caracteres de control";
         s.Titulo = texto;
         return "";
     }

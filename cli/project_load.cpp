@@ -13,7 +13,8 @@ float PorCampo(float v) { return static_cast<float>(numtext::read(Texto(v))); }
 
 std::string AplicaProyecto(ProjectState& s, HeadlessWindow& w, const ProyectoMur& p) {
     std::string aviso;
-    s.Titulo = p.titulo;
+    // As the window's title field keeps it.
+    s.Titulo = RecortaUtf16(p.titulo, kLargoTitulo);
     const int tipo = p.formaMuro == 0 ? 0 : p.formaMuro == 1 ? 1 : 2;
     s.FormaMuro = s.TipoMuro = static_cast<std::int16_t>(tipo);
     w.stemShape = tipo;

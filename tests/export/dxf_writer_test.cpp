@@ -10,13 +10,17 @@
 #include <initializer_list>
 #include <iterator>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "hostile_targets.h"
 
 namespace {
 
@@ -299,16 +303,57 @@ TEST(DxfWriterSave, FailuresNameTheFileAndCauseAndLeaveNothingBehind) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Muro2.dxf"});
 }
 
-TEST(DxfWriterSave, FullDiskIsReported) {
-    const int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
-    if (fd < 0) GTEST_SKIP() << "/dev/full is not available";
-    const std::string message = tarelvo::writeAllToDescriptor(fd, std::string(100, 'x'), "Muro1.dxf");
-    ::close(fd);
-    EXPECT_EQ(message, "No se puede escribir el archivo Muro1.dxf: disco lleno");
+TEST(DxfWriterSave, NamesOfTheLongestLengthAndLinksAreSaved) {
+    // A temporary name made longer than the drawing's own could not be created.
+    ScratchFolder folder;
+    ASSERT_FALSE(folder.path().empty());
+    DxfWriter w;
+    w.sectionHeader();
+    w.sectionTrailer();
+    const std::string name = std::string(246, 'm') + ".dxf";
+    const std::string path = (folder.path() / name).string();
+    EXPECT_EQ(w.save(path), "");
+    EXPECT_EQ(w.save(path), "");
+    EXPECT_EQ(ReadAll(path), w.bytes());
 
+    // Through a link the file it names is written and the link stays.
+    const fs::path link = folder.path() / "enlace.dxf";
+    fs::create_symlink(name, link);
+    std::ofstream(path, std::ios::binary) << "viejo";
+    EXPECT_EQ(w.save(link.string()), "");
+    EXPECT_EQ(ReadAll(path), w.bytes());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST(DxfWriterSave, AFullDiskOrDeviceIsReportedAndNothingIsReplaced) {
+    tarelvo::prueba::DiscoPequeno disco(256 * 1024);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    const std::string path = disco / "Muro1.dxf";
+    ASSERT_TRUE(tarelvo::prueba::Escribe(path, "viejo"));
+    disco.Llena();
+    DxfWriter w;
+    w.sectionHeader();
+    for (int i = 0; i < 1000; ++i) w.line(S(1.0f), S(2.0f), S(3.0f), D(i));
+    w.sectionTrailer();
+    EXPECT_EQ(w.save(path), "No se puede escribir el archivo " + path + ": disco lleno");
+    EXPECT_EQ(ReadAll(path), "viejo");
+    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"Muro1.dxf", "relleno"}));
+
+    const std::string lleno = disco / "lleno";
+    if (const std::string e = tarelvo::prueba::CreaDispositivo(lleno, 1, 7); !e.empty()) GTEST_SKIP() << e;
+    EXPECT_EQ(w.save(lleno), "No se puede escribir el archivo " + lleno + ": disco lleno");
+    struct stat st {};
+    ASSERT_EQ(::lstat(lleno.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST(DxfWriterSave, CausesAreSpanish) {
+    EXPECT_EQ(tarelvo::fileErrorCause(ENOSPC), "disco lleno");
     EXPECT_EQ(tarelvo::fileErrorCause(EACCES), "permiso denegado");
     EXPECT_EQ(tarelvo::fileErrorCause(EROFS), "permiso denegado");
     EXPECT_EQ(tarelvo::fileErrorCause(ENOTDIR), "carpeta inexistente");
+    EXPECT_EQ(tarelvo::fileErrorCause(ELOOP), "los enlaces simbólicos del nombre forman un ciclo");
     EXPECT_FALSE(tarelvo::fileErrorCause(EIO).empty());
 }
 

@@ -10,6 +10,7 @@
 #include "files/file_io.h"
 #include "files/mur_format.h"
 #include "files/mur_project.h"
+#include "files/safe_save.h"
 #include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
@@ -241,6 +242,9 @@ void MuroCont1::CargaArchi() {
     AnchDent->setFieldText(Fmt(p.anchDent));
     Option3->select(s_.AltDent > 0 ? 0 : 1);
     Titulo->setFieldText(QString::fromStdString(s_.Titulo));
+    // The field keeps at most kLargoTitulo characters of a longer title from an older file;
+    // the project holds what it shows, which a save can write.
+    s_.Titulo = Titulo->text().toStdString();
 
     // The fields take the values of the file, not what the checks run by the option handlers
     // above made of a half-loaded state (a centred footing re-derived from the previous wall,
