@@ -2,13 +2,19 @@
 // page to an image for the preview.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "report/devices.h"
 #include "report/page_painter.h"
 #include "report/page_printer.h"
+#include "hostile_targets.h"
 #include "report_fixture.h"
 
 namespace tarelvo::test {
@@ -85,6 +91,41 @@ TEST(PageOutput, FailuresComeBackAsMessagesNotAsSuccess) {
     abierto.paragraph("sin terminar");
     EXPECT_NE(PrintPages(abierto, 1, 1), "");
     EXPECT_NE(PrintPages(PageDocument(SetupA4()), 1, 1), "");
+}
+
+TEST(PageOutput, APdfThatDoesNotFitIsReportedAndTheOldOneStays) {
+    // The PDF writer itself says nothing of failed writes: this was reported as success, with
+    // the old file cut to its first blocks.
+    prueba::DiscoPequeno disco(512 * 1024);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    const std::string viejo = "%PDF- " + std::string(20000, 'v');
+    ASSERT_TRUE(prueba::Escribe(disco / "informe.pdf", viejo));
+    disco.Llena();
+    PageSetup setup = SetupA4();
+    setup.pdfPath = QString::fromStdString(disco / "informe.pdf");
+    const QString error = PrintPages(TresPaginas(setup), 1, 3);
+    EXPECT_TRUE(error.contains("El Disco Esta Lleno")) << error.toStdString();
+    EXPECT_TRUE(error.contains(setup.pdfPath)) << error.toStdString();
+    EXPECT_EQ(prueba::Contenido(disco / "informe.pdf"), viejo);
+    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"informe.pdf", "relleno"}));
+}
+
+TEST(PageOutput, NamesOfTheLongestLengthAndLinksGetTheWholeFile) {
+    QTemporaryDir dir;
+    PageSetup setup = SetupA4();
+    setup.pdfPath = dir.filePath(QString(246, 'p') + ".pdf");
+    const PageDocument doc = TresPaginas(setup);
+    ASSERT_EQ(PrintPages(doc, 1, 3), "");
+    ASSERT_EQ(PrintPages(doc, 1, 3), "");
+    const QByteArray pdf = Lee(setup.pdfPath);
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+
+    ASSERT_TRUE(QFile::link(setup.pdfPath, dir.filePath("enlace.pdf")));
+    setup.pdfPath = dir.filePath("enlace.pdf");
+    EXPECT_EQ(PrintPages(TresPaginas(setup), 2, 2), "");
+    EXPECT_EQ(QFileInfo(setup.pdfPath).symLinkTarget(), dir.filePath(QString(246, 'p') + ".pdf"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
 }
 
 TEST(PageOutput, RendersAPageToAnImageAtTheAskedResolution) {
