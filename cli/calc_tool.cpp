@@ -27,7 +27,7 @@ const char* const kUso =
     "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\"), o el del\n"
     "  archivo, con los valores dados. Nombres: las variables de entrada del proyecto en sus\n"
     "  unidades (Ancho en cm), FormaMuro, Pasiva, ConDent, Centro (espesor en la base, m) y\n"
-    "  Centrica (1 o 0); Titulo=texto.\n"
+    "  Centrica (1 o 0); Titulo=texto (hasta 250 caracteres).\n"
     "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
     "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"

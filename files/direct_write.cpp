@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
 
 namespace tarelvo {
 
@@ -14,30 +13,24 @@ namespace {
 
 const char* const kCambio = "El archivo cambió mientras se guardaba; intente de nuevo";
 
-ResultadoArchivo Falla(int errnoValue, bool alEscribir = false) {
-    ResultadoArchivo r{false, errnoValue, TextoErrorArchivo(errnoValue)};
-    r.alEscribir = alEscribir;
-    return r;
-}
-
 // Opens `ruta` for writing without creating, truncating or waiting for a pipe's reader, and
 // checks that it is (still) of the kind the caller expects.
 int AbreExistente(const std::string& ruta, bool regular, ResultadoArchivo& r,
                   struct stat& datos) {
     const int fd = open(ruta.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        r = Falla(errno);
+        r = FallaArchivo(errno);
         return -1;
     }
     if (fstat(fd, &datos) != 0) {
-        r = Falla(errno);
+        r = FallaArchivo(errno);
     } else if (S_ISDIR(datos.st_mode) || S_ISREG(datos.st_mode) != regular) {
         r = ResultadoArchivo{false, EAGAIN, kCambio};
     } else {
         // Writes wait as usual for a slow reader from here on.
         const int banderas = fcntl(fd, F_GETFL);
         if (banderas != -1 && fcntl(fd, F_SETFL, banderas & ~O_NONBLOCK) == 0) return fd;
-        r = Falla(errno);
+        r = FallaArchivo(errno);
     }
     close(fd);
     return -1;
@@ -48,10 +41,10 @@ ResultadoArchivo Termina(int fd, ResultadoArchivo r, bool dispositivo) {
     if (r.ok && fsync(fd) != 0) {
         const bool sinDisco =
             errno == EINVAL || errno == EROFS || errno == ENOTSUP || errno == EOPNOTSUPP;
-        if (!(dispositivo && sinDisco)) r = Falla(errno, true);
+        if (!(dispositivo && sinDisco)) r = FallaArchivo(errno, true);
     }
     // close reports late write errors of some file systems (network ones among them).
-    if (close(fd) != 0 && r.ok && errno != EINTR) r = Falla(errno, true);
+    if (close(fd) != 0 && r.ok && errno != EINTR) r = FallaArchivo(errno, true);
     return r;
 }
 
@@ -110,13 +103,13 @@ ResultadoArchivo EscribeEnSuSitio(const std::string& ruta, std::string_view cont
     if (largo > datos.st_size &&
         fallocate(fd, FALLOC_FL_KEEP_SIZE, datos.st_size, largo - datos.st_size) != 0 &&
         errno != EOPNOTSUPP && errno != ENOSYS) {
-        r = Falla(errno);
+        r = FallaArchivo(errno);
         close(fd);
         return r;
     }
 #endif
     r = EscribeTodo(fd, contenido);
-    if (r.ok && ftruncate(fd, largo) != 0) r = Falla(errno, true);
+    if (r.ok && ftruncate(fd, largo) != 0) r = FallaArchivo(errno, true);
     return Termina(fd, r, false);
 }
 

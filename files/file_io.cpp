@@ -45,22 +45,22 @@ std::string TextoErrorArchivo(int errnoValue) {
             return "Demasiados archivos abiertos";
         case ENOMEM:
             return "Memoria insuficiente";
+        case EPIPE:
+            return "El destino dejó de recibir los datos";
         default:
             return std::string("Error de archivo: ") + std::strerror(errnoValue);
     }
 }
 
-namespace {
-
-ResultadoArchivo Falla(int errnoValue) {
-    return ResultadoArchivo{false, errnoValue, TextoErrorArchivo(errnoValue)};
-}
-
-ResultadoArchivo FallaEscribiendo(int errnoValue) {
-    ResultadoArchivo r = Falla(errnoValue);
-    r.alEscribir = true;
+ResultadoArchivo FallaArchivo(int errnoValue, bool alEscribir) {
+    ResultadoArchivo r{false, errnoValue, TextoErrorArchivo(errnoValue)};
+    r.alEscribir = alEscribir;
     return r;
 }
+
+namespace {
+
+ResultadoArchivo Falla(int errnoValue) { return FallaArchivo(errnoValue); }
 
 ResultadoArchivo Falla(int errnoValue, std::string mensaje) {
     return ResultadoArchivo{false, errnoValue, std::move(mensaje)};
@@ -75,9 +75,9 @@ ResultadoArchivo EscribeTodo(int fd, std::string_view contenido) {
         const ssize_t n = write(fd, p, falta);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return FallaEscribiendo(errno);
+            return FallaArchivo(errno, true);
         }
-        if (n == 0) return FallaEscribiendo(EIO);  // not expected from a file, but it must not loop
+        if (n == 0) return FallaArchivo(EIO, true);  // not expected from a file, but it must not loop
         p += n;
         falta -= static_cast<std::size_t>(n);
     }

@@ -17,6 +17,7 @@ namespace tarelvo {
 //   EROFS                                               "Disco protegido contra escritura"
 //   EMFILE ENFILE                                       "Demasiados archivos abiertos"
 //   ENOMEM                                              "Memoria insuficiente"
+//   EPIPE                                               "El destino dejó de recibir los datos"
 //   anything else: "Error de archivo: " and the C library's description.
 std::string TextoErrorArchivo(int errnoValue);
 
@@ -26,6 +27,9 @@ struct ResultadoArchivo {
     std::string mensaje;      // the message for the user, when !ok
     bool alEscribir = false;  // it failed writing into a file already open, not opening it
 };
+
+// The failure for `errnoValue`, with its message from TextoErrorArchivo.
+ResultadoArchivo FallaArchivo(int errnoValue, bool alEscribir = false);
 
 // Writes all of `contenido` to the open descriptor, retrying short and interrupted writes.
 // A failure is marked alEscribir.

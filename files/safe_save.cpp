@@ -14,12 +14,6 @@ namespace tarelvo {
 
 namespace {
 
-ResultadoArchivo Falla(int errnoValue, bool alEscribir = false) {
-    ResultadoArchivo r{false, errnoValue, TextoErrorArchivo(errnoValue)};
-    r.alEscribir = alEscribir;
-    return r;
-}
-
 // The text into a new temporary file, then the file renamed over `destino`.
 ResultadoArchivo Reemplaza(const DestinoGuardado& destino, std::string_view contenido) {
     const std::string carpeta = CarpetaDe(destino.ruta);
@@ -32,14 +26,14 @@ ResultadoArchivo Reemplaza(const DestinoGuardado& destino, std::string_view cont
         // A file the user may write in a folder where nothing can be created.
         if (destino.existe && (causa == EACCES || causa == EPERM))
             return EscribeEnSuSitio(destino.ruta, contenido);
-        return Falla(causa);
+        return FallaArchivo(causa);
     }
 
     ResultadoArchivo r = EscribeTodo(fd, contenido);
-    if (r.ok && fsync(fd) != 0) r = Falla(errno, true);
+    if (r.ok && fsync(fd) != 0) r = FallaArchivo(errno, true);
     // close reports late write errors of some file systems (network ones among them).
-    if (close(fd) != 0 && r.ok && errno != EINTR) r = Falla(errno, true);
-    if (r.ok && std::rename(temporal.c_str(), destino.ruta.c_str()) != 0) r = Falla(errno);
+    if (close(fd) != 0 && r.ok && errno != EINTR) r = FallaArchivo(errno, true);
+    if (r.ok && std::rename(temporal.c_str(), destino.ruta.c_str()) != 0) r = FallaArchivo(errno);
     if (!r.ok) {
         unlink(temporal.c_str());
         return r;
@@ -57,10 +51,10 @@ ResultadoArchivo Reemplaza(const DestinoGuardado& destino, std::string_view cont
 }  // namespace
 
 ResultadoArchivo GuardaArchivoSeguro(const std::string& ruta, std::string_view contenido) {
-    if (ruta.empty() || ruta.back() == '/') return Falla(ENOENT);
+    if (ruta.empty() || ruta.back() == '/') return FallaArchivo(ENOENT);
     DestinoGuardado destino;
     if (ResultadoArchivo r = ResuelveDestino(ruta, destino); !r.ok) return r;
-    if (destino.carpeta) return Falla(EISDIR);
+    if (destino.carpeta) return FallaArchivo(EISDIR);
     if (destino.existe && !destino.regular) return EscribeEnDispositivo(destino.ruta, contenido);
     return Reemplaza(destino, contenido);
 }

@@ -18,7 +18,7 @@ constexpr int kMaximoSaltos = 40;
 
 ResultadoArchivo Falla(int errnoValue) {
     if (errnoValue == ELOOP) return ResultadoArchivo{false, ELOOP, kEnlaceEnCiclo};
-    return ResultadoArchivo{false, errnoValue, TextoErrorArchivo(errnoValue)};
+    return FallaArchivo(errnoValue);
 }
 
 // The text of the link `ruta`; false with errno set.

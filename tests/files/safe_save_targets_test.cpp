@@ -121,6 +121,7 @@ TEST(GuardaArchivoSeguroDestinos, AReaderThatGoesAwayIsAnErrorNotTheEnd) {
     close(aviso[1]);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.errnoValue, EPIPE);
+    EXPECT_EQ(r.mensaje, "El destino dejó de recibir los datos");
     EXPECT_TRUE(r.alEscribir);
 }
 

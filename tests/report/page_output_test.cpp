@@ -5,9 +5,7 @@
 #include <set>
 #include <string>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -108,24 +106,6 @@ TEST(PageOutput, APdfThatDoesNotFitIsReportedAndTheOldOneStays) {
     EXPECT_TRUE(error.contains(setup.pdfPath)) << error.toStdString();
     EXPECT_EQ(prueba::Contenido(disco / "informe.pdf"), viejo);
     EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"informe.pdf", "relleno"}));
-}
-
-TEST(PageOutput, NamesOfTheLongestLengthAndLinksGetTheWholeFile) {
-    QTemporaryDir dir;
-    PageSetup setup = SetupA4();
-    setup.pdfPath = dir.filePath(QString(246, 'p') + ".pdf");
-    const PageDocument doc = TresPaginas(setup);
-    ASSERT_EQ(PrintPages(doc, 1, 3), "");
-    ASSERT_EQ(PrintPages(doc, 1, 3), "");
-    const QByteArray pdf = Lee(setup.pdfPath);
-    EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
-
-    ASSERT_TRUE(QFile::link(setup.pdfPath, dir.filePath("enlace.pdf")));
-    setup.pdfPath = dir.filePath("enlace.pdf");
-    EXPECT_EQ(PrintPages(TresPaginas(setup), 2, 2), "");
-    EXPECT_EQ(QFileInfo(setup.pdfPath).symLinkTarget(), dir.filePath(QString(246, 'p') + ".pdf"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
 }
 
 TEST(PageOutput, RendersAPageToAnImageAtTheAskedResolution) {
