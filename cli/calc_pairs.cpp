@@ -8,6 +8,7 @@
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
 #include "engine/state_fields.h"
+#include "files/mur_title.h"
 
 namespace tarelvo {
 
@@ -76,6 +77,12 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
     CamposMuro& c = w.campos;
     dados.alguno = true;
     if (nombre == "Titulo") {
+        // What the window's title field could hold, so that the project can be saved.
+        if (LargoUtf16(texto) > kLargoTitulo)
+            return "El título no puede tener más de " + std::to_string(kLargoTitulo) +
+                   " caracteres (tiene " + std::to_string(LargoUtf16(texto)) + ")";
+        if (TituloParaArchivo(texto) != texto)
+            return "El título debe ser texto UTF-8 sin caracteres de control";
         c.titulo = s.Titulo = texto;
         return "";
     }

@@ -11,6 +11,7 @@
 #endif
 #include "files/mur_project.h"
 #include "files/project_load.h"
+#include "files/safe_save.h"
 #include "engine/reinforcement_layout.h"
 #include "export/drawing_inputs.h"
 #include "engine/state_fields.h"
@@ -25,7 +26,8 @@ const char* const kUso =
     "  archivo, con los valores dados, como lo haria la ventana principal: cada valor se\n"
     "  toma como escrito en su campo, con el minimo del campo. Nombres: las variables de\n"
     "  entrada del proyecto en sus unidades (Ancho en cm), FormaMuro, Pasiva (1 o 0),\n"
-    "  ConDent, Centro (espesor en la base, m) y Centrica (1 o 0); Titulo=texto.\n"
+    "  ConDent, Centro (espesor en la base, m) y Centrica (1 o 0); Titulo=texto (hasta\n"
+    "  250 caracteres).\n"
     "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
     "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"

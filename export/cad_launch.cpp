@@ -1,10 +1,5 @@
 #include "export/cad_launch.h"
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "export/cad_paths.h"
 #include "export/dxf_writer.h"
 
@@ -47,11 +42,7 @@ OrdenInicio OrdenCad(Plataforma& p, const std::string& programa) {
 }
 
 std::string GuardaArchivo(const std::string& ruta, const std::string& bytes) {
-    const int fd = ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return "No se puede crear el archivo " + ruta + ": " + fileErrorCause(errno);
-    std::string error = writeAllToDescriptor(fd, bytes, ruta);
-    if (::close(fd) != 0 && error.empty()) error = "No se puede escribir el archivo " + ruta + ": " + fileErrorCause(errno);
-    return error;
+    return saveExportFile(ruta, bytes);
 }
 
 ResultadoCad LanzaCad(Plataforma& p, const std::string& programa, const std::string& base,

@@ -41,8 +41,8 @@ struct OrdenInicio {
 // which understands the Windows form of its path; any other program by its native path.
 OrdenInicio OrdenCad(Plataforma& p, const std::string& programa);
 
-// Writes `bytes` to the native path `ruta`, replacing any file there. Empty on success, else
-// "No se puede crear el archivo <ruta>: <causa>" or the writing failure.
+// Writes `bytes` to the native path `ruta` through the safe save, as saveExportFile does.
+// Empty on success, else "No se puede crear el archivo <ruta>: <causa>" or the writing failure.
 std::string GuardaArchivo(const std::string& ruta, const std::string& bytes);
 
 // The launch, after the drawing is written: proves that `programa` exists, writes the script

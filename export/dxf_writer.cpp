@@ -1,13 +1,11 @@
 #include "export/dxf_writer.h"
 
-#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "files/safe_save.h"
 
 namespace tarelvo {
 
@@ -76,8 +74,6 @@ char ToByte(char32_t cp) {
     }
     return '?';
 }
-
-std::atomic<unsigned> gTempCounter{0};
 
 }  // namespace
 
@@ -388,61 +384,31 @@ std::string fileErrorCause(int errnoValue) {
             return "carpeta inexistente";
         case EISDIR:
             return "existe una carpeta con ese nombre";
+        case ENAMETOOLONG:
+            return "nombre demasiado largo";
+        case ELOOP:
+            return "los enlaces simbólicos del nombre forman un ciclo";
+        case EFBIG:
+            return "archivo demasiado grande para el disco";
+        case ENXIO:
+            return "el dispositivo no está listo";
+        case EAGAIN:
+            return "el archivo cambió mientras se guardaba";
         default:
             return std::system_category().message(errnoValue);
     }
 }
 
-std::string writeAllToDescriptor(int fd, std::string_view data, const std::string& fileName) {
-    const auto failure = [&fileName](int e) {
-        return "No se puede escribir el archivo " + fileName + ": " + fileErrorCause(e);
-    };
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return failure(errno);
-        }
-        if (n == 0) return failure(EIO);
-        done += static_cast<std::size_t>(n);
-    }
-    // Without this a full disk may only show after the rename, when the good
-    // file is already gone. Devices that cannot sync are not an error.
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP) {
-        return failure(errno);
-    }
-    return std::string();
+std::string saveExportFile(const std::string& path, std::string_view data) {
+    const ResultadoArchivo r = GuardaArchivoSeguro(path, data);
+    if (r.ok) return std::string();
+    return (r.alEscribir ? "No se puede escribir el archivo " : "No se puede crear el archivo ") +
+           path + ": " + fileErrorCause(r.errnoValue);
 }
 
 std::string DxfWriter::save(const std::string& path) const {
     if (!valid()) return "No se puede crear el archivo " + path + ": " + error_;
-
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-
-    // A hidden name of our own in the same folder, so that the rename stays
-    // within one file system and replaces the old file in one step.
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-               std::to_string(gTempCounter.fetch_add(1)) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return "No se puede crear el archivo " + path + ": " + fileErrorCause(errno);
-
-    std::string failure = writeAllToDescriptor(fd, bytes_, path);
-    if (::close(fd) != 0 && failure.empty()) {
-        failure = "No se puede escribir el archivo " + path + ": " + fileErrorCause(errno);
-    }
-    if (failure.empty() && ::rename(temp.c_str(), path.c_str()) != 0) {
-        failure = "No se puede crear el archivo " + path + ": " + fileErrorCause(errno);
-    }
-    if (!failure.empty()) ::unlink(temp.c_str());
-    return failure;
+    return saveExportFile(path, bytes_);
 }
 
 }  // namespace tarelvo

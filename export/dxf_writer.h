@@ -92,11 +92,9 @@ public:
     // after "No se puede crear el archivo <path>: "; empty when valid.
     const std::string& error() const { return error_; }
 
-    // Writes bytes() to `path`, replacing any file there. The bytes go to a
-    // temporary file in the same folder, which is then renamed over `path`,
-    // so a failure never leaves a partial file in place of a good one.
-    // Refuses a drawing that is not valid(). Returns empty on success, else
-    // a Spanish message naming `path` and the cause.
+    // Writes bytes() to `path` as saveExportFile does. Refuses a drawing
+    // that is not valid(). Returns empty on success, else a Spanish message
+    // naming `path` and the cause.
     std::string save(const std::string& path) const;
 
 private:
@@ -109,10 +107,12 @@ private:
     std::string error_;
 };
 
-// Writes all of `data` to the open file descriptor `fd` and flushes it to
-// the device. Returns empty on success, else "No se puede escribir el archivo
-// <fileName>: <cause>". DxfWriter::save uses it on its temporary file.
-std::string writeAllToDescriptor(int fd, std::string_view data, const std::string& fileName);
+// Writes `data` to `path` through the program's safe save
+// (GuardaArchivoSeguro in files/safe_save.h): never a partial file in place
+// of a good one, links followed, devices written and not replaced. Returns
+// empty on success, else "No se puede crear el archivo <path>: <cause>" or,
+// when the writing itself failed, "No se puede escribir el archivo ...".
+std::string saveExportFile(const std::string& path, std::string_view data);
 
 // The cause of a failed file operation, in Spanish for the common cases
 // (disco lleno, permiso denegado, carpeta inexistente), else strerror's text.

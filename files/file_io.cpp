@@ -5,10 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <random>
 
 namespace tarelvo {
 
@@ -48,56 +45,25 @@ std::string TextoErrorArchivo(int errnoValue) {
             return "Demasiados archivos abiertos";
         case ENOMEM:
             return "Memoria insuficiente";
+        case EPIPE:
+            return "El destino dejó de recibir los datos";
         default:
             return std::string("Error de archivo: ") + std::strerror(errnoValue);
     }
 }
 
+ResultadoArchivo FallaArchivo(int errnoValue, bool alEscribir) {
+    ResultadoArchivo r{false, errnoValue, TextoErrorArchivo(errnoValue)};
+    r.alEscribir = alEscribir;
+    return r;
+}
+
 namespace {
 
-ResultadoArchivo Falla(int errnoValue) {
-    return ResultadoArchivo{false, errnoValue, TextoErrorArchivo(errnoValue)};
-}
+ResultadoArchivo Falla(int errnoValue) { return FallaArchivo(errnoValue); }
 
 ResultadoArchivo Falla(int errnoValue, std::string mensaje) {
     return ResultadoArchivo{false, errnoValue, std::move(mensaje)};
-}
-
-// The folder of `ruta` ("." when it has none) and its last component.
-void Divide(const std::string& ruta, std::string& carpeta, std::string& nombre) {
-    const std::size_t barra = ruta.rfind('/');
-    if (barra == std::string::npos) {
-        carpeta = ".";
-        nombre = ruta;
-    } else {
-        carpeta = barra == 0 ? "/" : ruta.substr(0, barra);
-        nombre = ruta.substr(barra + 1);
-    }
-}
-
-// Creates a new temporary file next to `ruta`; -1 with errno set on failure.
-int CreaTemporal(const std::string& ruta, std::string& temporal) {
-    std::string carpeta, nombre;
-    Divide(ruta, carpeta, nombre);
-    // A name near the file system's limit must not make the temporary name the one too long:
-    // the final rename then reports the real problem with `ruta` itself.
-    constexpr std::size_t kLargoNombre = 200;
-    if (nombre.size() > kLargoNombre) nombre.resize(kLargoNombre);
-    const std::string base = (carpeta == "/" ? "/" : carpeta + "/") + nombre + ".";
-
-    std::random_device semilla;
-    std::mt19937_64 azar((static_cast<std::uint64_t>(semilla()) << 32) ^ semilla() ^
-                         static_cast<std::uint64_t>(getpid()));
-    static const char kLetras[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int intento = 0; intento < 100; ++intento) {
-        temporal = base;
-        for (int k = 0; k < 8; ++k) temporal += kLetras[azar() % (sizeof kLetras - 1)];
-        // 0666: the kernel applies the umask, as for any new file.
-        const int fd = open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    errno = EEXIST;
-    return -1;
 }
 
 }  // namespace
@@ -109,43 +75,13 @@ ResultadoArchivo EscribeTodo(int fd, std::string_view contenido) {
         const ssize_t n = write(fd, p, falta);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return Falla(errno);
+            return FallaArchivo(errno, true);
         }
-        if (n == 0) return Falla(EIO);  // not expected from a file, but it must not loop
+        if (n == 0) return FallaArchivo(EIO, true);  // not expected from a file, but it must not loop
         p += n;
         falta -= static_cast<std::size_t>(n);
     }
     return ResultadoArchivo{};
-}
-
-ResultadoArchivo GuardaArchivoSeguro(const std::string& ruta, std::string_view contenido) {
-    if (ruta.empty() || ruta.back() == '/') return Falla(ENOENT);
-
-    std::string temporal;
-    const int fd = CreaTemporal(ruta, temporal);
-    if (fd < 0) return Falla(errno);
-
-    ResultadoArchivo r = EscribeTodo(fd, contenido);
-    if (r.ok && fsync(fd) != 0) r = Falla(errno);
-    // close reports late write errors of some file systems (network ones among them).
-    if (close(fd) != 0 && r.ok) r = Falla(errno);
-    if (r.ok && std::rename(temporal.c_str(), ruta.c_str()) != 0) r = Falla(errno);
-    if (!r.ok) {
-        const int guardado = errno;
-        unlink(temporal.c_str());
-        errno = guardado;
-        return r;
-    }
-
-    // Make the rename itself durable; the file is saved either way, so failures are ignored.
-    std::string carpeta, nombre;
-    Divide(ruta, carpeta, nombre);
-    const int dir = open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-    return r;
 }
 
 ResultadoArchivo LeeArchivoProyecto(const std::string& ruta, std::string& contenido,

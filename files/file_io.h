@@ -1,5 +1,5 @@
-// Saving and reading project files, with the messages the user sees when that fails.
-// Plain C++ on POSIX, no Qt.
+// Reading project files and writing whole texts, with the messages the user sees when that
+// fails. Plain C++ on POSIX, no Qt. Saving is in files/safe_save.h.
 #pragma once
 
 #include <cstddef>
@@ -17,25 +17,23 @@ namespace tarelvo {
 //   EROFS                                               "Disco protegido contra escritura"
 //   EMFILE ENFILE                                       "Demasiados archivos abiertos"
 //   ENOMEM                                              "Memoria insuficiente"
+//   EPIPE                                               "El destino dejó de recibir los datos"
 //   anything else: "Error de archivo: " and the C library's description.
 std::string TextoErrorArchivo(int errnoValue);
 
 struct ResultadoArchivo {
     bool ok = true;
-    int errnoValue = 0;    // what failed, when !ok
-    std::string mensaje;   // the message for the user, when !ok
+    int errnoValue = 0;       // what failed, when !ok
+    std::string mensaje;      // the message for the user, when !ok
+    bool alEscribir = false;  // it failed writing into a file already open, not opening it
 };
 
-// Writes all of `contenido` to the open descriptor, retrying short and interrupted writes.
-ResultadoArchivo EscribeTodo(int fd, std::string_view contenido);
+// The failure for `errnoValue`, with its message from TextoErrorArchivo.
+ResultadoArchivo FallaArchivo(int errnoValue, bool alEscribir = false);
 
-// Saves `contenido` as the file `ruta`, new or existing, so that a failure never leaves a
-// half-written project behind: the text goes to a new temporary file in the same folder (the
-// name of `ruta`, shortened when very long, plus a dot and a random suffix), which is flushed
-// to the disk, closed and then renamed over `ruta`. On any failure the temporary file is removed and an existing `ruta` is
-// left as it was. The saved file gets the usual permissions of a new file; owner, permissions
-// and links of the file it replaces are not kept (a symbolic link is replaced by the file).
-ResultadoArchivo GuardaArchivoSeguro(const std::string& ruta, std::string_view contenido);
+// Writes all of `contenido` to the open descriptor, retrying short and interrupted writes.
+// A failure is marked alEscribir.
+ResultadoArchivo EscribeTodo(int fd, std::string_view contenido);
 
 // Reads the whole file `ruta` into `contenido` (left empty on failure). Only regular files are
 // read: a folder is refused as EISDIR, and devices, pipes and sockets as EINVAL ("El nombre no

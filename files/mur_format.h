@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/mur_title.h"
+
 namespace tarelvo {
 
 // What a .mur file holds, in file units. The defaults are the default project.
@@ -52,8 +54,9 @@ std::string NumeroMur(float v);
 // An integer as the file writes it: " 1 ", "-3 ".
 std::string EnteroMur(int v);
 
-// The whole file: four lines, each ended by "\r\n". Control characters other than tab in the
-// title are written as blanks, so the title stays one line and the file stays readable.
+// The whole file: four lines, each ended by "\r\n". The title is written as TituloParaArchivo
+// (files/mur_title.h) gives it, so that it stays one line and reads back unchanged; its
+// length is the caller's to keep within kLargoTitulo (see FueraDeRango).
 // Reals are written as they are; the reader refuses magnitudes above 1e6 (see LeeMur).
 std::string EscribeMur(const ProyectoMur& p);
 

@@ -58,6 +58,9 @@ std::string FueraDeRango(const ProyectoMur& p) {
         if (!(std::fabs(v) <= 1e6))
             return std::string("El proyecto no se puede guardar: ") + nombre +
                    " está fuera de todo rango razonable.";
+    if (LargoUtf16(p.titulo) > kLargoTitulo)
+        return "El proyecto no se puede guardar: el título tiene más de " +
+               std::to_string(kLargoTitulo) + " caracteres.";
     return "";
 }
 

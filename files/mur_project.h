@@ -21,8 +21,9 @@ int PosicionEnLista(double valor, const int* lista, int cuantos);
 // The project as a save writes it (the stem top thickness in metres).
 ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, int zapCentrada);
 
-// Empty when every real of the project can be read back; otherwise a message naming the value
-// that a file could not hold (the reader refuses magnitudes above 1e6).
+// Empty when the project can be saved and read back; otherwise a message naming the value
+// that a file could not hold: a real of magnitude above 1e6 (the reader refuses them), or a
+// title longer than kLargoTitulo.
 std::string FueraDeRango(const ProyectoMur& p);
 
 }  // namespace tarelvo

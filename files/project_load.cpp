@@ -20,7 +20,8 @@ std::size_t Posicion(int i, int cuantos) {
 }  // namespace
 
 std::string CargaProyecto(const ProyectoMur& p, ProjectState& s, CamposMuro& c) {
-    c.titulo = s.Titulo = p.titulo;
+    // As the window's title field keeps it: an older file may hold a longer title.
+    c.titulo = s.Titulo = RecortaUtf16(p.titulo, kLargoTitulo);
     // Any wall type other than 0 and 1 is the third option, any pasiva other than 1 is
     // "Despreciada".
     c.formaMuro = p.formaMuro == 0 ? 0 : p.formaMuro == 1 ? 1 : 2;

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "files/safe_save.h"
 #include "report/devices.h"
 #include "report/page_document.h"
 #include "report/page_painter.h"
@@ -47,6 +50,11 @@ QPageLayout LayoutFor(const PageDocument& doc) {
                        QMarginsF(0, 0, 0, 0));
 }
 
+// A PDF document that was finished: its header, and its end-of-file mark last.
+bool CompletePdf(const QByteArray& pdf) {
+    return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
+}
+
 }  // namespace
 
 QString PrintPages(const PageDocument& doc, int first, int last) {
@@ -59,13 +67,29 @@ QString PrintPages(const PageDocument& doc, int first, int last) {
     const QString& device = doc.setup.device;
     if (device == kPdfDevice) {
         const QString& path = doc.setup.pdfPath;
-        const QString failed = QStringLiteral("No se pudo escribir el archivo %1.").arg(path);
         if (path.isEmpty()) return QStringLiteral("Falta el nombre del archivo PDF.");
-        QPdfWriter writer(path);
-        writer.setCreator(QStringLiteral("Tarelvo"));
-        writer.setResolution(1440);
-        writer.setPageLayout(LayoutFor(doc));
-        return PaintRange(writer, doc, first, last, 1.0) ? QString() : failed;
+        // The PDF writer does not report failed writes; the document is made in memory and
+        // then saved as every file is, which does.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        bool painted = false;
+        {
+            QPdfWriter writer(&buffer);
+            writer.setCreator(QStringLiteral("Tarelvo"));
+            writer.setResolution(1440);
+            writer.setPageLayout(LayoutFor(doc));
+            painted = PaintRange(writer, doc, first, last, 1.0);
+        }
+        const QByteArray& pdf = buffer.data();
+        if (!painted || !CompletePdf(pdf))
+            return QStringLiteral("No se pudo escribir el archivo %1.").arg(path);
+        const ResultadoArchivo saved = GuardaArchivoSeguro(
+            QFile::encodeName(path).toStdString(),
+            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        if (!saved.ok)
+            return QStringLiteral("No se pudo escribir el archivo %1: %2.")
+                .arg(path, QString::fromStdString(saved.mensaje));
+        return QString();
     }
 
     const QPrinterInfo info = QPrinterInfo::printerInfo(device);

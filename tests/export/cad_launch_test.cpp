@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include <sys/stat.h>
 
 #include "export/detached_start.h"
 #include "export/dxf_export.h"
+#include "hostile_targets.h"
 #include "tests/export/default_wall.h"
 #include "tests/export/test_platform.h"
 
@@ -69,6 +71,21 @@ TEST(LanzaCad, FailuresTakeTheFailurePathWithTheirCause) {
     r = tarelvo::LanzaCad(i.p, kAcad, "Muro1", i.trabajo.string());
     EXPECT_EQ(r.estado, ResultadoCad::NoIniciado);
     EXPECT_EQ(r.mensaje, "No se puede iniciar AutoCad (C:\\ACAD\\ACAD.EXE /b muroscr): la causa");
+}
+
+TEST(LanzaCad, AScriptThatCannotBeWrittenWholeLeavesTheOldOne) {
+    Instalacion i;
+    tarelvo::prueba::DiscoPequeno disco(256 * 1024);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    const std::string guion = disco / "MuroScr.scr";
+    WriteFile(guion, "viejo");
+    disco.Llena();
+    const ResultadoCad r = tarelvo::LanzaCad(i.p, kAcad, "Muro1", disco.ruta);
+    EXPECT_EQ(r.estado, ResultadoCad::NoIniciado);
+    EXPECT_EQ(r.mensaje, "No se puede iniciar AutoCad. No se puede escribir el archivo " + guion + ": disco lleno");
+    EXPECT_EQ(ReadAll(guion), "viejo");
+    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"MuroScr.scr", "relleno"}));
+    EXPECT_EQ(i.p.inicios, 0);
 }
 
 TEST(StartDetached, AStandInWineFirstOnPathGetsTheCommandLine) {

@@ -10,13 +10,17 @@
 #include <initializer_list>
 #include <iterator>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "hostile_targets.h"
 
 namespace {
 
@@ -299,13 +303,29 @@ TEST(DxfWriterSave, FailuresNameTheFileAndCauseAndLeaveNothingBehind) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Muro2.dxf"});
 }
 
-TEST(DxfWriterSave, FullDiskIsReported) {
-    const int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
-    if (fd < 0) GTEST_SKIP() << "/dev/full is not available";
-    const std::string message = tarelvo::writeAllToDescriptor(fd, std::string(100, 'x'), "Muro1.dxf");
-    ::close(fd);
-    EXPECT_EQ(message, "No se puede escribir el archivo Muro1.dxf: disco lleno");
+TEST(DxfWriterSave, AFullDiskOrDeviceIsReportedAndNothingIsReplaced) {
+    tarelvo::prueba::DiscoPequeno disco(256 * 1024);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    const std::string path = disco / "Muro1.dxf";
+    ASSERT_TRUE(tarelvo::prueba::Escribe(path, "viejo"));
+    disco.Llena();
+    DxfWriter w;
+    w.sectionHeader();
+    for (int i = 0; i < 1000; ++i) w.line(S(1.0f), S(2.0f), S(3.0f), D(i));
+    w.sectionTrailer();
+    EXPECT_EQ(w.save(path), "No se puede escribir el archivo " + path + ": disco lleno");
+    EXPECT_EQ(ReadAll(path), "viejo");
+    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"Muro1.dxf", "relleno"}));
 
+    const std::string lleno = disco / "lleno";
+    if (const std::string e = tarelvo::prueba::CreaDispositivo(lleno, 1, 7); !e.empty()) GTEST_SKIP() << e;
+    EXPECT_EQ(w.save(lleno), "No se puede escribir el archivo " + lleno + ": disco lleno");
+    struct stat st {};
+    ASSERT_EQ(::lstat(lleno.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST(DxfWriterSave, CausesAreSpanish) {
     EXPECT_EQ(tarelvo::fileErrorCause(EACCES), "permiso denegado");
     EXPECT_EQ(tarelvo::fileErrorCause(EROFS), "permiso denegado");
     EXPECT_EQ(tarelvo::fileErrorCause(ENOTDIR), "carpeta inexistente");

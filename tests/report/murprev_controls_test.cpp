@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "hostile_targets.h"
 #include "report/devices.h"
 #include "report/murprev.h"
 #include "report/murprev_updown.h"
@@ -267,6 +268,22 @@ TEST(MurPrevControls, PrintsTheChosenPagesToThePdfFileAskedFor) {
     v.w.Command1->click();
     ASSERT_EQ(v.mensajes.size(), 1);
     EXPECT_TRUE(v.mensajes[0].contains("existe.pdf"));
+}
+
+TEST(MurPrevControls, APdfThatDoesNotFitIsSaidAndTheOldOneStays) {
+    prueba::DiscoPequeno disco(512 * 1024);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    Ventana v;
+    const std::string viejo = "%PDF- el informe de ayer";
+    ASSERT_TRUE(prueba::Escribe(disco / "informe.pdf", viejo));
+    disco.Llena();
+    v.archivo = QString::fromStdString(disco / "informe.pdf");
+    v.w.Command1->click();
+    ASSERT_EQ(v.mensajes.size(), 1);
+    EXPECT_TRUE(v.mensajes[0].contains("El Disco Esta Lleno")) << v.mensajes[0].toStdString();
+    EXPECT_TRUE(v.mensajes[0].contains("informe.pdf"));
+    EXPECT_EQ(prueba::Contenido(disco / "informe.pdf"), viejo);
+    EXPECT_TRUE(v.w.isEnabled());
 }
 
 TEST(MurPrevControls, ARebuildAskedForDuringOneRunsAfterIt) {

@@ -2,6 +2,9 @@
 // page to an image for the preview.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -9,6 +12,7 @@
 #include "report/devices.h"
 #include "report/page_painter.h"
 #include "report/page_printer.h"
+#include "hostile_targets.h"
 #include "report_fixture.h"
 
 namespace tarelvo::test {
@@ -85,6 +89,23 @@ TEST(PageOutput, FailuresComeBackAsMessagesNotAsSuccess) {
     abierto.paragraph("sin terminar");
     EXPECT_NE(PrintPages(abierto, 1, 1), "");
     EXPECT_NE(PrintPages(PageDocument(SetupA4()), 1, 1), "");
+}
+
+TEST(PageOutput, APdfThatDoesNotFitIsReportedAndTheOldOneStays) {
+    // The PDF writer itself says nothing of failed writes: this was reported as success, with
+    // the old file cut to its first blocks.
+    prueba::DiscoPequeno disco(512 * 1024);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    const std::string viejo = "%PDF- " + std::string(20000, 'v');
+    ASSERT_TRUE(prueba::Escribe(disco / "informe.pdf", viejo));
+    disco.Llena();
+    PageSetup setup = SetupA4();
+    setup.pdfPath = QString::fromStdString(disco / "informe.pdf");
+    const QString error = PrintPages(TresPaginas(setup), 1, 3);
+    EXPECT_TRUE(error.contains("El Disco Esta Lleno")) << error.toStdString();
+    EXPECT_TRUE(error.contains(setup.pdfPath)) << error.toStdString();
+    EXPECT_EQ(prueba::Contenido(disco / "informe.pdf"), viejo);
+    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"informe.pdf", "relleno"}));
 }
 
 TEST(PageOutput, RendersAPageToAnImageAtTheAskedResolution) {

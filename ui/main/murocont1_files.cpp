@@ -11,6 +11,7 @@
 #include "files/mur_format.h"
 #include "files/mur_project.h"
 #include "files/project_load.h"
+#include "files/safe_save.h"
 #include "engine/start_project.h"
 #include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"

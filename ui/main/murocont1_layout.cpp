@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "files/mur_title.h"
 #include "ui/main/esquema_canvas.h"
 #include "ui/main/accel_button.h"
 #include "ui/main/field_edit.h"
@@ -113,6 +114,8 @@ void MuroCont1::BuildLeftColumn() {
 
     b.Label(f1, "Label16", "Titulo", 30, 645, 900, 195);
     Titulo = b.Field(f1, "Titulo", "", 24, 840, 4260, 315);
+    // No longer than a project file holds.
+    Titulo->setMaxLength(static_cast<int>(kLargoTitulo));
 
     // Wall type, and the footing position (indices 2 and 3 only).
     Option1 = new OptionArray(this);
