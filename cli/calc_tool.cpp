@@ -123,16 +123,13 @@ void Concilia(ProjectState& s, HeadlessWindow& w, const Opciones& op) {
 }
 
 // The whole report as the window would print it with its default settings.
-std::string EscribeReporte(const ProjectState& s, const HeadlessWindow& w, const GruposBarras& g,
-                           const std::string& ruta) {
+std::string EscribeReporte(const ProjectState& s, const GruposBarras& g, const std::string& ruta) {
 #ifdef TARELVO_CON_REPORTE
     std::array<std::string, GruposBarras::kGrupos> barras;
     for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
-    const std::string ancho = numtext::format(
-        static_cast<double>(s.Talon) + s.Punta + numtext::read(w.centro), "0.00");
-    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, ancho, barras));
+    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, barras));
 #else
-    (void)s, (void)w, (void)g, (void)ruta;
+    (void)s, (void)g, (void)ruta;
     return "Esta compilación no incluye el reporte (se construyó sin Qt).";
 #endif
 }
@@ -258,14 +255,14 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
 
     if (!op.dxf.empty()) {
         const std::string error =
-            EscribeDibujo(EntradaDeProyecto(s, TextosDeEstado(s), grupos), op.dxf);
+            EscribeDibujo(EntradaDeProyecto(s, grupos), op.dxf);
         if (!error.empty()) {
             err << error << "\n";
             return 4;
         }
     }
     if (!op.pdf.empty()) {
-        const std::string error = EscribeReporte(s, w, grupos, op.pdf);
+        const std::string error = EscribeReporte(s, grupos, op.pdf);
         if (!error.empty()) {
             err << error << "\n";
             return 4;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/analysed_wall.h"
+
 namespace tarelvo {
 
 GeometriaMuro CalculaGeometria(const ProjectState& e, const PageSetup& setup) {
@@ -17,8 +19,7 @@ GeometriaMuro CalculaGeometria(const ProjectState& e, const PageSetup& setup) {
 
     const double base = e.Base, punta = e.Punta, talon = e.Talon;
     const double altura = e.Altura, altZap = e.AltZap;
-    // Before any analysis the top thickness is only the user's minimum.
-    g.corona = (e.EspTope > 0 ? e.EspTope : e.Ancho) / 100.0;
+    g.corona = MuroDeAnalisis(e).corona;
     const double corona = g.corona;
     const double sx = 0.85 * ancho / (base + 0.35);
     const double sy = 0.85 * alto / (altZap + altura + g.altDent + 0.5);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/number_text.h"
 #include "engine/reinforcement_layout.h"
 
 namespace tarelvo::test {
@@ -22,10 +21,6 @@ void Muro::Chequea(bool disena) {
 ReportInputs Muro::Entradas() const {
     ReportInputs in;
     in.estado = estado;
-    // Label4: toe + heel + the stem-base field, as the main window writes it.
-    in.anchoZapata = numtext::format(
-        static_cast<double>(estado.Talon) + estado.Punta + numtext::read(ventana.centro),
-        "0.00");
     for (int g = 0; g < GruposBarras::kGrupos; ++g)
         in.barras[static_cast<std::size_t>(g)] = grupos.etiqueta(g);
     in.encabezado = EncabezadoInicial(estado, "Muro M1");

@@ -17,10 +17,12 @@
 #include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"
 #include "ui/main/field_edit.h"
+#include "ui/main/field_numbers.h"
 #include "ui/main/hints.h"
 #include "ui/main/option_array.h"
 #include "ui/main/status_panel.h"
 #include "ui/main/twips_scaler.h"
+#include "ui/main/used_thickness.h"
 
 namespace tarelvo {
 
@@ -138,6 +140,28 @@ void MuroCont1::MuestraResultados(const ProjectState& s) {
     Command7->setEnabled(v.refuerzo);
     Command8->setEnabled(v.chequeo);
     Command9->setEnabled(v.diag);
+    MuestraMuroUsado();
+}
+
+void MuroCont1::MuestraMuroUsado() {
+    const MuroMostrado m = MuroDeChequeo(s_, Num(Ancho), Num(Centro));
+    // The fields keep the typed stem; the label and captions show the one analysed.
+    if (!m.zapata.isEmpty()) Label4->setText(m.zapata);
+    EspTopeUsado->setText(m.tope.texto);
+    EspTopeUsado->setVisible(m.tope.visible);
+    EspBaseUsado->setText(m.base.texto);
+    EspBaseUsado->setVisible(m.base.visible);
+}
+
+// The top caption follows the Ancho box on its right, the base caption stands centred under
+// the Centro box.
+void MuroCont1::ColocaEspesoresUsados() {
+    const QRect ancho = scaler_->designRect(Ancho);
+    scaler_->move(EspTopeUsado, ancho.left() + ancho.width() + 45, ancho.top() + 37);
+    const QRect centro = scaler_->designRect(Centro);
+    const int anchoCaption = scaler_->designRect(EspBaseUsado).width();
+    scaler_->move(EspBaseUsado, centro.left() + (centro.width() - anchoCaption) / 2,
+                  centro.top() + centro.height() + 15);
 }
 
 void MuroCont1::AlineaCotas() {
@@ -150,6 +174,10 @@ void MuroCont1::AlineaCotas() {
     scaler_->setLeft(Punta, static_cast<int>(c.puntaLeft));
     scaler_->setLeft(Talon, static_cast<int>(c.talonLeft));
     scaler_->setLeft(AnchDent, static_cast<int>(c.anchDentLeft));
+    ColocaEspesoresUsados();
+    // A footing design hands its footing to the fields after publishing its results, and the
+    // fields' handlers write the typed sum into the width label: the analysed one goes back.
+    MuestraMuroUsado();
     RedibujaEsquema();
 }
 

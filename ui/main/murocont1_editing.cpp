@@ -197,6 +197,8 @@ void MuroCont1::Option5Click(int index) {
     Chequea();
     Punta->setFieldText(Fmt(s_.Punta));
     Talon->setFieldText(Fmt(s_.Talon));
+    // The toe and heel fields put their typed sum in the width label; the checked wall's goes back.
+    MuestraMuroUsado();
 }
 
 void MuroCont1::ConnectEditing() {
