@@ -23,12 +23,14 @@ ReportInputs EntradasPorDefecto(const ProjectState& e, const std::string& titulo
 
 std::string EscribeReportePdf(const std::string& ruta, const ReportInputs& entradas) {
     if (ruta.empty()) return "Falta el nombre del archivo PDF.";
-    // Fonts need a GUI application; a command-line run has none and no screen either.
+    // Fonts need a GUI application; a command-line run has none and no screen either. The
+    // application takes the options it understands out of its arguments, so each one gets a
+    // fresh set, alive for as long as it is.
+    int argc = 3;
+    char nombre[] = "tarelvo", opcion[] = "-platform", plataforma[] = "offscreen";
+    char* argv[] = {nombre, opcion, plataforma, nullptr};
     std::unique_ptr<QGuiApplication> propia;
     if (!QCoreApplication::instance()) {
-        static int argc = 3;
-        static char nombre[] = "tarelvo", opcion[] = "-platform", plataforma[] = "offscreen";
-        static char* argv[] = {nombre, opcion, plataforma, nullptr};
         propia = std::make_unique<QGuiApplication>(argc, argv);
     } else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         return "El informe necesita una aplicación gráfica de Qt.";
