@@ -153,14 +153,16 @@ void MuroCont1::MuestraMuroUsado() {
     EspBaseUsado->setVisible(m.base.visible);
 }
 
-// The top caption follows the Ancho box on its right, the base caption stands centred under
-// the Centro box.
+// The top caption stands centred over the Ancho box, clear of the surcharge value on its
+// right; the base caption centred under the Centro box.
 void MuroCont1::ColocaEspesoresUsados() {
     const QRect ancho = scaler_->designRect(Ancho);
-    scaler_->move(EspTopeUsado, ancho.left() + ancho.width() + 45, ancho.top() + 37);
+    const QRect tope = scaler_->designRect(EspTopeUsado);
+    scaler_->move(EspTopeUsado, ancho.left() + (ancho.width() - tope.width()) / 2,
+                  ancho.top() - 15 - tope.height());
     const QRect centro = scaler_->designRect(Centro);
-    const int anchoCaption = scaler_->designRect(EspBaseUsado).width();
-    scaler_->move(EspBaseUsado, centro.left() + (centro.width() - anchoCaption) / 2,
+    const QRect base = scaler_->designRect(EspBaseUsado);
+    scaler_->move(EspBaseUsado, centro.left() + (centro.width() - base.width()) / 2,
                   centro.top() + centro.height() + 15);
 }
 

@@ -241,10 +241,11 @@ void MuroCont1::BuildSchematicFields() {
     // stem-base box to the thickness the check used.
     Label4 = b.Label(f3, "Label4", "0.80", 2395, 4700, 500, 240);
     Label4->setAlignment(Qt::AlignCenter);
-    EspTopeUsado = b.Label(f3, "EspTopeUsado", "", 2830, 337, 900, 240);
+    // Over the Ancho box and under the Centro box; AlineaCotas keeps them there.
+    EspTopeUsado = b.Label(f3, "EspTopeUsado", "", 2135, 45, 900, 240);
     EspBaseUsado = b.Label(f3, "EspBaseUsado", "", 2184, 4254, 900, 240);
-    EspBaseUsado->setAlignment(Qt::AlignCenter);
     for (QLabel* l : {EspTopeUsado, EspBaseUsado}) {
+        l->setAlignment(Qt::AlignCenter);
         SetForeColor(l, kNavy);
         l->hide();
     }

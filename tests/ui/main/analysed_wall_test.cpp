@@ -83,13 +83,19 @@ TEST_F(AnalysedWallTest, AStraightStemThickenedForShearShowsItsSizeBesideTheType
     // Each caption reads whole, beside its own box and clear of the boxes and labels around it.
     for (const QLabel* l : {w->EspTopeUsado, w->EspBaseUsado}) CabeEntero(l);
     const QRect tope = w->EspTopeUsado->geometry(), base = w->EspBaseUsado->geometry();
-    EXPECT_GE(tope.left(), w->Ancho->geometry().right());
-    EXPECT_LT(std::abs(tope.center().y() - w->Ancho->geometry().center().y()), 3);
+    EXPECT_LE(tope.bottom(), w->Ancho->geometry().top());
+    EXPECT_LT(std::abs(tope.center().x() - w->Ancho->geometry().center().x()), 3);
     EXPECT_GE(base.top(), w->Centro->geometry().bottom());
     EXPECT_LT(std::abs(base.center().x() - w->Centro->geometry().center().x()), 3);
     for (const QWidget* v : {static_cast<QWidget*>(w->Label4), static_cast<QWidget*>(w->Punta),
                              static_cast<QWidget*>(w->Talon), static_cast<QWidget*>(w->Centro)})
         EXPECT_FALSE(base.intersects(v->geometry())) << v->objectName().toStdString();
+    // A sloping backfill raises the surcharge value to the stem top's level.
+    Press(w->Spin17, true);
+    ASSERT_TRUE(w->Label22->isVisible());
+    for (const QWidget* v : {static_cast<QWidget*>(w->Label44), static_cast<QWidget*>(w->Label33),
+                             static_cast<QWidget*>(w->Label39)})
+        EXPECT_FALSE(tope.intersects(v->geometry())) << v->objectName().toStdString();
 
     // A check run again, and "Centrica" clicked (which writes the centred toe and heel into
     // their fields after its check), leave the analysed width in the label.
