@@ -68,6 +68,18 @@ TEST(DibujoAnalizado, AStraightStemThickenedForShearAndItsFooting) {
     EXPECT_NEAR(d.cotas[2].x14 - d.cotas[2].x13, 0.318149, 1e-4);
 }
 
+TEST(DibujoAnalizado, AToeAndHeelRewrittenAfterTheCheckLeaveTheFootingAtBase) {
+    // Toe and heel written back to the centimetre after the check: the heel is what the
+    // analysed footing leaves, so the footing still ends at Base.
+    ProjectState s = Analizado(0, 31.8149f, 31.8149f, 1.9655f, 1.9655f);
+    s.Punta = s.Talon = 1.97f;
+    const Leido d = Dibuja(s);
+    if (d.lineas.empty()) GTEST_SKIP() << "python3 with ezdxf is not installed";
+    ASSERT_GT(d.lineas.size(), kTalon);
+    EXPECT_NEAR(Ancho(d.lineas[kCorona]), 0.318149, 1e-4);
+    EXPECT_NEAR(d.lineas[kTalon].x2 - 2.0, s.Base, 1e-4);
+}
+
 TEST(DibujoAnalizado, InclinedFacesLeanByTheAnalysedBaseAndTheirBarsWithThem) {
     // 0.20 at the top and 0.60 at the foot: a lean of 0.40 over 6 m, not the minimum 0.30.
     for (const int forma : {1, 2}) {

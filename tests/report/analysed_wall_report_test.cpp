@@ -66,6 +66,21 @@ TEST(AnalysedWallReport, AStraightStemThickenedForShearInTheTablesAndTheDrawing)
     EXPECT_EQ(Busca(r.doc, r.dibujo, "0.20"), nullptr);
 }
 
+TEST(AnalysedWallReport, AToeAndHeelRewrittenAfterTheCheckMoveNeitherStemNorFooting) {
+    // The toe and heel fields written back to the centimetre after the check, as a click on
+    // "Centrica" does: the drawing keeps the analysed stem upright and the footing at Base.
+    Muro muro = MuroAlto();
+    ProjectState& e = muro.estado;
+    e.Punta += 0.004f;
+    e.Talon += 0.004f;
+    const Reporte r = Construye(muro);
+    const double s = r.g.s;
+    EXPECT_NEAR(r.g.x(1), r.g.x(14), 1e-3);
+    EXPECT_NEAR((r.g.x(5) - r.g.x(14)) / s, e.EspBase / 100.0, 1e-4);
+    EXPECT_NEAR((r.g.x(7) - r.g.x(12)) / s, e.Base, 1e-4);
+    EXPECT_EQ(ValorDeFila(r.doc, 0, "Espesor del muro en la base"), "0.32");
+}
+
 TEST(AnalysedWallReport, AnInclinedStemGetsTheBaseItsFieldGave) {
     // A front face leaning 0.40 over 6 m: the base field holds more than the 0.50 minimum.
     const Muro muro = MuroAlto(1, "0.60");
