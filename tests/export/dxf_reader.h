@@ -31,12 +31,9 @@ inline std::vector<std::string> LeeConEzdxf(const std::string& path, bool entida
     return lines;
 }
 
-// The LINEs and the DIMENSIONs' measured points of the reader's entity lines, in file order.
+// The LINEs of the reader's entity lines, in file order.
 struct LineaLeida {
     double x1, y1, x2, y2;
-};
-struct CotaLeida {
-    double x13, y13, x14, y14;
 };
 
 inline std::vector<LineaLeida> LineasLeidas(const std::vector<std::string>& salida) {
@@ -46,19 +43,6 @@ inline std::vector<LineaLeida> LineasLeidas(const std::vector<std::string>& sali
         std::istringstream in(l.substr(5));
         double x1, y1, z1, x2, y2;
         if (in >> x1 >> y1 >> z1 >> x2 >> y2) out.push_back({x1, y1, x2, y2});
-    }
-    return out;
-}
-
-inline std::vector<CotaLeida> CotasLeidas(const std::vector<std::string>& salida) {
-    std::vector<CotaLeida> out;
-    for (const std::string& l : salida) {
-        if (l.rfind("DIMENSION ", 0) != 0) continue;
-        std::istringstream in(l.substr(10));
-        std::string bloque;
-        double tipo, x10, y10, x11, y11, x13, y13, x14, y14;
-        if (in >> bloque >> tipo >> x10 >> y10 >> x11 >> y11 >> x13 >> y13 >> x14 >> y14)
-            out.push_back({x13, y13, x14, y14});
     }
     return out;
 }

@@ -81,23 +81,5 @@ TEST(AnalysedWallReport, AToeAndHeelRewrittenAfterTheCheckMoveNeitherStemNorFoot
     EXPECT_EQ(ValorDeFila(r.doc, 0, "Espesor del muro en la base"), "0.32");
 }
 
-TEST(AnalysedWallReport, AnInclinedStemGetsTheBaseItsFieldGave) {
-    // A front face leaning 0.40 over 6 m: the base field holds more than the 0.50 minimum.
-    const Muro muro = MuroAlto(1, "0.60");
-    const ProjectState& e = muro.estado;
-    ASSERT_FLOAT_EQ(e.EspBase, 60);
-    const Reporte r = Construye(muro);
-
-    EXPECT_EQ(ValorDeFila(r.doc, 0, "Espesor del muro en la corona"), Metros(e.EspTope / 100.0));
-    EXPECT_EQ(ValorDeFila(r.doc, 0, "Espesor del muro en la base"), "0.60");
-    EXPECT_EQ(ValorDeFila(r.doc, 0, "Longitud total de la zapata"), Metros(e.Base));
-
-    const double s = r.g.s;
-    EXPECT_NEAR((r.g.x(5) - r.g.x(14)) / s, 0.60, 1e-4);
-    EXPECT_NEAR((r.g.x(1) - r.g.x(14)) / s, 0.60 - e.EspTope / 100.0, 1e-4);
-    EXPECT_NEAR((r.g.x(7) - r.g.x(12)) / s, e.Base, 1e-4);
-    EXPECT_NE(Busca(r.doc, r.dibujo, Metros(0.60 - e.EspTope / 100.0)), nullptr);  // the batter
-}
-
 }  // namespace
 }  // namespace tarelvo::test
