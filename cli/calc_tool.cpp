@@ -154,14 +154,13 @@ int Calcula(const Opciones& op, ProjectState& s, HeadlessWindow& w, std::ostream
 }
 
 // The whole report as the window would print it with its default settings.
-std::string EscribeReporte(const ProjectState& s, const HeadlessWindow& w, const GruposBarras& g,
-                           const std::string& ruta) {
+std::string EscribeReporte(const ProjectState& s, const GruposBarras& g, const std::string& ruta) {
 #ifdef TARELVO_CON_REPORTE
     std::array<std::string, GruposBarras::kGrupos> barras;
     for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
-    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, w.campos.anchoZapata, barras));
+    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, barras));
 #else
-    (void)s, (void)w, (void)g, (void)ruta;
+    (void)s, (void)g, (void)ruta;
     return "Esta compilación no incluye el reporte (se construyó sin Qt).";
 #endif
 }
@@ -239,17 +238,15 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     }
 
     if (!op.dxf.empty()) {
-        const CamposMuro& c = w.campos;
-        const TextosCampos textos{c.altZap, c.punta, c.altura, c.talon,
-                                  c.dsz,    c.altDent, c.anchDent};
-        const std::string error = EscribeDibujo(EntradaDeProyecto(s, textos, grupos), op.dxf);
+        const std::string error =
+            EscribeDibujo(EntradaDeProyecto(s, grupos), op.dxf);
         if (!error.empty()) {
             err << error << "\n";
             return 4;
         }
     }
     if (!op.pdf.empty()) {
-        const std::string error = EscribeReporte(s, w, grupos, op.pdf);
+        const std::string error = EscribeReporte(s, grupos, op.pdf);
         if (!error.empty()) {
             err << error << "\n";
             return 4;

@@ -1,5 +1,7 @@
 #include "cli/headless_window.h"
 
+#include "engine/analysed_wall.h"
+
 #include "engine/field_rules.h"
 #include "engine/start_project.h"
 
@@ -20,6 +22,17 @@ void HeadlessWindow::EscribePuntaTalon(ProjectState& s, const std::string& punta
     s.Punta = NumeroCampo(punta);
     s.Talon = NumeroCampo(talon);
     campos.anchoZapata = AnchoZapata(campos.talon, campos.punta, campos.centro);
+}
+
+void HeadlessWindow::MuestraResultados(const ProjectState& s) {
+    shown = EvaluaResultados(s);
+    anchoAnalizado = TextoCampo(MuroDeAnalisis(s).zapata);
+    campos.anchoZapata = anchoAnalizado;
+}
+
+// The window re-shows the analysed footing width after the design has written its fields.
+void HeadlessWindow::AlineaCotas() {
+    if (!anchoAnalizado.empty()) campos.anchoZapata = anchoAnalizado;
 }
 
 void HeadlessWindow::Arranque(ProjectState& s) {

@@ -21,12 +21,16 @@ public:
     bool centricaSelected() const override { return campos.centrica; }
     int stemShapeSelected() const override { return campos.formaMuro; }
 
-    void MuestraResultados(const ProjectState& s) override { shown = EvaluaResultados(s); }
-    void AlineaCotas() override {}
+    // As the window: the results, and the width label showing the analysed footing.
+    void MuestraResultados(const ProjectState& s) override;
+    void AlineaCotas() override;
     void EscribeZapata(ProjectState& s, const std::string& altZap, const std::string& punta,
                        const std::string& talon) override;
+
     void EscribePuntaTalon(ProjectState& s, const std::string& punta,
                            const std::string& talon) override;
+
+    std::string anchoAnalizado;  // the footing width of the last results published
 
     // The project that the main window shows at start-up, checked, once the window has been
     // shown.

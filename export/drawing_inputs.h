@@ -1,8 +1,6 @@
-// The wall drawing's inputs from the project: the main window's field texts, the analysis'
-// state and the seven bar descriptions.
+// The wall drawing's inputs from the project: the wall as the last analysis left it in the
+// project state, and the seven bar descriptions.
 #pragma once
-
-#include <string>
 
 #include "engine/bar_groups.h"
 #include "engine/project_state.h"
@@ -10,14 +8,9 @@
 
 namespace tarelvo {
 
-// The field texts the drawing reads (metres).
-struct TextosCampos {
-    std::string altZap, punta, altura, talon, dsz, altDent, anchDent;
-};
-
-// The stem is drawn as thick at its top as the analysis made it: a straight stem sized for
-// shear is thicker than the minimum typed in its field.
-EntradaDibujo EntradaDeProyecto(const ProjectState& s, const TextosCampos& campos,
-                                const GruposBarras& grupos);
+// The stem, toe and heel are drawn as the analysis sized them (a straight stem sized for shear
+// is thicker than the minimum typed in its field, an inclined one as thick at its foot as its
+// base field), so the footing comes out as wide as the analysed Base.
+EntradaDibujo EntradaDeProyecto(const ProjectState& s, const GruposBarras& grupos);
 
 }  // namespace tarelvo

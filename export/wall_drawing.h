@@ -25,8 +25,10 @@ struct EntradaDibujo {
         Transversal,         // Label25
     };
 
-    // Texts of the main window's fields, in metres; each is read by its numeric prefix.
-    std::string altZap, punta, altura, ancho, talon, dsz, altDent, anchDent;
+    // Lengths in metres as texts, each read by its numeric prefix. `ancho` and `centro` are
+    // the stem's thickness at its top and at its foot; an inclined face leans by their
+    // difference over the height.
+    std::string altZap, punta, altura, ancho, centro, talon, dsz, altDent, anchDent;
     float Altura = 0;  // program-wide stem height: the rows of stem bars
     float Base = 0;    // program-wide footing width: the rows of transverse bars
     int TipoMuro = 0;  // 0 straight, 1 front face inclined, 2 back face inclined

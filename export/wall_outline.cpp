@@ -10,10 +10,11 @@ using namespace dibujo;
 void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double altura = Lee(e.altura);
     v.MuroX1 = static_cast<float>(Dbl(v.PuntaX0) + Lee(e.punta));
-    v.MuroX2 = FrenteInclinado(e) ? static_cast<float>(Dbl(v.MuroX1) + kTalud * altura) : v.MuroX1;
+    const double inclinacion = Inclinacion(e);
+    v.MuroX2 = FrenteInclinado(e) ? static_cast<float>(Dbl(v.MuroX1) + inclinacion) : v.MuroX1;
     v.MuroY2 = static_cast<float>(Dbl(v.ZapataY1) + altura);
     v.MuroX3 = static_cast<float>(Dbl(v.MuroX2) + Lee(e.ancho));
-    v.MuroX4 = DorsoInclinado(e) ? static_cast<float>(Dbl(v.MuroX3) + kTalud * altura) : v.MuroX3;
+    v.MuroX4 = DorsoInclinado(e) ? static_cast<float>(Dbl(v.MuroX3) + inclinacion) : v.MuroX3;
     v.TalonX = static_cast<float>(Dbl(v.MuroX4) + Lee(e.talon));
     v.BaseXm = Medio(v.OrigenX, v.TalonX);
 

@@ -43,6 +43,7 @@ void RefuerDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double zapataY1 = Dbl(v.ZapataY1);
     const double muroY2 = Dbl(v.MuroY2);
     const double talon = Dbl(v.TalonX);
+    const double talud = Talud(e);
 
     // Footing: bottom and top bars, and the two rows of transverse bars.
     w.line(D(origenX + kRecub), D(origenY + kRecub), D(talon - kRecub), D(origenY + kRecub));
@@ -61,24 +62,24 @@ void RefuerDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double mitad = zapataY1 + ((muroY2 - kRecub) - zapataY1) / 2;
 
     // Front face: the vertical bar follows an inclined face down to the bottom bar.
-    const double xe = FrenteInclinado(e) ? Dbl(v.MuroX2) - kTalud * (altZap + altura) + kRecub
+    const double xe = FrenteInclinado(e) ? Dbl(v.MuroX2) - talud * (altZap + altura) + kRecub
                                          : Dbl(v.MuroX1) + kRecub;
     w.line(D(xe), D(origenY + kRecub), D(Dbl(v.MuroX2) + kRecub), D(muroY2 - kRecub));
     FilaMuro(
         w, FilaExterior(e), Dbl(v.MuroX1) + kPunto, zapataY1 + 0.025, mitad,
         [&](double xActual, double y) {
-            return FrenteInclinado(e) ? Dbl(v.MuroX2) - kTalud * (muroY2 - y) + kPunto : xActual;
+            return FrenteInclinado(e) ? Dbl(v.MuroX2) - talud * (muroY2 - y) + kPunto : xActual;
         },
         v.ExtX, v.ExtY);
 
     // Back face.
-    const double xi = DorsoInclinado(e) ? Dbl(v.MuroX3) + kTalud * (altZap + altura) - kRecub
+    const double xi = DorsoInclinado(e) ? Dbl(v.MuroX3) + talud * (altZap + altura) - kRecub
                                         : Dbl(v.MuroX4) - kRecub;
     w.line(D(xi), D(origenY + kRecub), D(Dbl(v.MuroX3) - kRecub), D(muroY2 - kRecub));
     FilaMuro(
         w, FilaInterior(e), Dbl(v.MuroX4) - kPunto, zapataY1 + 0.025, mitad,
         [&](double xActual, double y) {
-            return DorsoInclinado(e) ? Dbl(v.MuroX3) + kTalud * (muroY2 - y) - kPunto : xActual;
+            return DorsoInclinado(e) ? Dbl(v.MuroX3) + talud * (muroY2 - y) - kPunto : xActual;
         },
         v.IntX, v.IntY);
 

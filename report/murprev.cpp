@@ -151,7 +151,6 @@ void MurPrev::LlenaPapeles() {
 ReportInputs MurPrev::Entradas() const {
     ReportInputs in;
     in.estado = s_;
-    in.anchoZapata = fuente_.anchoZapata;
     in.barras = fuente_.barras;
     in.datos = Check3->isChecked();
     // Its own enabled state: the panels disable the whole frame while they are open.

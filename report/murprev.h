@@ -47,7 +47,6 @@ QString ToInches(double twips);
 // What the report takes from the main window rather than from the project state.
 struct MurPrevFuente {
     std::string titulo;       // the project title field
-    std::string anchoZapata;  // caption of the footing-width label
     // The seven bar descriptions of the reinforcement form, in GruposBarras order.
     std::array<std::string, GruposBarras::kGrupos> barras;
 };

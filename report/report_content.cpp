@@ -74,7 +74,7 @@ void Inicia(PageDocument& vp, const ReportInputs& in) {
     vp.header = in.encabezado;
     vp.footer = in.pie;
 
-    if (in.datos) ImprimeGrupo(vp, SeccionesDatos(in.estado, in.anchoZapata), estilos);
+    if (in.datos) ImprimeGrupo(vp, SeccionesDatos(in.estado), estilos);
 
     if (!in.refuerzo || in.estado.RefuerzoDisp == 0) return;
     if (in.datos) vp.newPage();

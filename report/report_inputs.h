@@ -1,6 +1,7 @@
 // Everything the report is written from, as plain values, so that the report window, the
-// command-line tool and the tests build the same report: the analysed project, the texts the
-// report takes from other windows, the choices of the report window and its text styles.
+// command-line tool and the tests build the same report: the analysed project, the bar texts
+// the report takes from the reinforcement form, the choices of the report window and its text
+// styles.
 #pragma once
 
 #include <array>
@@ -30,7 +31,6 @@ struct ReportStyles {
 
 struct ReportInputs {
     ProjectState estado;           // as the last analysis left it
-    std::string anchoZapata;       // caption of the main window's footing-width label
     // The seven bar descriptions, in GruposBarras order: Label17 to Label20, Label23 to
     // Label25 of the reinforcement form.
     std::array<std::string, GruposBarras::kGrupos> barras;

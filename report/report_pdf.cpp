@@ -12,11 +12,9 @@
 namespace tarelvo {
 
 ReportInputs EntradasPorDefecto(const ProjectState& e, const std::string& titulo,
-                                const std::string& anchoZapata,
                                 const std::array<std::string, GruposBarras::kGrupos>& barras) {
     ReportInputs in;
     in.estado = e;
-    in.anchoZapata = anchoZapata;
     in.barras = barras;
     in.encabezado = EncabezadoInicial(e, titulo);
     in.pie = PieInicial(e);

@@ -11,7 +11,6 @@ namespace tarelvo {
 // Both parts of the report, the default styles, the project's header and footer (else the
 // title followed by "|", and "||Pag %d").
 ReportInputs EntradasPorDefecto(const ProjectState& e, const std::string& titulo,
-                                const std::string& anchoZapata,
                                 const std::array<std::string, GruposBarras::kGrupos>& barras);
 
 // Writes the report on the system's default paper (the default printer's, else Letter where

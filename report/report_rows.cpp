@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "common/number_text.h"
+#include "engine/analysed_wall.h"
 
 namespace tarelvo {
 
@@ -26,17 +27,18 @@ float EsfuerzoZapata(const ProjectState& s, float cortante) {
 
 }  // namespace
 
-std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s, const std::string& anchoZapata) {
-    const float ancho = static_cast<float>(numtext::read(anchoZapata));
+std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s) {
+    // The stem and footing as analysed: a stem thickened for shear shows its real size.
+    const MuroAnalizado m = MuroDeAnalisis(s);
     return {
         {QStringLiteral("Datos generales"),
          {Fila("Altura del muro sobre la zapata", s.Altura, "m"),
-          Fila("Espesor del muro en la corona", s.Ancho / 100, "m"),
-          Fila("Espesor del muro en la base", s.EspBase / 100, "m"),
+          Fila("Espesor del muro en la corona", m.corona, "m"),
+          Fila("Espesor del muro en la base", m.base, "m"),
           Fila("Espesor de la zapata", s.AltZap, "m"),
           Fila("Longitud de la punta", s.Punta, "m"),
           Fila("Longitud del talón", s.Talon, "m"),
-          Fila("Longitud total de la zapata", ancho, "m")}},
+          Fila("Longitud total de la zapata", m.zapata, "m")}},
         {QStringLiteral("Datos del relleno"),
          {Fila("Angulo de inclinación", s.Beta, "Grados"),
           Fila("Peso volumétrico", s.Gamma1, "To/m3"),

@@ -24,8 +24,8 @@ struct SeccionTabla {
 // Every table goes in this column format, without a header row.
 extern const QString kFormatoTabla;
 
-// The input data: five sections. `anchoZapata` is the caption of the footing-width label.
-std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s, const std::string& anchoZapata);
+// The input data: five sections, the stem and footing as the analysis sized them.
+std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s);
 
 // The results: three sections.
 std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s);

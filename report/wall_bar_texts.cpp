@@ -46,7 +46,7 @@ void DibujaTextosBarras(PageDocument& vp, const GeometriaMuro& g, const ProjectS
         const QString zapata = QStringLiteral("Zapata"), trans = Texto(barras, L23, " (trans)"),
                       lon = Texto(barras, L25, " (long)");
         auto x = [&](const QString& t) {
-            return w(t) > (e.Talon - 0.025) * s ? g.x(5) + 0.025 * s : g.x(6) - w(t);
+            return w(t) > (g.muro.talon - 0.025) * s ? g.x(5) + 0.025 * s : g.x(6) - w(t);
         };
         vp.textAt(g.x(6) - w(zapata), g.y(6) - 3.35 * h(zapata), zapata);
         vp.textAt(x(trans), g.y(6) - 2.25 * h(trans), trans);
@@ -54,7 +54,7 @@ void DibujaTextosBarras(PageDocument& vp, const GeometriaMuro& g, const ProjectS
     }
     // Toe, under the footing from its end; a text longer than the toe ends at the key instead.
     {
-        const double punta = e.Punta * s;
+        const double punta = g.muro.punta * s;
         const QString zapata = QStringLiteral("Zapata"), trans = Texto(barras, L24, " (trans)"),
                       lon = Texto(barras, L25, " (long)");
         auto x = [&](const QString& t) {

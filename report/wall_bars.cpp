@@ -15,8 +15,7 @@ double Separacion(const BarrasMuro& barras, Etiqueta l) {
     return GruposBarras::SeparacionDe(barras[static_cast<std::size_t>(l)]);
 }
 
-void Zapata(PageDocument& vp, const GeometriaMuro& g, const BarrasMuro& barras,
-            const ProjectState& e) {
+void Zapata(PageDocument& vp, const GeometriaMuro& g, const BarrasMuro& barras) {
     const double s = g.s;
     vp.line(g.x(13) + 0.03 * s, g.y(13) + 0.03 * s, g.x(6) - 0.03 * s, g.y(13) + 0.03 * s);
     vp.line(g.x(12) + 0.03 * s, g.y(12) - 0.03 * s, g.x(7) - 0.03 * s, g.y(12) - 0.03 * s);
@@ -28,7 +27,7 @@ void Zapata(PageDocument& vp, const GeometriaMuro& g, const BarrasMuro& barras,
     const double abajo = g.y(12) - 0.04 * s, arriba = g.y(13) + 0.04 * s;
     vp.circle(x, abajo, r);
     vp.circle(x, arriba, r);
-    const int n = Intervalos(e.Base, Separacion(barras, L25));
+    const int n = Intervalos(g.muro.zapata, Separacion(barras, L25));
     if (n == 0) return;
     const double paso = (g.x(7) - 0.04 * s - x) / n;
     for (int i = 1; i <= n; ++i) {
@@ -95,7 +94,7 @@ int Intervalos(double longitud, double separacion) {
 
 void DibujaBarras(PageDocument& vp, const GeometriaMuro& g, const ProjectState& e,
                   const BarrasMuro& barras) {
-    Zapata(vp, g, barras, e);
+    Zapata(vp, g, barras);
     Muro(vp, g, barras, e);
     if (e.ConDent) Dentellon(vp, g);
 }

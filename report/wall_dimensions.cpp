@@ -27,17 +27,17 @@ void Inferior(PageDocument& vp, const GeometriaMuro& g, const ProjectState& e) {
     for (int i : {12, 7}) vp.line(g.x(i), y10 + 0.25 * s, g.x(i), y10 + (llave ? 0.45 : 0.3) * s);
     vp.line(g.x(12), yLinea, g.x(7), yLinea);
     if (!llave) {
-        SobreLinea(vp, g.x(12), g.x(7), yLinea, e.Base);
+        SobreLinea(vp, g.x(12), g.x(7), yLinea, g.muro.zapata);
         return;
     }
     const double ySegunda = y10 + 0.425 * s;
     vp.line(g.x(12), ySegunda, g.x(7), ySegunda);
-    SobreLinea(vp, g.x(12), g.x(7), ySegunda, e.Base);
+    SobreLinea(vp, g.x(12), g.x(7), ySegunda, g.muro.zapata);
     for (int i : {10, 9}) vp.line(g.x(i), y10 + 0.25 * s, g.x(i), y10 + 0.3 * s);
     const float anch = static_cast<float>(g.anchDent);
-    SobreLinea(vp, g.x(12), g.x(10), yLinea, e.Punta);
+    SobreLinea(vp, g.x(12), g.x(10), yLinea, g.muro.punta);
     SobreLinea(vp, g.x(10), g.x(9), yLinea, anch);
-    SobreLinea(vp, g.x(9), g.x(7), yLinea, e.Base - e.Punta - anch);
+    SobreLinea(vp, g.x(9), g.x(7), yLinea, g.muro.zapata - g.muro.punta - anch);
 }
 
 void Laterales(PageDocument& vp, const GeometriaMuro& g, const ProjectState& e) {
@@ -69,10 +69,10 @@ void Superior(PageDocument& vp, const GeometriaMuro& g, const ProjectState& e) {
     auto marca = [&](double x) { vp.line(x, g.y(1) - 0.1 * s, x, g.y(1) - 0.15 * s); };
     for (int i : {12, 4, 1}) marca(g.x(i));
     vp.line(g.x(12), y, g.x(4), y);
-    const float corona = static_cast<float>(g.corona);
-    SobreLinea(vp, g.x(12), g.x(14), y, e.Punta);
+    const float corona = g.muro.corona;
+    SobreLinea(vp, g.x(12), g.x(14), y, g.muro.punta);
     SobreLinea(vp, g.x(1), g.x(2), y, corona);
-    const float inclinado = e.Base - e.Talon - corona - e.Punta;
+    const float inclinado = g.muro.base - corona;
     if (e.FormaMuro == 1) {
         marca(g.x(14));
         SobreLinea(vp, g.x(14), g.x(1), y, inclinado);

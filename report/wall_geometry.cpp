@@ -15,18 +15,17 @@ GeometriaMuro CalculaGeometria(const ProjectState& e, const PageSetup& setup) {
     g.altDent = e.ConDent ? e.AltDent : 0;
     g.anchDent = e.ConDent ? e.AnchDent : 0;
 
-    const double base = e.Base, punta = e.Punta, talon = e.Talon;
+    g.muro = MuroDeAnalisis(e);
+    const double base = g.muro.zapata, punta = g.muro.punta, talon = g.muro.talon;
     const double altura = e.Altura, altZap = e.AltZap;
-    // Before any analysis the top thickness is only the user's minimum.
-    g.corona = (e.EspTope > 0 ? e.EspTope : e.Ancho) / 100.0;
-    const double corona = g.corona;
+    const double corona = g.muro.corona;
     const double sx = 0.85 * ancho / (base + 0.35);
     const double sy = 0.85 * alto / (altZap + altura + g.altDent + 0.5);
     const double s = sx < sy ? sx : sy;
     g.s = s;
     if (!(std::isfinite(s) && s > 0)) return g;
 
-    const double t = base - punta - talon;  // stem thickness at its base
+    const double t = g.muro.base;  // stem thickness at its foot
     auto& p = g.p;
     auto pone = [&p](int i, double x, double y) {
         p[static_cast<std::size_t>(i)] = QPointF(static_cast<float>(x), static_cast<float>(y));

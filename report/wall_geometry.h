@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QString>
 
+#include "engine/analysed_wall.h"
 #include "engine/project_state.h"
 #include "report/page_setup.h"
 
@@ -22,11 +23,10 @@ struct GeometriaMuro {
     // P2); P8 .. P11 outline the shear key and fall on the underside when there is none.
     std::array<QPointF, 15> p{};
     double altDent = 0, anchDent = 0;  // the key's depth and width; 0 without a key
-    // The stem's thickness at the top, metres: the one the analysis gave it (EspTope), which
-    // is the user's minimum Ancho unless the shear asked for more. Drawing the minimum
-    // instead would lean the front face of a thickened straight stem and put its bars
-    // outside the concrete.
-    double corona = 0;
+    // The stem and footing the analysis sized, metres: a stem thickened for shear at its own
+    // thickness (drawing the typed minimum would lean the front face of a thickened straight
+    // stem and put its bars outside the concrete), the footing as wide as Base.
+    MuroAnalizado muro;
 
     double x(int i) const { return p[static_cast<std::size_t>(i)].x(); }
     double y(int i) const { return p[static_cast<std::size_t>(i)].y(); }

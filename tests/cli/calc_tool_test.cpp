@@ -180,6 +180,10 @@ TEST(CalcTool, DrawingAndReportFiles) {
     const Outcome p = Calc({"--pdf", pdf});
     ASSERT_EQ(p.status, 0) << p.err;
     EXPECT_EQ(Contents(pdf).substr(0, 5), "%PDF-");
+    // A second report in the same process starts its own off-screen application again.
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(Calc({"--pdf", pdf}).status, 0);
+    EXPECT_EQ(Contents(pdf).substr(0, 5), "%PDF-");
 #else
     EXPECT_EQ(Calc({"--pdf", pdf}).status, 4);  // built without the report
 #endif

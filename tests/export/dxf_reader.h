@@ -1,4 +1,5 @@
-// Runs the independent reader (dxf_check.py --by-type, with ezdxf) on a file.
+// Runs the independent reader (dxf_check.py, with ezdxf) on a file: its entity counts by type,
+// or with `entidades` one line per entity with its coordinates.
 #pragma once
 
 #include <cstdio>
@@ -12,9 +13,10 @@
 namespace prueba {
 
 // The reader's lines; empty when python3 or ezdxf is missing. "FAILED ..." when it refused.
-inline std::vector<std::string> LeeConEzdxf(const std::string& path) {
+inline std::vector<std::string> LeeConEzdxf(const std::string& path, bool entidades = false) {
     if (::access("/usr/bin/python3", X_OK) != 0) return {};
-    const std::string command = "/usr/bin/python3 '" DXF_CHECK_SCRIPT "' --by-type '" + path + "' 2>&1";
+    const std::string command = std::string("/usr/bin/python3 '" DXF_CHECK_SCRIPT "' ") +
+                                (entidades ? "" : "--by-type ") + "'" + path + "' 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return {};
     std::string out;
@@ -27,6 +29,22 @@ inline std::vector<std::string> LeeConEzdxf(const std::string& path) {
     std::istringstream in(out);
     for (std::string l; std::getline(in, l);) lines.push_back(l);
     return lines;
+}
+
+// The LINEs of the reader's entity lines, in file order.
+struct LineaLeida {
+    double x1, y1, x2, y2;
+};
+
+inline std::vector<LineaLeida> LineasLeidas(const std::vector<std::string>& salida) {
+    std::vector<LineaLeida> out;
+    for (const std::string& l : salida) {
+        if (l.rfind("LINE ", 0) != 0) continue;
+        std::istringstream in(l.substr(5));
+        double x1, y1, z1, x2, y2;
+        if (in >> x1 >> y1 >> z1 >> x2 >> y2) out.push_back({x1, y1, x2, y2});
+    }
+    return out;
 }
 
 }  // namespace prueba

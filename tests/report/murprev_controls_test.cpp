@@ -37,7 +37,6 @@ struct Ventana {
     MurPrev w{muro.estado, [this](MurPrevFuente& f) {
                   const ReportInputs in = muro.Entradas();
                   f.titulo = "Muro M1";
-                  f.anchoZapata = in.anchoZapata;
                   f.barras = in.barras;
                   return preparaOk;
               }};

@@ -106,10 +106,6 @@ TEST(ReportContent, DataRowsOfTheDefaultWall) {
         EXPECT_EQ(ValorDeFila(doc, 0, f.caption), f.value) << f.caption;
         EXPECT_EQ(UnidadDeFila(doc, 0, f.caption), f.unit) << f.caption;
     }
-    // The footing width is the main window's label read back, not the state's Base.
-    ReportInputs in = muro.Entradas();
-    in.anchoZapata = "1.237 m";
-    EXPECT_EQ(ValorDeFila(Construye(in), 0, "Longitud total de la zapata"), "1.24");
 }
 
 TEST(ReportContent, ResultRowsAgreeWithTheResultsPanelAndTheReinforcementForm) {
@@ -148,7 +144,7 @@ TEST(ReportContent, UnitsChangeToMetresAndKgPerCm2) {
     Muro muro;
     ReportInputs in = muro.Entradas();
     in.estado.PresMax = 25;
-    in.estado.Ancho = 35;
+    in.estado.EspTope = 35;  // the analysed top thickness, cm
     const PageDocument doc = Construye(in);
     EXPECT_EQ(ValorDeFila(doc, 1, "Presión sobre el terreno en la punta"), "2.50");
     EXPECT_EQ(ValorDeFila(doc, 0, "Espesor del muro en la corona"), "0.35");
@@ -239,11 +235,11 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
 
 TEST(ReportContent, WholeReportToPdfWithTheWindowsHeaderAndFooter) {
     Muro muro;
-    ReportInputs in = EntradasPorDefecto(muro.estado, "Proyecto K1", "0.80", muro.Entradas().barras);
+    ReportInputs in = EntradasPorDefecto(muro.estado, "Proyecto K1", muro.Entradas().barras);
     EXPECT_EQ(in.encabezado, "Proyecto K1|");
     EXPECT_EQ(in.pie, "||Pag %d");
     muro.estado.Encabezado = "Propio";
-    EXPECT_EQ(EntradasPorDefecto(muro.estado, "Proyecto K1", "0.80", in.barras).encabezado,
+    EXPECT_EQ(EntradasPorDefecto(muro.estado, "Proyecto K1", in.barras).encabezado,
               "Propio");
 
     QTemporaryDir dir;

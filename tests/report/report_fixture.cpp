@@ -21,7 +21,6 @@ void Muro::Chequea(bool disena) {
 ReportInputs Muro::Entradas() const {
     ReportInputs in;
     in.estado = estado;
-    in.anchoZapata = ventana.campos.anchoZapata;  // Label4, as the main window writes it
     for (int g = 0; g < GruposBarras::kGrupos; ++g)
         in.barras[static_cast<std::size_t>(g)] = grupos.etiqueta(g);
     in.encabezado = EncabezadoInicial(estado, "Muro M1");

@@ -232,6 +232,7 @@ TEST(WallDrawing, DimensionsStandOnTheirLinesAndTurnAtTheSides) {
     // A back face leaning over the backfill: its batter is measured on top, and the back bar
     // leans with it.
     e.FormaMuro = 2;
+    e.EspBase = 30;
     e.Base += 0.1f;
     e.Talon -= 0.1f;
     e.Punta += 0.1f;

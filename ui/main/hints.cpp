@@ -46,6 +46,12 @@ const HintRow kHintRows[] = {
     {{"Command9"},
      "Muestra en pantalla los diagramas de presión, esfuerzo cortante y momento flexor"},
     {{"Dsz"}, "Profundidad de fundación (m)"},
+    {{"EspBaseUsado"},
+     "Espesor del muro en la base que usó el último cálculo (m): el muro recto se engrosó "
+     "para resistir el cortante, y la zapata se ensanchó otro tanto"},
+    {{"EspTopeUsado"},
+     "Espesor del muro en el tope que usó el último cálculo (m): el cortante en la base pidió "
+     "más que el mínimo escrito en el cuadro"},
     {{"Frame2", "Label6", "Option3"},
      "La adición de un dentellón a la zapata puede ser necesaria "
      "en caso de que se requiera aumentar la seguridad al deslizamiento"},

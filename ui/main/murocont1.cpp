@@ -23,6 +23,7 @@
 #include "ui/main/option_array.h"
 #include "ui/main/status_panel.h"
 #include "ui/main/twips_scaler.h"
+#include "ui/main/used_thickness.h"
 
 namespace tarelvo {
 
@@ -141,6 +142,30 @@ void MuroCont1::MuestraResultados(const ProjectState& s) {
     Command7->setEnabled(v.refuerzo);
     Command8->setEnabled(v.chequeo);
     Command9->setEnabled(v.diag);
+    MuestraMuroUsado();
+}
+
+void MuroCont1::MuestraMuroUsado() {
+    const MuroMostrado m = MuroDeChequeo(s_, Num(Ancho), Num(Centro));
+    // The fields keep the typed stem; the label and captions show the one analysed.
+    if (!m.zapata.isEmpty()) Label4->setText(m.zapata);
+    EspTopeUsado->setText(m.tope.texto);
+    EspTopeUsado->setVisible(m.tope.visible);
+    EspBaseUsado->setText(m.base.texto);
+    EspBaseUsado->setVisible(m.base.visible);
+}
+
+// The top caption stands centred over the Ancho box, clear of the surcharge value on its
+// right; the base caption centred under the Centro box.
+void MuroCont1::ColocaEspesoresUsados() {
+    const QRect ancho = scaler_->designRect(Ancho);
+    const QRect tope = scaler_->designRect(EspTopeUsado);
+    scaler_->move(EspTopeUsado, ancho.left() + (ancho.width() - tope.width()) / 2,
+                  ancho.top() - 15 - tope.height());
+    const QRect centro = scaler_->designRect(Centro);
+    const QRect base = scaler_->designRect(EspBaseUsado);
+    scaler_->move(EspBaseUsado, centro.left() + (centro.width() - base.width()) / 2,
+                  centro.top() + centro.height() + 15);
 }
 
 void MuroCont1::AlineaCotas() {
@@ -153,6 +178,10 @@ void MuroCont1::AlineaCotas() {
     scaler_->setLeft(Punta, static_cast<int>(c.puntaLeft));
     scaler_->setLeft(Talon, static_cast<int>(c.talonLeft));
     scaler_->setLeft(AnchDent, static_cast<int>(c.anchDentLeft));
+    ColocaEspesoresUsados();
+    // A footing design hands its footing to the fields after publishing its results, and the
+    // fields' handlers write the typed sum into the width label: the analysed one goes back.
+    MuestraMuroUsado();
     RedibujaEsquema();
 }
 

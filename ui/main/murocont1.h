@@ -122,6 +122,9 @@ public:
     QLabel *Label30, *Label31, *Label18, *Label25, *Label27, *Label9, *Label28, *Label10,
         *Label32, *Label8, *Label33, *Label4, *Label29, *Label43, *Label44, *Label39, *Label42,
         *Label22;
+    // The stem thickness the last check used, beside the Ancho and Centro fields while it
+    // differs from theirs.
+    QLabel *EspTopeUsado, *EspBaseUsado;
 
     static const QColor kNavy;
     static const QColor kRed;
@@ -162,6 +165,9 @@ private:
     void ActualizaTalud();
     void DibujaSuelo();
     void RedibujaEsquema();
+    // The analysed wall on the schematic: the footing width and the thickness captions.
+    void MuestraMuroUsado();
+    void ColocaEspesoresUsados();
     void Limite(FieldEdit* field);
 
     // Engine calls with faults shown as messages.

@@ -142,7 +142,6 @@ void MuroCont1::ConnectCommands() {
             murprev_ = new MurPrev(s_, [this](MurPrevFuente& f) {
                 if (!PreparaRefuerzo()) return false;
                 f.titulo = Titulo->text().toStdString();
-                f.anchoZapata = Label4->text().toStdString();
                 for (int g = 0; g < GruposBarras::kGrupos; ++g) f.barras[g] = grupos_.etiqueta(g);
                 return true;
             });
@@ -159,12 +158,8 @@ void MuroCont1::ConnectCommands() {
         if (!autocad_) {
             autocad_ = new Autocad([this](EntradaDibujo& e) {
                 if (!PreparaRefuerzo()) return false;
-                const TextosCampos campos{
-                    AltZap->text().toStdString(), Punta->text().toStdString(),
-                    Altura->text().toStdString(), Talon->text().toStdString(),
-                    Dsz->text().toStdString(),    AltDent->text().toStdString(),
-                    AnchDent->text().toStdString()};
-                e = EntradaDeProyecto(s_, campos, grupos_);
+                // The wall the check just analysed, not the fields as typed.
+                e = EntradaDeProyecto(s_, grupos_);
                 return true;
             });
             autocad_->setMessagePresenter(presenter_);

@@ -241,7 +241,18 @@ void MuroCont1::BuildSchematicFields() {
     Label22->hide();
     Label29->hide();
 
-    Label4 = b.Label(f3, "Label4", "0.80", 2376, 4272, 500, 240);
+    // The footing width stands centred under its dimension line, leaving the room under the
+    // stem-base box to the thickness the check used.
+    Label4 = b.Label(f3, "Label4", "0.80", 2395, 4700, 500, 240);
+    Label4->setAlignment(Qt::AlignCenter);
+    // Over the Ancho box and under the Centro box; AlineaCotas keeps them there.
+    EspTopeUsado = b.Label(f3, "EspTopeUsado", "", 2135, 45, 900, 240);
+    EspBaseUsado = b.Label(f3, "EspBaseUsado", "", 2184, 4254, 900, 240);
+    for (QLabel* l : {EspTopeUsado, EspBaseUsado}) {
+        l->setAlignment(Qt::AlignCenter);
+        SetForeColor(l, kNavy);
+        l->hide();
+    }
     Label43 = b.Label(f3, "Label43", "", 2100, 936, 500, 240);
     Label42 = b.Label(f3, "Label42", QString::fromUtf8("↓"), 2560, 936, 200, 260, 10, true);
     Label44 = b.Label(f3, "Label44", "", 3540, 405, 600, 240);
