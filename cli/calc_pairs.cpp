@@ -8,6 +8,7 @@
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
 #include "engine/state_fields.h"
+#include "files/mur_project.h"
 #include "files/mur_title.h"
 
 namespace tarelvo {
@@ -142,7 +143,23 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
         case Control::Carga: Pon(*e, CaptionCarga(TextoCampo(v)), variable, s, c); break;
         case Control::Padm: Pon(*e, CaptionPadm(TextoCampo(v)), variable, s, c); break;
         case Control::Talud: Pon(*e, TextoCampo(v), variable, s, c); break;
-        case Control::Lista: Pon(*e, texto, variable, s, c); break;
+        case Control::Lista: {
+            // The lists hold only their own values, as a project file can only hold those.
+            const bool esFc = nombre == "Fc";
+            const int* lista = esFc ? kListaFc.data() : kListaFy.data();
+            const int cuantos = esFc ? kOpcionesFc : kOpcionesFy;
+            std::string valores;
+            bool esta = false;
+            for (int k = 0; k < cuantos; ++k) {
+                esta = esta || v == lista[k];
+                valores += (k ? ", " : "") + std::to_string(lista[k]);
+            }
+            if (!esta)
+                return "El valor de " + nombre + " debe ser uno de la lista de " +
+                       (esFc ? "F'c" : "Fy") + " (" + valores + "): \"" + texto + "\"";
+            Pon(*e, std::to_string(static_cast<int>(v)), variable, s, c);
+            break;
+        }
     }
     dados.dsz |= nombre == "Dsz";
     dados.beta |= nombre == "Beta";

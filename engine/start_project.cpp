@@ -40,6 +40,8 @@ void ProyectoNuevo(ProjectState& s, CamposMuro& c) {
     c.anchoZapata = AnchoZapata(c.talon, c.punta, c.centro);
 
     DatosIniciales(s);
+    // A new project has no file yet: saving it must ask where, never overwrite the last one.
+    s.NombreArchivo.clear();
     s.Titulo = c.titulo;
     s.Fc = NumeroCampo(c.fc);
     s.Fy = NumeroCampo(c.fy);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 
 namespace tarelvo {
 
@@ -22,5 +23,17 @@ struct CamposMuro {
     bool pasiva = false;     // "PRESION PASIVA": "Considerada"
     bool dentellon = false;  // "DENTELLON": "Incluye"
 };
+
+// The same project on screen: every text and option but the width label, which a check
+// rewrites without any change of the data.
+inline bool MismosDatos(const CamposMuro& a, const CamposMuro& b) {
+    auto datos = [](const CamposMuro& c) {
+        return std::tie(c.titulo, c.altura, c.ancho, c.centro, c.altZap, c.punta, c.talon, c.dsz,
+                        c.altDent, c.anchDent, c.phi1, c.gamma1, c.cohes1, c.phi2, c.gamma2,
+                        c.cohes, c.beta, c.reac, c.sobrec, c.padm, c.fc, c.fy, c.formaMuro,
+                        c.centrica, c.pasiva, c.dentellon);
+    };
+    return datos(a) == datos(b);
+}
 
 }  // namespace tarelvo

@@ -24,9 +24,11 @@ ConfirmDialog::ConfirmDialog(const char* name, const QString& message, QWidget* 
     Label1->setAlignment(Qt::AlignCenter);
     Command2 = new QPushButton(QStringLiteral("OK"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setDefault(true);
+    Command2->setAutoDefault(false);
     Command1 = new QPushButton(QStringLiteral("Cancela"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    // Enter keeps the data: "OK" discards the project, so it is never the default.
+    Command1->setDefault(true);
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(Command2);
@@ -45,6 +47,11 @@ ConfirmDialog::ConfirmDialog(const char* name, const QString& message, QWidget* 
 void ConfirmDialog::closeEvent(QCloseEvent* e) {
     e->ignore();
     emit cancelado();
+}
+
+void ConfirmDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    Command1->setFocus(Qt::OtherFocusReason);
 }
 
 void ConfirmDialog::reject() { emit cancelado(); }

@@ -205,6 +205,20 @@ TEST(CalcTool, BadArgumentsExitWithTwo) {
     }
 }
 
+TEST(CalcTool, MaterialsMustBeValuesOfTheirLists) {
+    const Outcome fc = Calc({"Fc=250"});
+    EXPECT_EQ(fc.status, 2);
+    EXPECT_NE(fc.err.find("lista de F'c"), std::string::npos) << fc.err;
+    EXPECT_NE(fc.err.find("240, 280"), std::string::npos) << fc.err;
+    const Outcome fy = Calc({"Fy=3000"});
+    EXPECT_EQ(fy.status, 2);
+    EXPECT_NE(fy.err.find("lista de Fy"), std::string::npos) << fy.err;
+    const Outcome ok = Calc({"--dump", "Fc=280", "Fy=4200.0"});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_NE(ok.out.find("\nFc=280\n"), std::string::npos);
+    EXPECT_NE(ok.out.find("\nFy=4200\n"), std::string::npos);
+}
+
 TEST(CalcTool, EngineFaultExitsWithThreeAndItsMessage) {
     const Outcome r = Calc({"Phi2=0", "Cohes=0"});
     EXPECT_EQ(r.status, 3);

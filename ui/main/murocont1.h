@@ -47,6 +47,8 @@ public:
     // A question with "OK" and "Cancela"; true for OK.
     using QuestionPresenter =
         std::function<bool(QWidget* parent, const QString& title, const QString& text)>;
+    // Whether to save a changed project first: Yes, No or Cancel.
+    using SaveQuestion = std::function<QMessageBox::StandardButton(QWidget* parent)>;
     // The file dialog: the chosen path, or an empty text when cancelled.
     using FileChooser = std::function<QString(QWidget* parent, bool guardar, const QString& inicial)>;
 
@@ -58,6 +60,7 @@ public:
     void setMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
     void setQuestionPresenter(QuestionPresenter q) { question_ = std::move(q); }
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setSaveQuestion(SaveQuestion q) { saveQuestion_ = std::move(q); }
     // What ends the program once the exit is confirmed.
     void setExitHandler(std::function<void()> h) { salir_ = std::move(h); }
 
@@ -76,8 +79,13 @@ public:
     // Runs the full check and shows the results; a fault is shown as a message.
     bool Chequea();
     // Project files, new project and exit.
-    void SalvaArchivo();
+    // True when the project was written.
+    bool SalvaArchivo();
     void CargaArchi();
+    // Opens a project file at start-up, as "&Abre" does with the file chosen.
+    void AbreAlIniciar(const QString& ruta);
+    // Whether the project differs from what was last loaded, saved or created.
+    bool Cambiado() const;
     void NuevOk();
     // The reinforcement: its bar groups, and its form once "&Refuerzo" has opened it.
     GruposBarras& grupos() { return grupos_; }
@@ -146,6 +154,12 @@ private:
     // Puts a project into the controls, their handlers running with their checks' faults
     // unshown, and makes it the state, whatever the handlers stored on the way.
     void PonProyecto(const ProjectState& nuevo, const CamposMuro& c);
+    void MarcaGuardado() { guardado_ = Campos(); }
+    // Before a command that replaces the project: asks whether to save a changed one, and
+    // saves it when asked to; false when the command must not go on.
+    bool PuedeDescartar();
+    bool EscribeProyecto(const std::string& ruta);
+    void LeeProyecto(const QString& ruta);
     void WatchForHints(QWidget* root);
 
     // Editing rules.
@@ -191,6 +205,8 @@ private:
     int silencio_ = 0;
     MessagePresenter presenter_;
     QuestionPresenter question_;
+    SaveQuestion saveQuestion_;
+    CamposMuro guardado_;  // the project as last loaded, saved or created
     FileChooser chooser_;
     std::function<void()> salir_;
     int busyCursor_ = 0;

@@ -35,6 +35,7 @@ void MuroCont1::Arranque() {
         CalculaMuro(s_, *this);
         ChequeaMuro(s_, *this, *this);
     });
+    MarcaGuardado();
     QApplication::restoreOverrideCursor();
 }
 
@@ -129,6 +130,9 @@ void MuroCont1::ConnectCommands() {
     connect(Command1, &QPushButton::clicked, this, [this] {
         // A failed design leaves the fields as they were; there is nothing new to check.
         if (Motor([this] { tarelvo::Calcular(s_, *this, *this); })) Chequea();
+        // "&Calculo" has just disabled itself; the focus must not fall on "&Nuevo", where two
+        // presses of Enter would wipe the project.
+        Command8->setFocus(Qt::OtherFocusReason);
     });
     connect(Command7, &QPushButton::clicked, this, [this] {
         if (!PreparaRefuerzo()) return;

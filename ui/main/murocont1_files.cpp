@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -24,15 +25,14 @@ namespace tarelvo {
 
 namespace {
 
+// The list position of a list's text; the lists hold only their entries.
+int PosicionLista(const QComboBox* c) { return std::max(0, c->findText(c->currentText())); }
 
-// The list position of a list's text; a value typed in that is not on the list is kept as
-// the nearest entry, so that the file can always be read back.
-int PosicionLista(const QComboBox* c) {
-    const int i = c->findText(c->currentText());
-    if (i >= 0) return i;
-    std::vector<int> lista;
-    for (int k = 0; k < c->count(); ++k) lista.push_back(static_cast<int>(Num(c->itemText(k))));
-    return PosicionEnLista(Num(c->currentText()), lista.data(), c->count());
+const char* const kFiltroMur = "Proyectos de muro (*.mur)";
+
+// A name without an extension gets ".mur", so that "&Abre" can show the file.
+QString ConExtension(const QString& ruta) {
+    return QFileInfo(ruta).suffix().isEmpty() ? ruta + QStringLiteral(".mur") : ruta;
 }
 
 }  // namespace
@@ -44,11 +44,25 @@ void MuroCont1::Muestra() {
 
 void MuroCont1::ConnectFiles() {
     chooser_ = [](QWidget* parent, bool guardar, const QString& inicial) {
-        const QString filtro = QStringLiteral("(*.mur) (*.mur)");
-        return guardar ? QFileDialog::getSaveFileName(parent, QStringLiteral("Salva"), inicial,
-                                                      filtro)
-                       : QFileDialog::getOpenFileName(parent, QStringLiteral("Abre"), inicial,
-                                                      filtro);
+        QFileDialog d(parent, guardar ? QStringLiteral("Salva") : QStringLiteral("Abre"), inicial,
+                      QString::fromLatin1(kFiltroMur));
+        d.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // The dialog adds ".mur" itself, so its overwrite question names the real file.
+        d.setDefaultSuffix(QStringLiteral("mur"));
+        return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()
+                   ? d.selectedFiles().first()
+                   : QString();
+    };
+    saveQuestion_ = [](QWidget* parent) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarelvo"),
+                        QStringLiteral("El proyecto tiene cambios que no se han guardado.\n"
+                                       "¿Desea guardarlos antes de continuar?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        // Enter must never throw work away.
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
     };
     question_ = [](QWidget* parent, const QString& title, const QString& text) {
         return QMessageBox::warning(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
@@ -76,11 +90,13 @@ void MuroCont1::ConnectFiles() {
     });
 
     connect(Command5, &QPushButton::clicked, this, [this] {
+        if (!PuedeDescartar()) return;
         setEnabled(false);
         nuevo_->show();
         nuevo_->raise();
     });
     connect(Command3, &QPushButton::clicked, this, [this] {
+        if (!PuedeDescartar()) return;
         setEnabled(false);
         sale_->show();
         sale_->raise();
@@ -90,9 +106,25 @@ void MuroCont1::ConnectFiles() {
         SalvaArchivo();
     });
     connect(Command4, &QPushButton::clicked, this, [this] {
+        if (!PuedeDescartar()) return;
         setEnabled(false);
         CargaArchi();
     });
+}
+
+bool MuroCont1::Cambiado() const { return !MismosDatos(Campos(), guardado_); }
+
+bool MuroCont1::PuedeDescartar() {
+    if (!Cambiado()) return true;
+    const QMessageBox::StandardButton r =
+        saveQuestion_ ? saveQuestion_(this) : QMessageBox::Cancel;
+    if (r == QMessageBox::No) return true;
+    if (r != QMessageBox::Yes) return false;
+    // A project with a file goes back to it; a new one asks where, as "&Salva" does.
+    if (s_.NombreArchivo.empty()) return SalvaArchivo();
+    const bool ok = EscribeProyecto(s_.NombreArchivo);
+    Muestra();
+    return ok;
 }
 
 // Closing the window by its frame asks, as "&Termina" does, so that a slip of the mouse never
@@ -103,7 +135,8 @@ void MuroCont1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (!sale_->isVisible()) {
+    if (!isEnabled() || sale_->isVisible()) return;
+    if (PuedeDescartar()) {
         setEnabled(false);
         sale_->show();
         sale_->raise();
@@ -178,59 +211,84 @@ void MuroCont1::NuevOk() {
         CalculaMuro(s_, *this);
         ChequeaMuro(s_, *this, *this);
     });
+    MarcaGuardado();
     setEnabled(true);
     nuevo_->hide();
 }
 
-void MuroCont1::SalvaArchivo() {
-    const QString ruta = chooser_ ? chooser_(this, true, QString::fromStdString(s_.NombreArchivo))
-                                  : QString();
+bool MuroCont1::SalvaArchivo() {
+    QString ruta = chooser_ ? chooser_(this, true, QString::fromStdString(s_.NombreArchivo))
+                            : QString();
+    bool ok = false;
     if (!ruta.isEmpty()) {
-        s_.NombreArchivo = ruta.toStdString();
-        Chequea();
-        // The footing position as its option shows it, which the state only learns when the
-        // option is clicked.
-        const ProyectoMur p = ProyectoDeEstado(s_, PosicionLista(Combo1), PosicionLista(Combo2),
-                                               Option5->isSelected(3) ? 1 : 0);
-        const std::string fuera = FueraDeRango(p);
-        if (!fuera.empty()) {
-            Mensaje(QStringLiteral("Tarelvo"), QString::fromStdString(fuera), QMessageBox::Warning);
-            return Muestra();
-        }
-        const std::string contenido = EscribeMur(p);
-        // OK retries the write (a disk that was not ready); Cancel gives up.
-        for (;;) {
-            const ResultadoArchivo r = GuardaArchivoSeguro(s_.NombreArchivo, contenido);
-            if (r.ok) break;
-            if (!question_ || !question_(this, QStringLiteral("Tarelvo"),
-                                         QString::fromStdString(r.mensaje)))
-                break;
-        }
+        const QString conExtension = ConExtension(ruta);
+        // The dialog asked about the name it was given; a different existing file is asked
+        // about here, so that nothing is replaced without the user's word.
+        const bool reemplaza =
+            conExtension == ruta || !QFileInfo::exists(conExtension) ||
+            (question_ && question_(this, QStringLiteral("Tarelvo"),
+                                    QStringLiteral("El archivo %1 ya existe. ¿Desea reemplazarlo?")
+                                        .arg(QFileInfo(conExtension).fileName())));
+        if (reemplaza) ok = EscribeProyecto(conExtension.toStdString());
     }
     Muestra();
+    return ok;
+}
+
+// Checks the wall and writes it; a failed write may be retried (a disk that was not ready).
+bool MuroCont1::EscribeProyecto(const std::string& ruta) {
+    Chequea();
+    // The footing position as its option shows it, which the state only learns when the
+    // option is clicked.
+    const ProyectoMur p = ProyectoDeEstado(s_, PosicionLista(Combo1), PosicionLista(Combo2),
+                                           Option5->isSelected(3) ? 1 : 0);
+    const std::string fuera = FueraDeRango(p);
+    if (!fuera.empty()) {
+        Mensaje(QStringLiteral("Tarelvo"), QString::fromStdString(fuera), QMessageBox::Warning);
+        return false;
+    }
+    const std::string contenido = EscribeMur(p);
+    for (;;) {
+        const ResultadoArchivo r = GuardaArchivoSeguro(ruta, contenido);
+        if (r.ok) break;
+        if (!question_ || !question_(this, QStringLiteral("Tarelvo"),
+                                     QString::fromStdString(r.mensaje)))
+            return false;
+    }
+    s_.NombreArchivo = ruta;
+    MarcaGuardado();
+    return true;
 }
 
 void MuroCont1::CargaArchi() {
     const QString ruta = chooser_ ? chooser_(this, false, QString::fromStdString(s_.NombreArchivo))
                                   : QString();
-    // A cancelled or failed load leaves the default project, never a mixed one.
-    auto falla = [this](const std::string& mensaje) {
-        if (!mensaje.empty())
-            Mensaje(QStringLiteral("Tarelvo"), QString::fromStdString(mensaje),
-                    QMessageBox::Warning);
-        NuevOk();
-        Muestra();
-    };
-    if (ruta.isEmpty()) return falla("");
+    // A cancelled load leaves the project exactly as it was.
+    if (!ruta.isEmpty()) LeeProyecto(ruta);
+    Muestra();
+}
 
-    s_.NombreArchivo = ruta.toStdString();
+void MuroCont1::AbreAlIniciar(const QString& ruta) {
+    LeeProyecto(ruta);
+    Muestra();
+}
+
+// A file that cannot be read leaves the project as it was, after saying why.
+void MuroCont1::LeeProyecto(const QString& ruta) {
     std::string contenido;
-    const ResultadoArchivo r = LeeArchivoProyecto(s_.NombreArchivo, contenido);
+    const ResultadoArchivo r = LeeArchivoProyecto(ruta.toStdString(), contenido);
     LecturaMur l;
     if (r.ok) l = LeeMur(contenido);
-    if (!r.ok || !l.ok) return falla(r.ok ? l.error : r.mensaje);
+    if (!r.ok || !l.ok) {
+        Mensaje(QStringLiteral("Tarelvo"),
+                QStringLiteral("No se pudo abrir %1:\n%2")
+                    .arg(ruta, QString::fromStdString(r.ok ? l.error : r.mensaje)),
+                QMessageBox::Warning);
+        return;
+    }
 
     ProjectState cargado = s_;
+    cargado.NombreArchivo = ruta.toStdString();
     CamposMuro c = Campos();
     const std::string aviso = CargaProyecto(l.proyecto, cargado, c);
     PonProyecto(cargado, c);
@@ -238,7 +296,7 @@ void MuroCont1::CargaArchi() {
     if (!aviso.empty())
         Mensaje(QStringLiteral("ATENCION"), QString::fromUtf8(aviso.c_str()), QMessageBox::NoIcon);
     Chequea();
-    Muestra();
+    MarcaGuardado();
     QCoreApplication::processEvents();
 }
 

@@ -186,14 +186,10 @@ void MuroCont1::BuildLeftColumn() {
     b.Label(Frame10, "Label13", "Fy", 2250, 120, 300, 240);
     Combo2 = b.Place(new QComboBox(Frame10), "Combo2", 2560, 75, 1000, 330);
     b.Label(Frame10, "Label15", "Kg/cm2", 3610, 120, 560, 240);
-    for (QComboBox* c : {Combo1, Combo2}) {
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-    }
+    // Only the lists' own values: a project file holds a list position, so a value typed in
+    // could never be saved as it was.
     Combo1->addItems({"160", "180", "210", "240", "280", "300", "350"});
     Combo2->addItems({"2800", "4200"});
-    Combo1->setEditText(QStringLiteral("Combo1"));
-    Combo2->setEditText(QStringLiteral("Combo2"));
 
     Text1 = b.Place(new QPlainTextEdit(f1), "Text1", 120, 5700, 4200, 1065);
     Text1->setReadOnly(true);

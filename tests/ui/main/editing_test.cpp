@@ -159,8 +159,15 @@ TEST_F(MainWindowTest, MaterialListsStoreTheirValues) {
     w->Combo1->setCurrentIndex(w->Combo1->findText("280"));
     EXPECT_FLOAT_EQ(s.Fc, 280);
     EXPECT_FLOAT_EQ(s.FsVuelcoAnt, 0);
-    w->Combo2->setEditText("4200");
+    w->Combo2->setCurrentIndex(w->Combo2->findText("4200"));
     EXPECT_FLOAT_EQ(s.Fy, 4200);
+    // Only the lists' own values: nothing can be typed that a project file could not hold.
+    EXPECT_FALSE(w->Combo1->isEditable());
+    EXPECT_FALSE(w->Combo2->isEditable());
+    w->Combo1->setFocus();
+    QTest::keyClicks(w->Combo1, "25");
+    EXPECT_NE(w->Combo1->findText(w->Combo1->currentText()), -1);
+    EXPECT_NE(w->Combo1->currentText(), "25");
 }
 
 TEST_F(MainWindowTest, CentredFootingRederivesToeAndHeel) {

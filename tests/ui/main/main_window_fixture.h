@@ -34,6 +34,11 @@ protected:
                                       QMessageBox::Icon icon) {
             messages.push_back({title, text, icon});
         });
+        // Whether to save a changed project: answered as the test says, never by a real box.
+        w->setSaveQuestion([this](QWidget*) {
+            ++saveQuestions;
+            return saveAnswer;
+        });
         w->Arranque();
         w->show();
         w->activateWindow();
@@ -66,6 +71,8 @@ protected:
     ProjectState s;
     std::unique_ptr<MuroCont1> w;
     std::vector<Message> messages;
+    int saveQuestions = 0;
+    QMessageBox::StandardButton saveAnswer = QMessageBox::No;
 };
 
 }  // namespace tarelvo::test

@@ -234,29 +234,43 @@ TEST_F(ProjectFilesTest, CheckingALoadedWallKeepsItsFooting) {
     EXPECT_NE(w->Talon->text(), "1.20");
 }
 
-TEST_F(ProjectFilesTest, CancelledOrFailedLoadLeavesTheDefaultProject) {
+TEST_F(ProjectFilesTest, CancelledOrFailedLoadKeepsTheProjectAsItWas) {
+    // A project with a title, a key and its own values.
+    Type(w->Titulo, "Muro del patio");
     TypeAndLeave(w->Altura, "2.50");
-    Type(w->Titulo, "algo");
-    Load(QString());
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(w->Altura->text(), "1.00");
-    EXPECT_EQ(w->Titulo->text(), "");
-    EXPECT_TRUE(w->isEnabled());
+    Click(w->Option3, 0);
+    TypeAndLeave(w->AltDent, "0.40");
+    w->Command8->click();
+    const CamposMuro antes = w->Campos();
+    const float altura = s.Altura, dent = s.AltDent, excent = s.Excent;
+    auto igual = [&] {
+        EXPECT_TRUE(MismosDatos(w->Campos(), antes));
+        EXPECT_FLOAT_EQ(s.Altura, altura);
+        EXPECT_FLOAT_EQ(s.AltDent, dent);
+        EXPECT_FLOAT_EQ(s.Excent, excent);
+        EXPECT_EQ(w->Titulo->text(), "Muro del patio");
+        EXPECT_TRUE(w->isEnabled());
+    };
+    saveAnswer = QMessageBox::No;  // go on without saving
 
-    TypeAndLeave(w->Altura, "2.50");
+    Load(QString());  // cancelled
+    EXPECT_TRUE(messages.empty());
+    igual();
+
     Write(Path("roto.mur"), "Titulo\r\n 0  0  0 \r\n");
     Load(Path("roto.mur"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Tarelvo");
-    EXPECT_FALSE(messages[0].text.isEmpty());
-    EXPECT_EQ(w->Altura->text(), "1.00");
-    EXPECT_FLOAT_EQ(s.Altura, 1.0f);
-    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    EXPECT_TRUE(messages[0].text.contains("roto.mur"));
+    igual();
 
     messages.clear();
     Load(Path("no-existe/otro.mur"));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Nombre de Archivo Ilegal");
+    EXPECT_TRUE(messages[0].text.contains("Nombre de Archivo Ilegal"));
+    igual();
+    // The project keeps no trace of the file that failed: a save asks where.
+    EXPECT_EQ(s.NombreArchivo, "");
 }
 
 TEST_F(ProjectFilesTest, FailedSaveAsksAndRetries) {
