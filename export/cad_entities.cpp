@@ -10,13 +10,12 @@ namespace tarelvo {
 
 namespace {
 
-// Who an entity belongs to and how it looks: on its layer in model space, or on layer "0" in
-// colour and line type "by block" inside a dimension's block, so that it takes the
-// dimension's own.
+// Who an entity belongs to and the layer whose colour and line type it takes. The graphics in
+// a dimension's block stand on the dimension's own layer: readers that draw the block without
+// passing the dimension's colour on to it still show them in the colour of COTAS.
 struct Dueno {
     unsigned registro;
     const char* capa;
-    bool enBloque;
 };
 
 void Comienza(GruposDxf& g, const char* tipo, const Dueno& d, const char* subclase) {
@@ -25,10 +24,6 @@ void Comienza(GruposDxf& g, const char* tipo, const Dueno& d, const char* subcla
     g.manija(330, d.registro);
     g.texto(100, "AcDbEntity");
     g.texto(8, d.capa);
-    if (d.enBloque) {
-        g.texto(6, "ByBlock");
-        g.entero(62, 0);
-    }
     g.texto(100, subclase);
 }
 
@@ -118,7 +113,7 @@ void EscribeBloques(GruposDxf& g, const PlanCad& p, const ModeloCad& m) {
     const auto& cotas = m.cotas();
     for (std::size_t i = 0; i < cotas.size(); ++i) {
         const unsigned registro = p.registrosCotas[i];
-        const Dueno d{registro, "0", true};
+        const Dueno d{registro, NombreCapa(cotas[i].capa)};
         const GraficoCota k = Grafico(cotas[i], p.t);
         Bloque(g, registro, NombreBloqueCota(i), 1, false);  // anonymous
         for (const auto& tramo : k.lineas) Linea(g, d, tramo.a, tramo.b);
@@ -132,7 +127,7 @@ void EscribeBloques(GruposDxf& g, const PlanCad& p, const ModeloCad& m) {
 void EscribeEntidades(GruposDxf& g, const PlanCad& p, const ModeloCad& m) {
     g.texto(0, "SECTION");
     g.texto(2, "ENTITIES");
-    const auto en = [&p](Capa c) { return Dueno{p.registroModelo, NombreCapa(c), false}; };
+    const auto en = [&p](Capa c) { return Dueno{p.registroModelo, NombreCapa(c)}; };
     for (const auto& l : m.lineas()) Linea(g, en(l.capa), {l.x1, l.y1}, {l.x2, l.y2});
     for (const auto& a : m.anillos()) {
         Comienza(g, "CIRCLE", en(a.capa), "AcDbCircle");
