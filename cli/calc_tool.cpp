@@ -13,6 +13,7 @@
 #include "files/project_load.h"
 #include "files/safe_save.h"
 #include "engine/reinforcement_layout.h"
+#include "export/cad_drawing.h"
 #include "export/drawing_inputs.h"
 #include "engine/state_fields.h"
 
@@ -32,7 +33,11 @@ const char* const kUso =
     "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
     "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"
     "  --save ARCHIVO.mur  guarda el proyecto resultante\n"
-    "  --dxf ARCHIVO.dxf   escribe el dibujo del muro con su refuerzo\n"
+    "  --dxf ARCHIVO.dxf   escribe el dibujo del muro con su refuerzo, para el guion de\n"
+    "                      AutoCad (todo en la capa 0, cotas hechas por AutoCad)\n"
+    "  --dxf-cad ARCHIVO.dxf  escribe el mismo dibujo para los programas CAD actuales\n"
+    "                      (LibreCAD, QCAD, FreeCAD, visores): capas, cotas y textos a\n"
+    "                      la escala de una hoja A4\n"
     "  --pdf ARCHIVO.pdf   escribe el reporte completo\n"
     "Salida: 0 bien; 2 argumento o archivo de entrada no valido; 3 falla del calculo;\n"
     "4 no se pudo escribir un archivo de salida.\n";
@@ -47,7 +52,7 @@ struct Opciones {
     bool design = false;
     bool dump = false;
     bool bars = false;
-    std::string archivo, guardar, dxf, pdf;
+    std::string archivo, guardar, dxf, dxfCad, pdf;
     std::vector<std::pair<std::string, std::string>> pares;
 };
 
@@ -62,12 +67,15 @@ int LeeArgumentos(const std::vector<std::string>& args, Opciones& op, std::ostre
             op.dump = true;
         } else if (a == "--bars") {
             op.bars = true;
-        } else if (a == "--save" || a == "--dxf" || a == "--pdf") {
+        } else if (a == "--save" || a == "--dxf" || a == "--dxf-cad" || a == "--pdf") {
             if (i + 1 >= args.size()) {
                 err << "Falta el archivo de " << a << "\n";
                 return 2;
             }
-            std::string& destino = a == "--save" ? op.guardar : a == "--dxf" ? op.dxf : op.pdf;
+            std::string& destino = a == "--save"      ? op.guardar
+                                   : a == "--dxf"     ? op.dxf
+                                   : a == "--dxf-cad" ? op.dxfCad
+                                                      : op.pdf;
             destino = args[++i];
         } else if (a == "--help" || a == "-h") {
             out << kUso;
@@ -227,7 +235,7 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     // The reinforcement as "&Refuerzo" leaves it: the wall checked again, the bars
     // preselected, the spacing boxes at 0.30.
     GruposBarras grupos;
-    if (op.bars || op.dump || !op.dxf.empty() || !op.pdf.empty()) {
+    if (op.bars || op.dump || !op.dxf.empty() || !op.dxfCad.empty() || !op.pdf.empty()) {
         const std::string falla = Chequea(s, w);
         if (!falla.empty()) {
             err << falla << "\n";
@@ -240,6 +248,13 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     if (!op.dxf.empty()) {
         const std::string error =
             EscribeDibujo(EntradaDeProyecto(s, grupos), op.dxf);
+        if (!error.empty()) {
+            err << error << "\n";
+            return 4;
+        }
+    }
+    if (!op.dxfCad.empty()) {
+        const std::string error = EscribeDibujoCad(EntradaDeProyecto(s, grupos), op.dxfCad);
         if (!error.empty()) {
             err << error << "\n";
             return 4;

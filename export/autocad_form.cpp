@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QValidator>
 
+#include "export/cad_drawing.h"
 #include "export/cad_paths.h"
 #include "export/cad_search.h"
+#include "export/desktop_open.h"
 #include "export/dxf_export.h"
 
 namespace tarelvo {
@@ -56,6 +59,9 @@ Autocad::Autocad(Prepara prepara, QWidget* parent)
     setWindowTitle(QStringLiteral("AUTOCAD DXF"));
     setModal(false);
 
+    Option1 = new QRadioButton(QStringLiteral("DXF para AutoCad, con el guión MuroScr.scr"), this);
+    Option2 = new QRadioButton(QStringLiteral("DXF para programas CAD actuales"), this);
+    Option1->setChecked(true);
     Label1 = new QLabel(QStringLiteral("Nombre para archivo de AutoCad:"), this);
     Text1 = new QLineEdit(QStringLiteral("Muro1"), this);
     Text1->setValidator(new SinPuntos(Text1));
@@ -67,6 +73,7 @@ Autocad::Autocad(Prepara prepara, QWidget* parent)
     Label3 = new QLabel(QStringLiteral("Cargando AutoCad..."), this);
     Label3->hide();
     const std::pair<QWidget*, const char*> nombres[] = {
+        {Option1, "Option1"},   {Option2, "Option2"},
         {Label1, "Label1"}, {Text1, "Text1"},       {Label2, "Label2"},     {Text2, "Text2"},
         {Command3, "Command3"}, {Command2, "Command2"}, {Command1, "Command1"}, {Label3, "Label3"},
     };
@@ -75,21 +82,24 @@ Autocad::Autocad(Prepara prepara, QWidget* parent)
     Text2->setMinimumWidth(260);
 
     auto* rejilla = new QGridLayout(this);
-    rejilla->addWidget(Label1, 0, 0, 1, 2);
-    rejilla->addWidget(Text1, 1, 0, 1, 2);
-    rejilla->addWidget(Label2, 2, 0, 1, 2);
-    rejilla->addWidget(Text2, 3, 0);
-    rejilla->addWidget(Command3, 3, 1);
+    rejilla->addWidget(Option1, 0, 0, 1, 2);
+    rejilla->addWidget(Option2, 1, 0, 1, 2);
+    rejilla->addWidget(Label1, 2, 0, 1, 2);
+    rejilla->addWidget(Text1, 3, 0, 1, 2);
+    rejilla->addWidget(Label2, 4, 0, 1, 2);
+    rejilla->addWidget(Text2, 5, 0);
+    rejilla->addWidget(Command3, 5, 1);
     auto* botones = new QHBoxLayout;
     botones->addWidget(Label3);
     botones->addStretch();
     botones->addWidget(Command2);
     botones->addWidget(Command1);
-    rejilla->addLayout(botones, 4, 0, 1, 2);
+    rejilla->addLayout(botones, 6, 0, 1, 2);
 
     connect(Command1, &QPushButton::clicked, this, &Autocad::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &Autocad::Command2Click);
     connect(Command3, &QPushButton::clicked, this, &Autocad::Command3Click);
+    connect(Option2, &QRadioButton::toggled, this, &Autocad::OpcionCambiada);
 
     presenter_ = [](QWidget* p, const QString& title, const QString& text, QMessageBox::Icon icon) {
         QMessageBox box(icon, title, text, QMessageBox::Ok, p);
@@ -102,12 +112,20 @@ Autocad::Autocad(Prepara prepara, QWidget* parent)
     chooser_ = [](QWidget* p, const QString& filter) {
         return QFileDialog::getOpenFileName(p, QString(), QString(), filter);
     };
+    guardar_ = [](QWidget* p, const QString& sugerido) {
+        QFileDialog d(p, QStringLiteral("Guardar el dibujo DXF"), sugerido, QStringLiteral("Dibujo DXF (*.dxf)"));
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setDefaultSuffix(QStringLiteral("dxf"));  // the dialog asks before replacing the named file
+        return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+    };
+    abrir_ = AbreConElEscritorio;
 }
 
 Autocad::~Autocad() = default;
 
 bool Autocad::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) AcadFind();
+    // The drawing for current CAD programs needs no CAD program to be found.
+    if (e->type() == QEvent::WindowActivate && Option1->isChecked()) AcadFind();
     return QDialog::event(e);
 }
 
@@ -147,6 +165,38 @@ bool Autocad::Busca() {
 
 void Autocad::Command3Click() { Busca(); }
 
+void Autocad::OpcionCambiada() {
+    const bool conCad = Option1->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Command3)}) {
+        w->setEnabled(conCad);
+    }
+}
+
+void Autocad::ExportaCad() {
+    const std::string base = Text1->text().toStdString();
+    const QString carpeta = QString::fromStdString(Carpeta());
+    const QString sugerido =
+        ValidaNombreBase(base).empty() ? QDir(carpeta).filePath(QString::fromStdString(NombreDxf(base))) : carpeta;
+    const QString ruta = guardar_ ? guardar_(this, sugerido) : QString();
+    if (ruta.isEmpty()) return;
+
+    EntradaDibujo entrada;
+    if (!prepara_ || !prepara_(entrada)) return;
+    if (std::string error = EscribeDibujoCad(entrada, ruta.toStdString()); !error.empty()) {
+        Mensaje(error, QMessageBox::Warning);
+        return;
+    }
+    const QString pregunta = QStringLiteral("El dibujo está guardado en %1.\n¿Desea abrirlo con el programa del "
+                                            "escritorio para archivos DXF?")
+                                 .arg(QDir::toNativeSeparators(ruta));
+    if (question_ && question_(this, kTitulo, pregunta) && !(abrir_ && abrir_(ruta))) {
+        Mensaje("No hay en el escritorio un programa para abrir archivos DXF, o no se pudo iniciar.\n"
+                "Abra el dibujo con su programa CAD: " + QDir::toNativeSeparators(ruta).toStdString(),
+                QMessageBox::Information);
+    }
+    hide();
+}
+
 void Autocad::Command2Click() {
     if (ocupado_) return;
     ocupado_ = true;
@@ -154,6 +204,11 @@ void Autocad::Command2Click() {
         bool& b;
         ~Libera() { b = false; }
     } libera{ocupado_};
+
+    if (Option2->isChecked()) {
+        ExportaCad();
+        return;
+    }
 
     const std::string base = Text1->text().toStdString();
     if (std::string error = ValidaNombreBase(base); !error.empty()) {

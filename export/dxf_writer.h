@@ -24,21 +24,9 @@
 #include <string>
 #include <string_view>
 
+#include "export/drawing_target.h"
+
 namespace tarelvo {
-
-// A number to be written together with its kind. The kind decides the
-// precision of the text, so callers state it for every coordinate.
-struct Num {
-    enum Kind { Single, Double };
-    double v;
-    Kind kind;
-};
-
-// A float32 drawing variable written by itself (at most 7 significant digits).
-inline Num S(float v) { return Num{static_cast<double>(v), Num::Single}; }
-// A value formed in float64, e.g. a float32 variable plus a constant (at most
-// 15 significant digits): D(double(x) + 0.65).
-inline Num D(double v) { return Num{v, Num::Double}; }
 
 // The text of one number line without its CR LF, e.g. " 4.95000019073486 ".
 // A NaN or an infinity is written " 0 "; `finite`, when given, tells which.
@@ -48,10 +36,9 @@ std::string dxfNumberText(Num n, bool* finite = nullptr);
 // byte, invalid UTF-8 and CR or LF (which would split the line) become '?'.
 std::string toWindows1252(std::string_view utf8);
 
-// Orientation of a linear dimension; written as its angle, 0 or 90.
-enum class DimAxis { Horizontal, Vertical };
-
-class DxfWriter {
+// The original form of the drawing. It keeps every entity on layer "0", so it
+// takes no notice of capa().
+class DxfWriter : public DestinoDibujo {
 public:
     // Fixed sizes of the drawing, in drawing units.
     static constexpr double kRingRadius = 0.03;   // CIRCLE radius
@@ -65,23 +52,23 @@ public:
     void sectionTrailer();
 
     // LINE from (x1, y1) to (x2, y2).
-    void line(Num x1, Num y1, Num x2, Num y2);
+    void line(Num x1, Num y1, Num x2, Num y2) override;
     // CIRCLE of radius kRingRadius centred on (x, y).
-    void circle(Num x, Num y);
+    void circle(Num x, Num y) override;
     // TEXT of height kTextHeight whose base line starts at (x, y).
-    void text(Num x, Num y, std::string_view utf8);
+    void text(Num x, Num y, std::string_view utf8) override;
     // TEXT right-aligned: the left form, then 72 = 2 and the alignment point
     // (x2, y2) where the text ends.
-    void textRight(Num x, Num y, Num x2, Num y2, std::string_view utf8);
+    void textRight(Num x, Num y, Num x2, Num y2, std::string_view utf8) override;
     // Closed two-vertex POLYLINE of width kDotWidth, with its two VERTEX
     // records at (xc -/+ kDotHalfSpan, yc), both with `bulge`, and SEQEND.
     // The vertex x values are formed in float64 and written with the double
     // kind.
-    void barDot(double xc, Num yc, Num bulge);
+    void barDot(double xc, Num yc, Num bulge) override;
     // Linear DIMENSION naming block "*D7": (xd, yd) on the dimension line,
     // written again as the text mid-point, extension-line origins (x1, y1)
     // and (x2, y2), the angle, and the fixed dimension-style extended data.
-    void dimension(DimAxis axis, Num xd, Num yd, Num x1, Num y1, Num x2, Num y2);
+    void dimension(DimAxis axis, Num xd, Num yd, Num x1, Num y1, Num x2, Num y2) override;
 
     // The file so far.
     const std::string& bytes() const { return bytes_; }

@@ -16,12 +16,13 @@ double Caracteres(const std::string& texto) { return static_cast<double>(toWindo
 
 }  // namespace
 
-void TextoDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v) {
+void TextoDxf(DestinoDibujo& w, const EntradaDibujo& e, const VariablesDibujo& v) {
     const auto& b = e.barras;
     const double transX = Dbl(v.TransX);
     const double origenY = Dbl(v.OrigenY);
     const double zapataY1 = Dbl(v.ZapataY1);
     const double talon = Dbl(v.TalonX);
+    w.capa(Capa::Textos);
 
     // Transverse bars: both rows tied by one line, the text beyond the heel.
     const float mT = Medio(v.TransY1, v.TransY2);

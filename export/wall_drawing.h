@@ -2,7 +2,8 @@
 // ground mark in front of the toe, the dimensions, the reinforcement and the bar callouts,
 // written as DXF entities. Four procedures append their records in this order: GeomDxf
 // (outline and ground mark), DimensDxf (dimensions), RefuerDxf (bars and dots), TextoDxf
-// (callouts).
+// (callouts). They draw on a DestinoDibujo: the original writer (DibujaMuro) or the DXF for
+// current CAD programs (cad_drawing.h), naming the layer of each group as they go.
 #pragma once
 
 #include <array>
@@ -52,13 +53,13 @@ struct VariablesDibujo {
 VariablesDibujo IniciaVariables(const EntradaDibujo& e);
 
 // Places the stem and the heel (MuroX1 ... BaseXm), then writes the outline and the ground mark.
-void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v);
+void GeomDxf(DestinoDibujo& w, const EntradaDibujo& e, VariablesDibujo& v);
 // Seven dimensions, nine with a shear key.
-void DimensDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v);
+void DimensDxf(DestinoDibujo& w, const EntradaDibujo& e, const VariablesDibujo& v);
 // The bars and their dots; records the dots the callouts point at (TransX ... IntY).
-void RefuerDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v);
+void RefuerDxf(DestinoDibujo& w, const EntradaDibujo& e, VariablesDibujo& v);
 // Rings, leaders and the seven bar descriptions.
-void TextoDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v);
+void TextoDxf(DestinoDibujo& w, const EntradaDibujo& e, const VariablesDibujo& v);
 
 // The whole file: section header, the four procedures, section trailer.
 DxfWriter DibujaMuro(const EntradaDibujo& e);

@@ -7,7 +7,7 @@ namespace tarelvo {
 
 using namespace dibujo;
 
-void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
+void GeomDxf(DestinoDibujo& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double altura = Lee(e.altura);
     v.MuroX1 = static_cast<float>(Dbl(v.PuntaX0) + Lee(e.punta));
     const double inclinacion = Inclinacion(e);
@@ -25,6 +25,7 @@ void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
         kL = D(Dbl(v.BaseXm) - anchDent / 2);
         kR = D(Dbl(v.BaseXm) + anchDent / 2);
     }
+    w.capa(Capa::Concreto);
     w.line(S(v.OrigenX), S(v.OrigenY), S(v.PuntaX0), S(v.ZapataY1));
     w.line(S(v.PuntaX0), S(v.ZapataY1), S(v.MuroX1), S(v.ZapataY1));
     w.line(S(v.MuroX1), S(v.ZapataY1), S(v.MuroX2), S(v.MuroY2));
@@ -42,6 +43,7 @@ void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
     }
 
     // Ground mark: the ground line, four ticks, three short strokes, four ticks.
+    w.capa(Capa::Terreno);
     const double g = Dbl(v.OrigenY) + Lee(e.dsz);
     const double x0 = Dbl(v.OrigenX) - 0.55;
     w.line(D(x0), D(g), D(x0 + 0.35), D(g));
@@ -50,7 +52,7 @@ void GeomDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
     for (const double dx : {0.225, 0.245, 0.265, 0.285}) w.line(D(x0 + dx), D(g - 0.05), D(x0 + dx), D(g));
 }
 
-void DimensDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v) {
+void DimensDxf(DestinoDibujo& w, const EntradaDibujo& e, const VariablesDibujo& v) {
     const bool llave = e.ConDent != 0;
     const double altDent = llave ? Lee(e.altDent) : 0.0;
     const double talon = Dbl(v.TalonX);
@@ -58,6 +60,7 @@ void DimensDxf(DxfWriter& w, const EntradaDibujo& e, const VariablesDibujo& v) {
     const double zapataY1 = Dbl(v.ZapataY1);
     const double muroY2 = Dbl(v.MuroY2);
     const double dsz = Lee(e.dsz);
+    w.capa(Capa::Cotas);
 
     // Footing thickness and stem height, to the right of the heel.
     w.dimension(DimAxis::Vertical, D(talon + 0.65), S(Medio(v.OrigenY, v.ZapataY1)), D(talon + 0.4),

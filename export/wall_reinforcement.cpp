@@ -12,13 +12,13 @@ namespace {
 
 const Num kSemicirculo = S(1.0f);  // bulge of each half of a dot
 
-void Punto(DxfWriter& w, double x, double y) { w.barDot(x, D(y), kSemicirculo); }
+void Punto(DestinoDibujo& w, double x, double y) { w.barDot(x, D(y), kSemicirculo); }
 
 // A row of stem dots from the foot of the stem upwards; `siguienteX` gives the x of the dot at
 // height y (the face may lean). Records the highest dot at or below the middle of the bar; the
 // first dot stands in when none is, so the callout always has a dot to point at.
 template <typename SiguienteX>
-void FilaMuro(DxfWriter& w, const FilaBarras& fila, double x, double y, double mitad, SiguienteX siguienteX,
+void FilaMuro(DestinoDibujo& w, const FilaBarras& fila, double x, double y, double mitad, SiguienteX siguienteX,
               float& marcaX, float& marcaY) {
     marcaX = static_cast<float>(x);
     marcaY = static_cast<float>(y);
@@ -35,7 +35,7 @@ void FilaMuro(DxfWriter& w, const FilaBarras& fila, double x, double y, double m
 
 }  // namespace
 
-void RefuerDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
+void RefuerDxf(DestinoDibujo& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double altZap = Lee(e.altZap);
     const double altura = Lee(e.altura);
     const double origenX = Dbl(v.OrigenX);
@@ -44,6 +44,7 @@ void RefuerDxf(DxfWriter& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double muroY2 = Dbl(v.MuroY2);
     const double talon = Dbl(v.TalonX);
     const double talud = Talud(e);
+    w.capa(Capa::Acero);
 
     // Footing: bottom and top bars, and the two rows of transverse bars.
     w.line(D(origenX + kRecub), D(origenY + kRecub), D(talon - kRecub), D(origenY + kRecub));

@@ -3,7 +3,7 @@
 # quiet when all are there.
 set -e
 PKGS="$* g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev locales\
-  qt6-base-dev libgl-dev fonts-liberation xvfb xauth python3-ezdxf poppler-utils\
+  qt6-base-dev libgl-dev fonts-liberation xvfb xauth python3-ezdxf python3-matplotlib poppler-utils\
   qt6-translations-l10n desktop-file-utils shared-mime-info"
 missing=""
 for p in $PKGS; do

@@ -156,3 +156,34 @@ TEST(CalcToolOutputs, TitlesAreHeldToWhatAProjectFileKeeps) {
 
 }  // namespace
 }  // namespace tarelvo
+
+namespace tarelvo {
+namespace {
+
+TEST(CalcToolOutputs, TheDrawingForCurrentCadProgramsBesideTheOriginal) {
+    Carpeta c;
+    const std::string original = c / "muro.dxf", cad = c / "muro-cad.dxf";
+    Salida s = Calc({"--dxf", original, "--dxf-cad", cad, "Altura=4", "ConDent=1"});
+    ASSERT_EQ(s.estado, 0) << s.err;
+    EXPECT_EQ(Contenido(original).rfind(" 0 \r\nSECTION\r\n 2 \r\nENTITIES\r\n", 0), 0u);
+    const std::string bytes = Contenido(cad);
+    EXPECT_EQ(bytes.rfind("  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$ACADVER\r\n  1\r\nAC1015\r\n", 0), 0u);
+    EXPECT_NE(bytes.find("COTAS"), std::string::npos);
+    EXPECT_NE(Calc({"--help"}).out.find("--dxf-cad ARCHIVO.dxf"), std::string::npos);
+
+    s = Calc({"--dxf-cad"});
+    EXPECT_EQ(s.estado, 2);
+    EXPECT_EQ(s.err, "Falta el archivo de --dxf-cad\n");
+
+    DiscoPequeno disco(1 << 20);
+    if (!disco.ok()) GTEST_SKIP() << disco.motivo;
+    const std::string lleno = disco / "lleno";
+    if (const std::string error = prueba::CreaDispositivo(lleno, 1, 7); !error.empty()) GTEST_SKIP() << error;
+    s = Calc({"--dxf-cad", lleno});
+    EXPECT_EQ(s.estado, 4);
+    EXPECT_NE(s.err.find("No se puede escribir el archivo " + lleno), std::string::npos) << s.err;
+    EXPECT_TRUE(EsDispositivo(lleno, 7));
+}
+
+}  // namespace
+}  // namespace tarelvo

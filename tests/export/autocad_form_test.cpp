@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
+#include "export/cad_drawing.h"
+#include "export/desktop_open.h"
 #include "tests/export/default_wall.h"
 #include "tests/export/test_platform.h"
 
@@ -157,6 +160,116 @@ TEST_F(FormaAutocad, TheSearchOnActivationFillsTheProgramButNeverLosesOne) {
     forma.Text2->setText(QStringLiteral("C:\\MIO\\ACAD.EXE"));
     forma.AcadFind();  // finds nothing: the text stays
     EXPECT_EQ(forma.Text2->text(), QStringLiteral("C:\\MIO\\ACAD.EXE"));
+}
+
+}  // namespace
+
+namespace {
+
+// The form as above, with the save dialog and the desktop's opening answered by the test too.
+class FormaCad : public FormaAutocad {
+protected:
+    FormaCad() {
+        forma.setSaveChooser([this](QWidget*, const QString& sugerido) {
+            sugeridos.push_back(sugerido);
+            return guardarEn;
+        });
+        forma.setFileOpener([this](const QString& ruta) {
+            abiertos.push_back(ruta);
+            return hayPrograma;
+        });
+    }
+    QString guardarEn;  // the save dialog's answer
+    bool hayPrograma = true;
+    QStringList sugeridos, abiertos;
+};
+
+TEST_F(FormaCad, TheOriginalFormIsTheDefaultAndTheOtherNeedsNoCadProgram) {
+    ASSERT_NE(forma.findChild<QRadioButton*>(QStringLiteral("Option1")), nullptr);
+    ASSERT_NE(forma.findChild<QRadioButton*>(QStringLiteral("Option2")), nullptr);
+    EXPECT_TRUE(forma.Option1->isChecked());
+    EXPECT_TRUE(forma.Text2->isEnabled());
+    forma.Option2->click();
+    EXPECT_FALSE(forma.Text2->isEnabled());
+    EXPECT_FALSE(forma.Command3->isEnabled());
+    forma.Option1->click();
+    EXPECT_TRUE(forma.Text2->isEnabled());
+}
+
+TEST_F(FormaCad, TheDrawingForCurrentCadProgramsIsSavedWhereTheUserSaysAndOpenedOnTheDesktop) {
+    forma.Option2->click();
+    forma.Text2->setText(QStringLiteral("C:\\NINGUNO\\ACAD.EXE"));  // not looked for, not needed
+    guardarEn = QString::fromStdString((raiz.path / "planos" / "muro alto.dxf").string());
+    fs::create_directories(raiz.path / "planos");
+    forma.Command2->click();
+
+    EXPECT_EQ(sugeridos, QStringList{QString::fromStdString((trabajo / "Muro1.dxf").string())});
+    std::string error;
+    EXPECT_EQ(ReadAll(guardarEn.toStdString()), tarelvo::DibujaMuroCad(prueba::MuroPorDefecto(), &error));
+    EXPECT_EQ(preparas, 1);
+    EXPECT_EQ(p->inicios, 0);  // no CAD program
+    EXPECT_FALSE(hay("MuroScr.scr"));
+    EXPECT_FALSE(hay("Muro1.dxf"));
+    EXPECT_EQ(preguntas, QStringList{"Tarelvo|El dibujo está guardado en " + guardarEn +
+                                     ".\n¿Desea abrirlo con el programa del escritorio para archivos DXF?"});
+    EXPECT_EQ(abiertos, QStringList{guardarEn});
+    EXPECT_TRUE(mensajes.isEmpty()) << mensajes.join("\n").toStdString();
+    EXPECT_FALSE(forma.isVisible());
+}
+
+TEST_F(FormaCad, NoDesktopProgramACancelledDialogAndAFailedSaveAreEachToldApart) {
+    forma.Option2->click();
+    const std::string ruta = (trabajo / "muro.dxf").string();
+
+    // The dialog cancelled: nothing prepared, nothing written.
+    forma.Command2->click();
+    EXPECT_EQ(preparas, 0);
+    EXPECT_TRUE(fs::is_empty(trabajo));
+    EXPECT_TRUE(forma.isVisible());
+
+    // Saved, but the desktop has no program for DXF files.
+    guardarEn = QString::fromStdString(ruta);
+    hayPrograma = false;
+    forma.Command2->click();
+    EXPECT_TRUE(hay("muro.dxf"));
+    EXPECT_EQ(mensajes, QStringList{"Tarelvo|No hay en el escritorio un programa para abrir archivos DXF, o no se "
+                                    "pudo iniciar.\nAbra el dibujo con su programa CAD: " +
+                                    guardarEn + "|1"});
+
+    // Not opened when the user says no.
+    mensajes.clear(), abiertos.clear();
+    respuesta = false;
+    forma.show();
+    forma.Command2->click();
+    EXPECT_TRUE(abiertos.isEmpty());
+    EXPECT_TRUE(mensajes.isEmpty());
+
+    // A folder that is not there: the cause is shown, the form stays, nothing is asked.
+    preguntas.clear();
+    forma.show();
+    guardarEn = QString::fromStdString((trabajo / "no" / "muro.dxf").string());
+    forma.Command2->click();
+    EXPECT_EQ(mensajes, QStringList{"Tarelvo|No se puede crear el archivo " + guardarEn + ": carpeta inexistente|2"});
+    EXPECT_TRUE(preguntas.isEmpty());
+    EXPECT_TRUE(forma.isVisible());
+    EXPECT_EQ(p->inicios, 0);
+}
+
+// A stand-in "xdg-mime" first on PATH, answering the query for the default program.
+TEST(ProgramaDelEscritorio, TheDesktopsAnswerDecidesWhetherThereIsAProgram) {
+    prueba::ScratchFolder f;
+    const fs::path xdg = f.path / "xdg-mime";
+    const auto responde = [&](const std::string& salida) {
+        prueba::WriteFile(xdg, "#!/bin/sh\n[ \"$1 $2 $3\" = \"query default image/vnd.dxf\" ] && echo '" + salida +
+                                   "'\nexit 0\n");
+        fs::permissions(xdg, fs::perms::owner_all);
+    };
+    prueba::PathVar path(f.str());
+    const QString dxf = QString::fromStdString((f.path / "muro.dxf").string());
+    responde("librecad.desktop");
+    EXPECT_TRUE(tarelvo::HayProgramaPara(dxf));
+    responde("");
+    EXPECT_FALSE(tarelvo::HayProgramaPara(dxf));
 }
 
 }  // namespace
