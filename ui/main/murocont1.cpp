@@ -42,6 +42,8 @@ QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowT
 namespace {
 // The design client area: both columns side by side.
 const QSize kDesignSize(10215, 7395);
+// The smallest client area, in the design's proportions (about 13 twips a pixel).
+const QSize kMinimo(780, 565);
 }  // namespace
 
 MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_(state) {
@@ -52,6 +54,8 @@ MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_
     setFont(f);
     // Laid out at the design size of 15 twips a pixel first; the caller resizes it.
     resize(kDesignSize.width() / 15, kDesignSize.height() / 15);
+    // Below this every text would no longer fit its box.
+    setMinimumSize(kMinimo);
     scaler_ = new TwipsScaler(this, kDesignSize);
 
     BuildLeftColumn();
@@ -84,8 +88,8 @@ QSize MuroCont1::comfortableSize() const {
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 960);
     const double k = std::min(avail.width() * 0.92 / kDesignSize.width(),
                               avail.height() * 0.88 / kDesignSize.height());
-    return QSize(static_cast<int>(kDesignSize.width() * k),
-                 static_cast<int>(kDesignSize.height() * k));
+    return QSize(std::max(kMinimo.width(), static_cast<int>(kDesignSize.width() * k)),
+                 std::max(kMinimo.height(), static_cast<int>(kDesignSize.height() * k)));
 }
 
 // --- What the engine reads ---

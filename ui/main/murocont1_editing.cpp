@@ -125,9 +125,6 @@ void MuroCont1::Spin(ValueLabel* label, double step, bool up, double bound,
 
 void MuroCont1::Option1Click(int index) {
     Centro->setEnabled(true);
-    QPalette p = Centro->palette();
-    p.setColor(QPalette::Base, Qt::white);
-    Centro->setPalette(p);
     s_.TipoMuro = static_cast<std::int16_t>(index);
     s_.FormaMuro = static_cast<std::int16_t>(index);
     AcoplaCentro();

@@ -66,6 +66,13 @@ struct Builder {
                      int wd = 400, int h = 315) {
         auto* f = Place(new FieldEdit(p), name, l, t, wd, h);
         f->setText(text);
+        // White while it takes input, grey when it does not, whatever the frame behind it.
+        QPalette pal = f->palette();
+        pal.setColor(QPalette::Active, QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Inactive, QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Disabled, QPalette::Base, QColor(200, 200, 200));
+        pal.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
+        f->setPalette(pal);
         return f;
     }
     QFrame* Frame(QWidget* p, const char* name, int l, int t, int wd, int h) {
@@ -146,13 +153,13 @@ void MuroCont1::BuildLeftColumn() {
     };
     const Row rows[] = {
         {"Angulo del Relleno (Grados)", "Label2", -1, "Beta", &Beta, "Spin17", &Spin17, "Spin1",
-         &Spin1, 156, 3408},
+         &Spin1, 140, 3408},
         {"Carga Axial sobre el Muro (To)", "Label40", -1, "Reac", &Reac, "Spin2", &Spin2,
-         "Spin18", &Spin18, 540, 3420},
+         "Spin18", &Spin18, 510, 3420},
         {"Sobrecarga en Relleno (To/m2)", "Label41", 0, "Sobrec", &Sobrec, "Spin3", &Spin3,
-         "Spin19", &Spin19, 936, 3420},
+         "Spin19", &Spin19, 880, 3420},
         {"Presion Adm. Terreno (Kg/cm2)", "Patkc", 1, "Padm", &Padm, "Spin21", &Spin21,
-         "Spin22", &Spin22, 1356, 3408},
+         "Spin22", &Spin22, 1250, 3408},
     };
     for (const Row& r : rows) {
         QLabel* cap = b.Label(Frame6, r.captionName, QString::fromUtf8(r.caption), 90, r.top + 40,
@@ -215,21 +222,21 @@ void MuroCont1::BuildSchematicFields() {
     Dsz = b.Field(f3, "Dsz", "0.50", 960, 2736);
     AltDent = b.Field(f3, "AltDent", "0.50", 510, 3030);
     AnchDent = b.Field(f3, "AnchDent", "0.20", 2568, 3216);
-    Phi1 = b.Field(f3, "Phi1", "30.0", 4116, 1248);
-    Gamma1 = b.Field(f3, "Gamma1", "1.8", 4116, 1572);
-    Cohes1 = b.Field(f3, "Cohes1", "0.0", 4128, 1896);
-    Phi2 = b.Field(f3, "Phi2", "30.0", 4236, 3036);
-    Gamma2 = b.Field(f3, "Gamma2", "1.8", 4236, 3432);
-    Cohes = b.Field(f3, "Cohes", "0.0", 4236, 3816);
+    Phi1 = b.Field(f3, "Phi1", "30.0", 4116, 1248, 520);
+    Gamma1 = b.Field(f3, "Gamma1", "1.8", 4116, 1572, 520);
+    Cohes1 = b.Field(f3, "Cohes1", "0.0", 4128, 1896, 520);
+    Phi2 = b.Field(f3, "Phi2", "30.0", 4236, 3036, 520);
+    Gamma2 = b.Field(f3, "Gamma2", "1.8", 4236, 3432, 520);
+    Cohes = b.Field(f3, "Cohes", "0.0", 4236, 3816, 520);
     // The key fields show only with "Incluye".
     AltDent->hide();
     AnchDent->hide();
 
     const QString phi = QString::fromUtf8("φ = "), gamma = QString::fromUtf8("γ = ");
-    b.Label(f3, "Label20", phi, 3820, 1285, 290, 240);
+    b.Label(f3, "Label20", phi, 3770, 1285, 340, 240);
     b.Label(f3, "Label21", gamma, 3820, 1609, 290, 240);
     b.Label(f3, "Label53", "c = ", 3830, 1933, 290, 240);
-    b.Label(f3, "Label23", phi, 3940, 3073, 290, 240);
+    b.Label(f3, "Label23", phi, 3890, 3073, 340, 240);
     b.Label(f3, "Label24", gamma, 3940, 3469, 290, 240);
     b.Label(f3, "Label38", "c = ", 3940, 3853, 290, 240);
     Label22 = b.Label(f3, "Label22", QString::fromUtf8("β = "), 3860, 915, 290, 240);
@@ -271,7 +278,8 @@ void MuroCont1::BuildResultsPanel() {
     Background(Frame4, QColor(192, 192, 192));
     QWidget* f4 = Frame4;
 
-    Panel3D1 = b.Place(new StatusPanel(f4), "Panel3D1", 195, 180, 1545, 345, 9, true);
+    // Wide enough for "MURO INESTABLE" at the smallest size the window takes.
+    Panel3D1 = b.Place(new StatusPanel(f4), "Panel3D1", 80, 180, 1780, 345, 9, true);
     Panel3D1->setText(QStringLiteral("MURO ESTABLE"));
     Command8 = b.Button(f4, "Command8", "C&hequeo", 48, 1380, 1005, 330);
     Command1 = b.Button(f4, "Command1", "&Calculo", 1080, 1380, 810, 330);
@@ -302,8 +310,10 @@ void MuroCont1::BuildResultsPanel() {
         QLabel* h = b.Label(f4, p.headingName, QString::fromLatin1(p.heading), p.left, p.top,
                             p.headingWidth, 260, 7);
         if (p.headingIndex >= 0) h->setProperty("index", p.headingIndex);
-        QLabel* v = b.Label(f4, p.valueName, "1.08", p.left + p.headingWidth, p.top - 20, 460,
-                            300, 8, true);
+        // Right-aligned and reaching into the heading's unused end, so that a value as long
+        // as "147.04" fits.
+        QLabel* v = b.Label(f4, p.valueName, "1.08", p.left + p.headingWidth - 120, p.top - 20,
+                            580, 300, 8, true);
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         SetForeColor(v, kNavy);
         *p.value = v;
