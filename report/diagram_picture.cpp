@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/diagramas.h"
+#include "report/font_names.h"
 #include "report/page_painter.h"
 #include "report/wall_diagrams.h"
 
@@ -20,6 +21,7 @@ std::string DiagramasPng(const ProjectState& s, int ancho, int alto) {
         static char* argv[] = {nombre, nullptr};
         qputenv("QT_QPA_PLATFORM", "offscreen");
         propia = std::make_unique<QGuiApplication>(argc, argv);
+        SustituyeArial();
     }
     const Diagramas d = CalculaDiagramas(s);
     // Composed in page twips, 1440 to the inch: the picture is a page of its own size.

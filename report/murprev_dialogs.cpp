@@ -4,29 +4,20 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
+#include "report/font_names.h"
 #include "report/murprev.h"
 
 namespace tarelvo {
 
 bool MurPrev::EligeFuente(QWidget* parent, TextStyle& style) {
-    QFont initial(style.font.family);
-    initial.setPointSizeF(style.font.size > 0 ? style.font.size : 10);
-    initial.setBold(style.font.bold);
-    initial.setItalic(style.font.italic);
-    initial.setUnderline(style.font.underline);
-    initial.setStrikeOut(style.font.strikeout);
     bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Font"));
+    const QFont f =
+        QFontDialog::getFont(&ok, FuenteParaDialogo(style.font), parent, QStringLiteral("Fuente"));
     if (!ok) return false;
     const QColor color = QColorDialog::getColor(style.color, parent, QStringLiteral("Color"));
     // Cancelling either half leaves the row as it was.
     if (!color.isValid()) return false;
-    style.font.family = f.family();
-    style.font.size = f.pointSizeF() > 0 ? f.pointSizeF() : style.font.size;
-    style.font.bold = f.bold();
-    style.font.italic = f.italic();
-    style.font.underline = f.underline();
-    style.font.strikeout = f.strikeOut();
+    AplicaFuenteDeDialogo(f, style.font);
     style.color = color;
     return true;
 }

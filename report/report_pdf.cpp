@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "report/devices.h"
+#include "report/font_names.h"
 #include "report/page_document.h"
 #include "report/page_printer.h"
 #include "report/report_content.h"
@@ -32,6 +33,7 @@ std::string EscribeReportePdf(const std::string& ruta, const ReportInputs& entra
     std::unique_ptr<QGuiApplication> propia;
     if (!QCoreApplication::instance()) {
         propia = std::make_unique<QGuiApplication>(argc, argv);
+        SustituyeArial();
     } else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         return "El informe necesita una aplicación gráfica de Qt.";
     }

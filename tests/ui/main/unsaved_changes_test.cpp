@@ -201,5 +201,25 @@ TEST_F(UnsavedTest, EnterNeverWipesTheProject) {
     EXPECT_EQ(w->Altura->text(), "3.00");
 }
 
+TEST_F(UnsavedTest, AFileGivenAtStartUpOpensAsAbreWould) {
+    QFile f(Path("inicio.mur"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Muro de inicio\r\n 0  0  0  0  0  0  0 \r\n .2  2.5  .3  .5  .5  1.2  30  30 "
+            " 1.8  1.8  0 \r\n 2  0  0  0 \r\n");
+    f.close();
+    w->AbreAlIniciar(Path("inicio.mur"));
+    EXPECT_EQ(w->Titulo->text(), "Muro de inicio");
+    EXPECT_EQ(w->Altura->text(), "2.50");
+    EXPECT_FALSE(w->Cambiado());
+    EXPECT_EQ(w->state().NombreArchivo, Path("inicio.mur").toStdString());
+    EXPECT_EQ(openDialogs, 0);
+    // A file that cannot be read says so and leaves the project it found.
+    w->AbreAlIniciar(Path("no-esta.mur"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("no-esta.mur"));
+    EXPECT_EQ(w->Titulo->text(), "Muro de inicio");
+    EXPECT_TRUE(w->isEnabled());
+}
+
 }  // namespace
 }  // namespace tarelvo::test
