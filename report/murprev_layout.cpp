@@ -88,6 +88,8 @@ MurPrev::MurPrev(ProjectState& state, Prepara prepara, QWidget* parent)
         UpdateControlBar();
     };
     Conecta();
+    // The control bar and the settings panels need this much to show every caption.
+    setMinimumSize(960, 640);
     resize(1200, 900);
 }
 

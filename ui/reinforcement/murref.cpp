@@ -60,6 +60,8 @@ Murref::Murref(ProjectState& state, GruposBarras& grupos, QWidget* parent)
     setObjectName(QStringLiteral("MURREF"));
     setWindowTitle(QStringLiteral("MURO DE CONTENCION -REFUERZO-"));
     resize(kDiseno.width() / 15, kDiseno.height() / 15);
+    // Below this the texts of the rows no longer fit their boxes.
+    setMinimumSize(860, 488);
     scaler_ = new TwipsScaler(this, kDiseno);
     Construye();
     g_.Carga(s_);

@@ -4,7 +4,10 @@
 #include <QFile>
 
 #include "../support/texts_fit.h"
+#include "export/autocad_form.h"
 #include "main_window_fixture.h"
+#include "report/murprev.h"
+#include "ui/reinforcement/murref.h"
 
 namespace tarelvo::test {
 namespace {
@@ -67,6 +70,37 @@ TEST_F(MainWindowTest, TheDisabledBaseFieldLooksDisabled) {
     // An empty editable box: the title.
     const QColor otro = img.pixelColor(w->Titulo->mapTo(w.get(), QPoint(w->Titulo->width() / 2, w->Titulo->height() / 2)));
     EXPECT_LT(pintado.lightness(), otro.lightness()) << pintado.name().toStdString();
+}
+
+TEST_F(MainWindowTest, TheOtherWindowsAreReadableAtTheirMinimumAndUsualSizes) {
+    w->Command7->click();  // "&Refuerzo"
+    ASSERT_NE(w->murref(), nullptr);
+    QWidget* refuerzo = static_cast<QWidget*>(w->murref());
+    std::vector<QWidget*> ventanas{refuerzo};
+    w->murref()->hide();
+    w->show();
+    w->Command6->click();  // "&Preview"
+    ASSERT_NE(w->murprev(), nullptr);
+    ventanas.push_back(static_cast<QWidget*>(w->murprev()));
+    w->murprev()->hide();
+    w->setEnabled(true);
+    w->Command11->click();  // "AutoCad"
+    ASSERT_NE(w->autocad(), nullptr);
+    ventanas.push_back(static_cast<QWidget*>(w->autocad()));
+    for (QWidget* v : ventanas) {
+        SCOPED_TRACE(v->objectName().toStdString());
+        v->show();
+        const QSize usual = v->size();
+        EXPECT_GE(v->minimumWidth(), 300);
+        EXPECT_GE(v->minimumHeight(), 150);
+        for (QSize tam : {v->minimumSize(), usual, QSize(1900, 1380)}) {
+            v->resize(tam);
+            QApplication::processEvents();
+            EXPECT_EQ(TextosCortados(v).join(QLatin1Char('\n')).toStdString(), "")
+                << tam.width() << "x" << tam.height();
+        }
+        v->hide();
+    }
 }
 
 }  // namespace
