@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "common/number_text.h"
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 #include "report/murprev.h"
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "ui/diagrams/diagramas_form.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/esquema_canvas.h"

@@ -6,12 +6,12 @@
 #include <QPushButton>
 
 #include "engine/start_project.h"
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 #include "export/drawing_inputs.h"
 #include "report/murprev.h"
 #include "ui/about/frm_about.h"
 #include "ui/diagrams/diagramas_form.h"
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"

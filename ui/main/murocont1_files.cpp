@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "files/file_io.h"
 #include "files/mur_format.h"
 #include "files/mur_project.h"

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 
 #include "common/number_text.h"
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 #include "report/murprev.h"
 #include "tests/export/dxf_records.h"
 #include "tests/export/test_platform.h"

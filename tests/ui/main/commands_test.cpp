@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 #include "report/murprev.h"
 #include "main_window_fixture.h"
 

@@ -8,7 +8,7 @@
 
 #include "cli/calc_tool.h"
 #include "common/number_text.h"
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "main_window_fixture.h"
 #include "ui/reinforcement/murref.h"
 

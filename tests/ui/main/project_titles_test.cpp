@@ -4,7 +4,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "files/mur_title.h"
 #include "main_window_fixture.h"
 

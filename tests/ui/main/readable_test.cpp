@@ -4,7 +4,7 @@
 #include <QFile>
 
 #include "../support/texts_fit.h"
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 #include "main_window_fixture.h"
 #include "report/murprev.h"
 #include "ui/reinforcement/murref.h"

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "main_window_fixture.h"
 
 namespace tarelvo::test {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "../main/main_window_fixture.h"
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 #include "ui/reinforcement/esquema_refuerzo.h"
 #include "ui/reinforcement/murref.h"
 

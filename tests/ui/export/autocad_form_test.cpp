@@ -1,4 +1,4 @@
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "export/cad_drawing.h"
-#include "export/desktop_open.h"
+#include "ui/export/desktop_open.h"
 #include "tests/export/default_wall.h"
 #include "tests/export/test_platform.h"
 

@@ -1,4 +1,4 @@
-#include "export/autocad_form.h"
+#include "ui/export/autocad_form.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,7 +15,7 @@
 #include "export/cad_drawing.h"
 #include "export/cad_paths.h"
 #include "export/cad_search.h"
-#include "export/desktop_open.h"
+#include "ui/export/desktop_open.h"
 #include "export/dxf_export.h"
 
 namespace tarelvo {

@@ -1,4 +1,4 @@
-#include "export/desktop_open.h"
+#include "ui/export/desktop_open.h"
 
 #include <QDesktopServices>
 #include <QMimeDatabase>

@@ -1,4 +1,4 @@
-#include "files/confirm_dialog.h"
+#include "ui/files/confirm_dialog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
