@@ -7,8 +7,6 @@ namespace tarelvo {
 
 namespace {
 
-constexpr double kMargenReducido = 0.85;
-
 void ImprimeGrupo(PageDocument& vp, const std::vector<SeccionTabla>& secciones,
                   const ReportStyles& estilos) {
     for (const SeccionTabla& seccion : secciones) {
@@ -50,8 +48,6 @@ void MuestraTabla(PageDocument& vp, const QString& format, const QString& header
 }
 
 void Inicia(PageDocument& vp, const ReportInputs& in) {
-    vp.setup.right *= kMargenReducido;
-    vp.setup.bottom *= kMargenReducido;
     vp.setup.border = static_cast<int>(PageBorder::TopAndBottom);
 
     vp.startDoc();

@@ -10,8 +10,9 @@
 namespace tarelvo {
 
 // Writes the whole report into `vp`, beginning its document but not ending it. Each build
-// first takes 15 % off the right and bottom margins and sets the page border to top and
-// bottom, and leaves the header and footer notifications setting the styles' fonts.
+// sets the page border to top and bottom and leaves the header and footer notifications
+// setting the styles' fonts; the margins stay as they are set, so the pages print with the
+// margins the window shows however often they are rebuilt.
 void Inicia(PageDocument& vp, const ReportInputs& in);
 
 // The "Texto" style with the normal paragraph format.
