@@ -20,9 +20,19 @@ double GruposBarras::SeparacionDe(const std::string& etiqueta) {
     return numtext::read(etiqueta.substr(etiqueta.size() - 4));
 }
 
+double GruposBarras::AreaBarra(const std::string& etiqueta) {
+    const std::size_t a = etiqueta.rfind(" a ");
+    const std::string barra = a == std::string::npos ? etiqueta : etiqueta.substr(0, a);
+    for (const Barra& b : kBarras)
+        if (barra == b.texto) return b.area;
+    return kAreaOtra;
+}
+
 namespace {
 
-float& VariableArea(ProjectState& s, int grupo) {
+// The state's variable holding a group's required area; `S` is the state, const or not.
+template <class S>
+auto& VariableArea(S& s, int grupo) {
     switch (grupo) {
         case GruposBarras::MuroInteriorVertical: return s.AsMuro;
         case GruposBarras::ZapataSuperior: return s.AsTalon;
@@ -48,6 +58,8 @@ float Minimo(int grupo) {
 }
 
 }  // namespace
+
+float GruposBarras::AreaRequerida(const ProjectState& s, int grupo) { return VariableArea(s, grupo); }
 
 void GruposBarras::Recalcula(ProjectState& s, int grupo) {
     float& area = VariableArea(s, grupo);

@@ -61,6 +61,13 @@ public:
 
     // The spacing in metres a description ends with (its last four characters).
     static double SeparacionDe(const std::string& etiqueta);
+    // The area in cm2 of the bar a description names: a bar of the table by its text, any
+    // other text the area the spacing of such a text was computed with (kAreaOtra).
+    static double AreaBarra(const std::string& etiqueta);
+    // The steel area a group must deliver, cm2/m: the stem base's for the stem's main bars,
+    // the heel's and the toe's for the footing's top and bottom bars, the secondary areas for
+    // the rest.
+    static float AreaRequerida(const ProjectState& s, int grupo);
 
 private:
     bool cargado_ = false;

@@ -53,6 +53,30 @@ TEST(GruposBarras, SpacingIsTheBarOverTheAreaCappedByItsBox) {
     EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.64");
 }
 
+TEST(GruposBarras, TheBarAndTheRequiredAreaBehindEachDescription) {
+    ProjectState s = Checked();
+    G g;
+    g.PreseleccionaBarras(s);
+    DistribuyeRefuerzo(s, g, "");
+    // Each description's spacing is its bar's area over its group's required area, capped at
+    // 0.30, to the centimetre.
+    for (int i = 0; i < G::kGrupos; ++i) {
+        const double sep = G::AreaBarra(g.etiqueta(i)) / G::AreaRequerida(s, i);
+        EXPECT_NEAR(G::SeparacionDe(g.etiqueta(i)), std::min(sep, 0.30), 0.005) << g.etiqueta(i);
+    }
+    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::MuroInteriorVertical), s.AsMuro);
+    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::ZapataSuperior), s.AsTalon);
+    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::ZapataInferior), s.AsPunta);
+    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::ZapataTransversal), s.AsRep2);
+    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::MuroExteriorHorizontal), s.AsRep1);
+
+    EXPECT_DOUBLE_EQ(G::AreaBarra(kMedia + " a 0.30"), 1.27);
+    EXPECT_DOUBLE_EQ(G::AreaBarra("\xC3\xB8 1\" a 0.15"), 5.07);
+    // A typed text is computed with the smallest bar, as its spacing was.
+    EXPECT_DOUBLE_EQ(G::AreaBarra("barra rara a 0.19"), kAreaOtra);
+    EXPECT_DOUBLE_EQ(G::AreaBarra(" a 0.30"), kAreaOtra);
+}
+
 TEST(GruposBarras, MissingAreasTakeTheirMinimumsAndKeepThem) {
     ProjectState s = Checked();
     G g;
