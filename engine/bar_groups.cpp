@@ -1,6 +1,7 @@
 #include "engine/bar_groups.h"
 
 #include "common/number_text.h"
+#include "engine/dmath.h"
 
 namespace tarelvo {
 
@@ -71,6 +72,11 @@ void GruposBarras::Recalcula(ProjectState& s, int grupo) {
     // A box that holds no positive number caps nothing.
     const double tope = numtext::read(separ_[Caja(grupo)]);
     if (tope > 0 && sep > tope) sep = tope;
+    // Cut down to the centimetre the description shows, never rounded up: a wider spacing than
+    // the area allows would give the section less steel than it needs. The smallest spacing
+    // shown is one centimetre.
+    sep = dmath::floor(sep * 100 + 1e-6) / 100;
+    if (!(sep >= 0.01)) sep = 0.01;
     etiqueta_[grupo] = texto_[grupo] + " a " + numtext::format(sep, "0.00");
 }
 

@@ -1,6 +1,7 @@
 // The seven bar groups of the reinforcement: for each, the bar chosen from the bar table, the
 // required area it must deliver, the spacing box that caps its spacing and the resulting bar
-// description ("ø 1/2\" a 0.25"). The drawing export, the report and the command-line tool
+// description ("ø 1/2\" a 0.25"), its spacing cut down to the centimetre so that the bars give
+// at least the required area. The drawing export, the report and the command-line tool
 // read the seven descriptions from here; the reinforcement form shows and edits them.
 #pragma once
 
