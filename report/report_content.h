@@ -1,5 +1,7 @@
-// The report: header and footer, the input-data tables, the result tables and, on a last
-// page, the drawing of the wall, written into a page document.
+// The report: header and footer, then the parts chosen, each from a new page: the input-data
+// tables ("Datos"); the verdict and the result tables ("Refuerzo"); the calculation
+// ("Memoria"); the four diagrams ("Diagramas"); and last, with "Refuerzo", the drawing of the
+// wall. Written into a page document.
 #pragma once
 
 #include <QString>

@@ -315,20 +315,43 @@ void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& 
     Lienzo l{doc, std::clamp(std::min(area.width(), area.height()) / 1150.0, 5.0, 11.0)};
 
     const double hueco = area.width() * 0.015;
+    const auto empujes = [&](const QRectF& r) { Empujes(l, d, Panel(l, r, "Empujes sobre el muro")); };
+    const auto presiones = [&](const QRectF& r) {
+        Presiones(l, d, Panel(l, r, "Presiones sobre el terreno"));
+    };
+    const auto cortante = [&](const QRectF& r) {
+        AlLargoDelMuro(l, d, Panel(l, r, "Cortante en el muro"), &SeccionDiagrama::cortante,
+                       &SeccionDiagrama::cortanteAdm, QColor(200, 120, 0), "t/m", false);
+    };
+    const auto momento = [&](const QRectF& r) {
+        AlLargoDelMuro(l, d, Panel(l, r, "Momento en el muro"), &SeccionDiagrama::momento, nullptr,
+                       QColor(150, 40, 150), "t-m/m      As: cm2/m", true);
+    };
+
+    if (area.height() > 1.2 * area.width()) {
+        // Upright: the wall beside the soil pressure, which is wide, across the top; the three
+        // diagrams along the stem, which are tall, side by side below.
+        const double alto = area.height() * 0.3;
+        const double anchoMuro = area.width() * 0.35;
+        Contorno(l, s, Panel(l, QRectF(area.left(), area.top(), anchoMuro - hueco, alto), "Muro"));
+        presiones(QRectF(area.left() + anchoMuro, area.top(), area.width() - anchoMuro, alto));
+        const double y = area.top() + alto + hueco;
+        const double w = (area.width() - 2 * hueco) / 3, h = area.bottom() - y;
+        empujes(QRectF(area.left(), y, w, h));
+        cortante(QRectF(area.left() + w + hueco, y, w, h));
+        momento(QRectF(area.left() + 2 * (w + hueco), y, w, h));
+        return;
+    }
     const double anchoMuro = area.width() * 0.2;
     const QRectF muro(area.left(), area.top(), anchoMuro - hueco, area.height());
     Contorno(l, s, Panel(l, muro, "Muro"));
 
     const double x = area.left() + anchoMuro;
     const double w = (area.right() - x - hueco) / 2, h = (area.height() - hueco) / 2;
-    const QRectF r1(x, area.top(), w, h), r2(x + w + hueco, area.top(), w, h);
-    const QRectF r3(x, area.top() + h + hueco, w, h), r4(x + w + hueco, area.top() + h + hueco, w, h);
-    Empujes(l, d, Panel(l, r1, "Empujes sobre el muro"));
-    Presiones(l, d, Panel(l, r2, "Presiones sobre el terreno"));
-    AlLargoDelMuro(l, d, Panel(l, r3, "Cortante en el muro"), &SeccionDiagrama::cortante,
-                   &SeccionDiagrama::cortanteAdm, QColor(200, 120, 0), "t/m", false);
-    AlLargoDelMuro(l, d, Panel(l, r4, "Momento en el muro"), &SeccionDiagrama::momento, nullptr,
-                   QColor(150, 40, 150), "t-m/m      As: cm2/m", true);
+    empujes(QRectF(x, area.top(), w, h));
+    presiones(QRectF(x + w + hueco, area.top(), w, h));
+    cortante(QRectF(x, area.top() + h + hueco, w, h));
+    momento(QRectF(x + w + hueco, area.top() + h + hueco, w, h));
 }
 
 }  // namespace tarelvo

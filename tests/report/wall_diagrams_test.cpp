@@ -36,22 +36,27 @@ bool Contiene(const std::vector<QString>& t, const QString& s) {
 
 TEST(DibujaDiagramas, CaptionsAndKeyValuesOfTheDefaultWall) {
     const ProjectState s = Checked();
-    PageDocument doc;
-    doc.startDoc();
-    const QRectF area(1000, 1000, 14000, 9000);
-    DibujaDiagramas(doc, s, CalculaDiagramas(s), area);
-    const auto t = Textos(doc.pages().front());
-    for (const char* c : {"Empujes sobre el muro", "Presiones sobre el terreno",
-                          "Cortante en el muro", "Momento en el muro", "E = 0.47 t/m",
-                          "y = 0.42 m", "0.24", "0.13", "adm. 0.56", "kg/cm2", "As 3.75"})
-        EXPECT_TRUE(Contiene(t, QString::fromUtf8(c))) << c;
-    // Everything stays within its area.
-    for (const PageItem& i : doc.pages().front().items) {
-        if (auto* l = std::get_if<LineItem>(&i)) {
-            EXPECT_TRUE(area.adjusted(-1, -1, 1, 1).contains(l->from)) << l->from.x() << "," << l->from.y();
-            EXPECT_TRUE(area.adjusted(-1, -1, 1, 1).contains(l->to));
+    // A wide area, as the window and the picture have, and an upright one, as a page has.
+    for (const QRectF area : {QRectF(1000, 1000, 14000, 9000), QRectF(1440, 2000, 9000, 13000)}) {
+        PageDocument doc;
+        doc.startDoc();
+        DibujaDiagramas(doc, s, CalculaDiagramas(s), area);
+        const auto t = Textos(doc.pages().front());
+        for (const char* c : {"Empujes sobre el muro", "Presiones sobre el terreno",
+                              "Cortante en el muro", "Momento en el muro", "E = 0.47 t/m",
+                              "y = 0.42 m", "0.24", "0.13", "adm. 0.56", "kg/cm2", "As 3.75"})
+            EXPECT_TRUE(Contiene(t, QString::fromUtf8(c))) << c;
+        // Everything stays within its area.
+        for (const PageItem& i : doc.pages().front().items) {
+            if (auto* l = std::get_if<LineItem>(&i)) {
+                EXPECT_TRUE(area.adjusted(-1, -1, 1, 1).contains(l->from))
+                    << l->from.x() << "," << l->from.y();
+                EXPECT_TRUE(area.adjusted(-1, -1, 1, 1).contains(l->to));
+            }
+            if (auto* x = std::get_if<TextItem>(&i)) {
+                EXPECT_TRUE(area.contains(QPointF(x->x, x->y)));
+            }
         }
-        if (auto* x = std::get_if<TextItem>(&i)) EXPECT_TRUE(area.contains(QPointF(x->x, x->y)));
     }
 }
 
