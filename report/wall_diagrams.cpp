@@ -171,7 +171,9 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
 
     // Values at the top and the bottom.
     if (d.presSobrecarga > 0)
-        l.Texto(xEje + q, Y(0) - l.Alto() * 1.1, Num(d.presSobrecarga), kSobrecarga);
+        // Left of the wall's plane at the top, where nothing else is, clear of the title.
+        l.TextoLado(xEje - l.Alto() * 0.3, Y(0) + l.Alto() * 0.5, Num(d.presSobrecarga),
+                    kSobrecarga, true);
     // The bottom values beside their corners, clear of the unit under the middle.
     l.TextoLado(xEje + q + g + l.Alto() * 0.3, Y(H) - l.Alto() * 0.5,
                 Num(d.presSobrecarga + d.presRellenoBase), kEmpuje);
