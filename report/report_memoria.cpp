@@ -134,7 +134,7 @@ double AreaColocada(const std::string& barra) {
 }
 
 std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f,
-                                      const BarrasMuro& barras) {
+                                      const std::array<std::string, GruposBarras::kGrupos>& barras) {
     TablaMemoria corte{QStringLiteral("Resistencia"),
                        {},
                        kFormatoComprobacion,
@@ -166,7 +166,8 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
 
 }  // namespace
 
-std::vector<TablaMemoria> TablasMemoria(const ProjectState& s, const BarrasMuro& barras) {
+std::vector<TablaMemoria> TablasMemoria(
+    const ProjectState& s, const std::array<std::string, GruposBarras::kGrupos>& barras) {
     const FallasMuro f = EvaluaFallas(s);
     std::vector<TablaMemoria> tablas{Empuje(s), PesosYMomentos(s)};
     for (TablaMemoria& t : Estabilidad(s, f)) tablas.push_back(std::move(t));

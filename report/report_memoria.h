@@ -6,15 +6,17 @@
 // main window.
 #pragma once
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
 
+#include "engine/bar_groups.h"
 #include "engine/project_state.h"
 #include "report/page_document.h"
 #include "report/report_inputs.h"
-#include "report/wall_parts.h"
 
 namespace tarelvo {
 
@@ -31,7 +33,8 @@ extern const QString kNoCumple;
 
 // The tables of the "Memoria", in the order they print. `barras` are the seven bar
 // descriptions the reinforcement form shows, in GruposBarras order.
-std::vector<TablaMemoria> TablasMemoria(const ProjectState& s, const BarrasMuro& barras);
+std::vector<TablaMemoria> TablasMemoria(
+    const ProjectState& s, const std::array<std::string, GruposBarras::kGrupos>& barras);
 
 // The body of a table as the page component takes it: cells joined by "|", rows by ";".
 QString CuerpoMemoria(const TablaMemoria& t);

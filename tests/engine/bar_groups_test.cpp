@@ -75,12 +75,6 @@ TEST(GruposBarras, TheBarAndTheRequiredAreaBehindEachDescription) {
         EXPECT_LE(mostrada, sep + 1e-9) << g.etiqueta(i);
         EXPECT_GT(mostrada, sep - 0.01) << g.etiqueta(i);
     }
-    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::MuroInteriorVertical), s.AsMuro);
-    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::ZapataSuperior), s.AsTalon);
-    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::ZapataInferior), s.AsPunta);
-    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::ZapataTransversal), s.AsRep2);
-    EXPECT_FLOAT_EQ(G::AreaRequerida(s, G::MuroExteriorHorizontal), s.AsRep1);
-
     EXPECT_DOUBLE_EQ(G::AreaBarra(kMedia + " a 0.30"), 1.27);
     EXPECT_DOUBLE_EQ(G::AreaBarra("\xC3\xB8 1\" a 0.15"), 5.07);
     // A typed text is computed with the smallest bar, as its spacing was.
