@@ -116,7 +116,9 @@ TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
                 EXPECT_EQ(t->color, QColor(255, 0, 0));
                 ++rojos;
             }
-            if (t->text == kCumple) EXPECT_NE(t->color, QColor(255, 0, 0));
+            if (t->text == kCumple) {
+                EXPECT_NE(t->color, QColor(255, 0, 0));
+            }
         }
     EXPECT_EQ(rojos, 1);
 
