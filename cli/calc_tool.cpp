@@ -7,6 +7,8 @@
 #include "cli/headless_window.h"
 #include "files/file_io.h"
 #ifdef TARELVO_CON_REPORTE
+#include "engine/diagramas.h"
+#include "report/diagram_picture.h"
 #include "report/report_pdf.h"
 #endif
 #include "files/mur_project.h"
@@ -38,7 +40,10 @@ const char* const kUso =
     "  --dxf-cad ARCHIVO.dxf  escribe el mismo dibujo para los programas CAD actuales\n"
     "                      (LibreCAD, QCAD, FreeCAD, visores): capas, cotas y textos a\n"
     "                      la escala de una hoja A4\n"
-    "  --pdf ARCHIVO.pdf   escribe el reporte completo\n"
+    "  --pdf ARCHIVO.pdf   escribe el reporte completo: datos, resultados, memoria de\n"
+    "                      calculo, diagramas y dibujo del muro\n"
+    "  --diag ARCHIVO.png  escribe los cuatro diagramas del muro como imagen de\n"
+    "                      2000 x 1500 pixeles\n"
     "Salida: 0 bien; 2 argumento o archivo de entrada no valido; 3 falla del calculo;\n"
     "4 no se pudo escribir un archivo de salida.\n";
 
@@ -52,7 +57,7 @@ struct Opciones {
     bool design = false;
     bool dump = false;
     bool bars = false;
-    std::string archivo, guardar, dxf, dxfCad, pdf;
+    std::string archivo, guardar, dxf, dxfCad, pdf, diag;
     std::vector<std::pair<std::string, std::string>> pares;
 };
 
@@ -67,7 +72,8 @@ int LeeArgumentos(const std::vector<std::string>& args, Opciones& op, std::ostre
             op.dump = true;
         } else if (a == "--bars") {
             op.bars = true;
-        } else if (a == "--save" || a == "--dxf" || a == "--dxf-cad" || a == "--pdf") {
+        } else if (a == "--save" || a == "--dxf" || a == "--dxf-cad" || a == "--pdf" ||
+                   a == "--diag") {
             if (i + 1 >= args.size()) {
                 err << "Falta el archivo de " << a << "\n";
                 return 2;
@@ -75,7 +81,8 @@ int LeeArgumentos(const std::vector<std::string>& args, Opciones& op, std::ostre
             std::string& destino = a == "--save"      ? op.guardar
                                    : a == "--dxf"     ? op.dxf
                                    : a == "--dxf-cad" ? op.dxfCad
-                                                      : op.pdf;
+                                   : a == "--pdf"     ? op.pdf
+                                                      : op.diag;
             destino = args[++i];
         } else if (a == "--help" || a == "-h") {
             out << kUso;
@@ -173,6 +180,34 @@ std::string EscribeReporte(const ProjectState& s, const GruposBarras& g, const s
 #endif
 }
 
+// The four diagrams as a PNG picture.
+std::string EscribeDiagramas(const ProjectState& s, const std::string& ruta) {
+#ifdef TARELVO_CON_REPORTE
+    const std::string png = DiagramasPng(s);
+    if (png.empty()) return ruta + ": no se pudo dibujar la imagen de los diagramas.";
+    const ResultadoArchivo r = GuardaArchivoSeguro(ruta, png);
+    return r.ok ? std::string() : ruta + ": " + r.mensaje;
+#else
+    (void)s, (void)ruta;
+    return "Esta compilación no incluye los diagramas (se construyó sin Qt).";
+#endif
+}
+
+// The diagrams the report and the picture draw, computed before either is written: a wall
+// whose sections the engine cannot compute gets neither.
+std::string FallaDiagramas(const ProjectState& s) {
+#ifdef TARELVO_CON_REPORTE
+    try {
+        CalculaDiagramas(s);
+    } catch (const EngineFault& f) {
+        return f.what();
+    }
+#else
+    (void)s;
+#endif
+    return "";
+}
+
 void MuestraPanel(const ResultsView& v, std::ostream& out) {
     out << v.verdict << (v.verdictRed ? "  (en rojo)" : "") << "\n";
     for (const ResultValue& r : v.values) {
@@ -235,8 +270,10 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     // The reinforcement as "&Refuerzo" leaves it: the wall checked again, the bars
     // preselected, the spacing boxes at 0.30.
     GruposBarras grupos;
-    if (op.bars || op.dump || !op.dxf.empty() || !op.dxfCad.empty() || !op.pdf.empty()) {
-        const std::string falla = Chequea(s, w);
+    if (op.bars || op.dump || !op.dxf.empty() || !op.dxfCad.empty() || !op.pdf.empty() ||
+        !op.diag.empty()) {
+        std::string falla = Chequea(s, w);
+        if (falla.empty() && (!op.pdf.empty() || !op.diag.empty())) falla = FallaDiagramas(s);
         if (!falla.empty()) {
             err << falla << "\n";
             return 3;
@@ -262,6 +299,13 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     if (!op.pdf.empty()) {
         const std::string error = EscribeReporte(s, grupos, op.pdf);
+        if (!error.empty()) {
+            err << error << "\n";
+            return 4;
+        }
+    }
+    if (!op.diag.empty()) {
+        const std::string error = EscribeDiagramas(s, op.diag);
         if (!error.empty()) {
             err << error << "\n";
             return 4;

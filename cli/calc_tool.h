@@ -1,6 +1,6 @@
 // tarelvo-calc: batch checks of one wall from the command line.
 //   tarelvo-calc [--design] [--dump] [--bars] [--save F.mur] [--dxf F.dxf] [--dxf-cad F.dxf]
-//                [--pdf F.pdf] [FILE.mur] [Name=value ...]
+//                [--pdf F.pdf] [--diag F.png] [FILE.mur] [Name=value ...]
 // Exit status 0; 2 for a bad argument or input file; 3 when the engine faults; 4 when an
 // output file cannot be written.
 #pragma once

@@ -1,6 +1,7 @@
 #include "engine/bar_groups.h"
 
 #include "common/number_text.h"
+#include "engine/dmath.h"
 
 namespace tarelvo {
 
@@ -20,9 +21,19 @@ double GruposBarras::SeparacionDe(const std::string& etiqueta) {
     return numtext::read(etiqueta.substr(etiqueta.size() - 4));
 }
 
+double GruposBarras::AreaBarra(const std::string& etiqueta) {
+    const std::size_t a = etiqueta.rfind(" a ");
+    const std::string barra = a == std::string::npos ? etiqueta : etiqueta.substr(0, a);
+    for (const Barra& b : kBarras)
+        if (barra == b.texto) return b.area;
+    return kAreaOtra;
+}
+
 namespace {
 
-float& VariableArea(ProjectState& s, int grupo) {
+// The state's variable holding a group's required area; `S` is the state, const or not.
+template <class S>
+auto& VariableArea(S& s, int grupo) {
     switch (grupo) {
         case GruposBarras::MuroInteriorVertical: return s.AsMuro;
         case GruposBarras::ZapataSuperior: return s.AsTalon;
@@ -49,6 +60,8 @@ float Minimo(int grupo) {
 
 }  // namespace
 
+float GruposBarras::AreaRequerida(const ProjectState& s, int grupo) { return VariableArea(s, grupo); }
+
 void GruposBarras::Recalcula(ProjectState& s, int grupo) {
     float& area = VariableArea(s, grupo);
     if (!(area > 0)) area = Minimo(grupo);
@@ -59,6 +72,11 @@ void GruposBarras::Recalcula(ProjectState& s, int grupo) {
     // A box that holds no positive number caps nothing.
     const double tope = numtext::read(separ_[Caja(grupo)]);
     if (tope > 0 && sep > tope) sep = tope;
+    // Cut down to the centimetre the description shows, never rounded up: a wider spacing than
+    // the area allows would give the section less steel than it needs. The smallest spacing
+    // shown is one centimetre.
+    sep = dmath::floor(sep * 100 + 1e-6) / 100;
+    if (!(sep >= 0.01)) sep = 0.01;
     etiqueta_[grupo] = texto_[grupo] + " a " + numtext::format(sep, "0.00");
 }
 

@@ -1,6 +1,7 @@
 // The seven bar groups of the reinforcement: for each, the bar chosen from the bar table, the
 // required area it must deliver, the spacing box that caps its spacing and the resulting bar
-// description ("ø 1/2\" a 0.25"). The drawing export, the report and the command-line tool
+// description ("ø 1/2\" a 0.25"), its spacing cut down to the centimetre so that the bars give
+// at least the required area. The drawing export, the report and the command-line tool
 // read the seven descriptions from here; the reinforcement form shows and edits them.
 #pragma once
 
@@ -61,6 +62,13 @@ public:
 
     // The spacing in metres a description ends with (its last four characters).
     static double SeparacionDe(const std::string& etiqueta);
+    // The area in cm2 of the bar a description names: a bar of the table by its text, any
+    // other text the area the spacing of such a text was computed with (kAreaOtra).
+    static double AreaBarra(const std::string& etiqueta);
+    // The steel area a group must deliver, cm2/m: the stem base's for the stem's main bars,
+    // the heel's and the toe's for the footing's top and bottom bars, the secondary areas for
+    // the rest.
+    static float AreaRequerida(const ProjectState& s, int grupo);
 
 private:
     bool cargado_ = false;

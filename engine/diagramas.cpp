@@ -27,6 +27,7 @@ Diagramas CalculaDiagramas(const ProjectState& s) {
 
     d.pasiva = s.Pasiva > 0;
     d.altPasiva = s.AltPasiva;
+    d.altLlave = s.ConDent != 0 ? s.AltDent : 0.0f;
     const double cohesion = 2.0 * s.Cohes * s.RaizKp;
     d.presPasivaTope = static_cast<float>(cohesion);
     d.presPasivaBase =

@@ -31,6 +31,7 @@ struct Diagramas {
     // Passive pressure in front, t/m2, over altPasiva up from the bottom of the footing or key.
     bool pasiva = false;        // considered in the sliding check (it always counts the footing)
     float altPasiva = 0;
+    float altLlave = 0;         // how far the key reaches below the footing; 0 without one
     float presPasivaTope = 0;   // 2 c √Kp at its top
     float presPasivaBase = 0;   // Gamma2 Kp h + 2 c √Kp at its bottom
     float empPasivo = 0;

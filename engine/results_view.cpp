@@ -23,7 +23,24 @@ const char* const kAvisoPresion =
 
 bool FallaCorteMuro(const ProjectState& s) {
     const double exceso = static_cast<double>(s.EsfCortMuro) - s.CortAdm;
-    return exceso > 1e-5 * dmath::fabs(static_cast<double>(s.CortAdm));
+    return !(exceso <= 1e-5 * dmath::fabs(static_cast<double>(s.CortAdm)));
+}
+
+float PresionMayor(const ProjectState& s) {
+    // A pressure that is not a number is the larger one: no check may pass on it.
+    if (!(s.PresMin == s.PresMin)) return s.PresMin;
+    return s.PresMin > s.PresMax ? s.PresMin : s.PresMax;
+}
+
+FallasMuro EvaluaFallas(const ProjectState& s) {
+    FallasMuro f;
+    f.excentricidad = !(s.Excent <= s.Base6);
+    f.vuelco = !(s.FsVuelco >= kFsMinVuelco);
+    f.desliz = !(s.FsDesliz >= kFsMinDesliz);
+    f.corteMuro = FallaCorteMuro(s);
+    f.corteZapata = !(s.EsfCortZap <= s.CortAdm);
+    f.presion = !(PresionMayor(s) <= s.PresAdm);
+    return f;
 }
 
 namespace {
@@ -48,8 +65,8 @@ ResultsView EvaluaResultados(const ProjectState& s) {
     v.values[kExcent].text = numtext::format(s.Excent, "0.000");
     v.values[kBase6].text = numtext::format(s.Base6, "0.000");
 
-    const bool estable = !(s.Excent > s.Base6);
-    float mayor = 0;
+    const FallasMuro falla = EvaluaFallas(s);
+    const bool estable = !falla.excentricidad;
     if (!estable) {
         v.verdict = kMuroInestable;
         v.verdictRed = true;
@@ -57,12 +74,8 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.calculo = true;
         v.preview = v.refuerzo = v.diag = false;
     } else {
-        mayor = s.PresMax;
-        float menor = s.PresMin;
-        if (s.PresMin > s.PresMax) {
-            mayor = s.PresMin;
-            menor = s.PresMax;
-        }
+        const float mayor = PresionMayor(s);
+        const float menor = s.PresMin > s.PresMax ? s.PresMax : s.PresMin;
         v.values[kFsVuelco].text = numtext::format(s.FsVuelco, "0.00");
         v.values[kFsDesliz].text = numtext::format(s.FsDesliz, "0.00");
         v.values[kCortMuro].text = numtext::format(s.EsfCortMuro, "0.00");
@@ -81,6 +94,7 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.calculo = true;
         v.preview = v.refuerzo = v.diag = false;
         v.values[valor].red = true;
+        v.avisos.push_back(texto);
         if (estable) {
             v.warning = texto;
             v.warningVisible = true;
@@ -88,11 +102,11 @@ ResultsView EvaluaResultados(const ProjectState& s) {
     };
     // The factors of safety come first, so that the texts of the other checks win when
     // those fail too.
-    if (estable && s.FsVuelco < kFsMinVuelco) aviso(kFsVuelco, kAvisoVuelco);
-    if (estable && s.FsDesliz < kFsMinDesliz) aviso(kFsDesliz, kAvisoDesliz);
-    if (FallaCorteMuro(s)) aviso(kCortMuro, kAvisoCorteMuro);
-    if (s.EsfCortZap > s.CortAdm) aviso(kCortBase, kAvisoCorteZapata);
-    if (estable && mayor > s.PresAdm) aviso(kPresMax, kAvisoPresion);
+    if (estable && falla.vuelco) aviso(kFsVuelco, kAvisoVuelco);
+    if (estable && falla.desliz) aviso(kFsDesliz, kAvisoDesliz);
+    if (falla.corteMuro) aviso(kCortMuro, kAvisoCorteMuro);
+    if (falla.corteZapata) aviso(kCortBase, kAvisoCorteZapata);
+    if (estable && falla.presion) aviso(kPresMax, kAvisoPresion);
     return v;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/project_state.h"
 
@@ -26,6 +27,9 @@ struct ResultsView {
     std::array<ResultValue, 10> values;
     std::string warning;  // text of Label33 when it is shown
     bool warningVisible = false;
+    // Every warning the checks raised, in the order they ran: the label shows only the last,
+    // and none for a wall outside the middle third.
+    std::vector<std::string> avisos;
     // Enabled state of "&Calculo", "&Preview", "&Refuerzo", "C&hequeo", "&Diag".
     bool calculo = false, preview = false, refuerzo = false, chequeo = false, diag = false;
 };
@@ -37,6 +41,19 @@ extern const char* const kAvisoDesliz;
 extern const char* const kAvisoCorteMuro;
 extern const char* const kAvisoCorteZapata;
 extern const char* const kAvisoPresion;
+
+// The checks of the verdict and its warnings, each true when it fails: the resultant outside
+// the middle third, the factors of safety below their minimums, the stem and footing shear
+// stresses and the larger soil pressure above their admissible values. A value that is not a
+// number fails its check.
+struct FallasMuro {
+    bool excentricidad = false, vuelco = false, desliz = false, corteMuro = false,
+         corteZapata = false, presion = false;
+};
+FallasMuro EvaluaFallas(const ProjectState& s);
+
+// The larger of the two soil pressures under the footing, t/m2.
+float PresionMayor(const ProjectState& s);
 
 ResultsView EvaluaResultados(const ProjectState& s);
 

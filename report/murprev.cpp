@@ -155,6 +155,8 @@ ReportInputs MurPrev::Entradas() const {
     in.datos = Check3->isChecked();
     // Its own enabled state: the panels disable the whole frame while they are open.
     in.refuerzo = Check4->isChecked() && Check4->isEnabledTo(Frame2);
+    in.memoria = Check5->isChecked();
+    in.diagramas = Check6->isChecked();
     in.encabezado = Text5[0]->toPlainText();
     in.pie = Text5[1]->toPlainText();
     in.estilos = estilos_;

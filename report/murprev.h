@@ -107,7 +107,8 @@ public:
     std::array<QRadioButton*, 3> Option1;
     QLineEdit *Text1, *Text2;
     MurPrevUpDown *UpDown1, *UpDown2;
-    QCheckBox *Check3, *Check4;
+    QCheckBox *Check3, *Check4;  // "Datos", "Refuerzo"
+    QCheckBox *Check5, *Check6;  // "Memoria", "Diagramas"
 
     QGroupBox* Frame3;  // "Font/Color": rows 0, 1, 3 and 4
     std::array<QPushButton*, 5> Command5;

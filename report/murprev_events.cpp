@@ -52,8 +52,8 @@ void MurPrev::Conecta() {
                 [this, i] { RangoClick(i); });
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& t) { UpDown2->setMinimum(MurPrevUpDown::Numero(t)); });
-    connect(Check3, &QCheckBox::toggled, this, &MurPrev::UpdatePreview);
-    connect(Check4, &QCheckBox::toggled, this, &MurPrev::UpdatePreview);
+    for (QCheckBox* c : {Check3, Check4, Check5, Check6})
+        connect(c, &QCheckBox::toggled, this, &MurPrev::UpdatePreview);
     connect(Command4, &QPushButton::clicked, this, [this] { AbrePanel(Frame3); });
     connect(Command6, &QPushButton::clicked, this, [this] { AbrePanel(Frame4); });
     connect(Command7, &QPushButton::clicked, this, [this] { CierraPanel(Frame3); });

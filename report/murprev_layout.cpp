@@ -227,10 +227,13 @@ void MurPrev::ConstruyeImprime() {
     g->addWidget(UpDown2, 3, 5);
     Check3 = Nombra(new QCheckBox(QStringLiteral("Datos"), Frame2), "Check3");
     Check4 = Nombra(new QCheckBox(QStringLiteral("Refuerzo"), Frame2), "Check4");
-    Check3->setChecked(true);
-    Check4->setChecked(true);
+    Check5 = Nombra(new QCheckBox(QStringLiteral("Memoria"), Frame2), "Check5");
+    Check6 = Nombra(new QCheckBox(QStringLiteral("Diagramas"), Frame2), "Check6");
+    for (QCheckBox* c : {Check3, Check4, Check5, Check6}) c->setChecked(true);
     g->addWidget(Check3, 4, 0, 1, 3);
     g->addWidget(Check4, 4, 3, 1, 3);
+    g->addWidget(Check5, 5, 0, 1, 3);
+    g->addWidget(Check6, 5, 3, 1, 3);
     g->setColumnStretch(6, 1);
 }
 

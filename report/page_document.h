@@ -88,6 +88,9 @@ public:
     // Rows flow from currentY at the left indent and across pages; a row never splits, and
     // a header row (empty: none) repeats at the top of every page the table reaches.
     void addTable(const QString& format, const QString& headerRow, const QString& body);
+    // Run on each body cell's text just before it is placed, so that a cell can be set apart
+    // by what it says; cells otherwise take the current text colour.
+    std::function<void(TextItem&)> cellStyle;
 
     // --- Drawing ---
     PagePen pen;

@@ -1,6 +1,7 @@
 // Finishing a page: its header, footer and border.
 #include <algorithm>
 
+#include "report/header_lines.h"
 #include "report/page_document.h"
 #include "report/text_metrics.h"
 
@@ -28,16 +29,22 @@ void PageDocument::finishPage() {
 
 void PageDocument::drawHeaderFooter(const QString& text, bool isHeader) {
     const QString number = QString::number(pageCount());
-    const QStringList parts = text.split(QLatin1Char('|'));
-    const double lineHeight = LineHeight(headerFont);
-    for (int part = 0; part < std::min<int>(3, parts.size()); ++part) {
-        QString s = parts[part];
+    QStringList parts = text.split(QLatin1Char('|'));
+    for (QString& s : parts) {
         s.replace(QStringLiteral("%d"), number);
         s.remove(QLatin1Char('\r'));
-        if (s.isEmpty()) continue;
-        const QStringList lines = s.split(QLatin1Char('\n'));
+    }
+    const double lineHeight = LineHeight(headerFont);
+    // As many lines as the margin holds; one at least, kept on the paper even when the margin
+    // is too narrow for it.
+    const double margin = isHeader ? flowTop() - kGap : pageHeight() - flowBottom() - kGap;
+    const int maxLines = std::max(1, static_cast<int>(margin / lineHeight));
+    const std::array<QStringList, 3> partLines =
+        HeaderLines(headerFont, parts, flowRight() - flowLeft(), maxLines);
+    for (int part = 0; part < 3; ++part) {
+        const QStringList& lines = partLines[static_cast<std::size_t>(part)];
+        if (lines.isEmpty()) continue;
         const double blockHeight = lines.size() * lineHeight;
-        // Kept on the paper even when the margin is too narrow to hold it.
         double y = isHeader ? std::max(0.0, flowTop() - kGap - blockHeight)
                             : std::min(flowBottom() + kGap, pageHeight() - blockHeight);
         for (const QString& line : lines) {

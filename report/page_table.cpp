@@ -101,6 +101,7 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
                 t.font = cellFont;
                 t.color = textColor;
                 t.role = TextRole::Cell;
+                if (cellStyle && !isHeader) cellStyle(t);
                 add(t);
             }
             x += columns[c].width;

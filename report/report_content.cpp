@@ -1,13 +1,14 @@
 #include "report/report_content.h"
 
+#include "report/report_diagram_page.h"
+#include "report/report_memoria.h"
 #include "report/report_rows.h"
+#include "report/report_verdict.h"
 #include "report/wall_drawing.h"
 
 namespace tarelvo {
 
 namespace {
-
-constexpr double kMargenReducido = 0.85;
 
 void ImprimeGrupo(PageDocument& vp, const std::vector<SeccionTabla>& secciones,
                   const ReportStyles& estilos) {
@@ -50,8 +51,6 @@ void MuestraTabla(PageDocument& vp, const QString& format, const QString& header
 }
 
 void Inicia(PageDocument& vp, const ReportInputs& in) {
-    vp.setup.right *= kMargenReducido;
-    vp.setup.bottom *= kMargenReducido;
     vp.setup.border = static_cast<int>(PageBorder::TopAndBottom);
 
     vp.startDoc();
@@ -74,13 +73,35 @@ void Inicia(PageDocument& vp, const ReportInputs& in) {
     vp.header = in.encabezado;
     vp.footer = in.pie;
 
-    if (in.datos) ImprimeGrupo(vp, SeccionesDatos(in.estado), estilos);
-
-    if (!in.refuerzo || in.estado.RefuerzoDisp == 0) return;
-    if (in.datos) vp.newPage();
-    ImprimeGrupo(vp, SeccionesResultados(in.estado), estilos);
-    vp.newPage();
-    DrawMuro(vp, in.estado, in.barras);
+    // Each part on pages of its own: the data, the results with their verdict, the
+    // calculation, the diagrams, and last the drawing of the wall.
+    bool primera = true;
+    auto parte = [&] {
+        if (!primera) vp.newPage();
+        primera = false;
+    };
+    const bool refuerzo = in.refuerzo && in.estado.RefuerzoDisp != 0;
+    if (in.datos) {
+        parte();
+        ImprimeGrupo(vp, SeccionesDatos(in.estado), estilos);
+    }
+    if (refuerzo) {
+        parte();
+        ImprimeVeredicto(vp, in.estado, estilos);
+        ImprimeGrupo(vp, SeccionesResultados(in.estado), estilos);
+    }
+    if (in.memoria) {
+        parte();
+        ImprimeMemoria(vp, in);
+    }
+    if (in.diagramas) {
+        parte();
+        ImprimeDiagramas(vp, in.estado, estilos);
+    }
+    if (refuerzo) {
+        parte();
+        DrawMuro(vp, in.estado, in.barras);
+    }
 }
 
 }  // namespace tarelvo

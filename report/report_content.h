@@ -1,5 +1,7 @@
-// The report: header and footer, the input-data tables, the result tables and, on a last
-// page, the drawing of the wall, written into a page document.
+// The report: header and footer, then the parts chosen, each from a new page: the input-data
+// tables ("Datos"); the verdict and the result tables ("Refuerzo"); the calculation
+// ("Memoria"); the four diagrams ("Diagramas"); and last, with "Refuerzo", the drawing of the
+// wall. Written into a page document.
 #pragma once
 
 #include <QString>
@@ -10,8 +12,9 @@
 namespace tarelvo {
 
 // Writes the whole report into `vp`, beginning its document but not ending it. Each build
-// first takes 15 % off the right and bottom margins and sets the page border to top and
-// bottom, and leaves the header and footer notifications setting the styles' fonts.
+// sets the page border to top and bottom and leaves the header and footer notifications
+// setting the styles' fonts; the margins stay as they are set, so the pages print with the
+// margins the window shows however often they are rebuilt.
 void Inicia(PageDocument& vp, const ReportInputs& in);
 
 // The "Texto" style with the normal paragraph format.

@@ -36,6 +36,8 @@ struct ReportInputs {
     std::array<std::string, GruposBarras::kGrupos> barras;
     bool datos = true;             // "Datos" checked
     bool refuerzo = true;          // "Refuerzo" checked; it counts only while RefuerzoDisp
+    bool memoria = true;           // "Memoria" checked
+    bool diagramas = true;         // "Diagramas" checked
     QString encabezado, pie;       // header and footer texts
     ReportStyles estilos;
 };

@@ -7,7 +7,7 @@
 
 namespace tarelvo {
 
-const QString kFormatoTabla = QStringLiteral("<_3800|>_800|<_1200");
+const QString kFormatoTabla = QStringLiteral("<_3800|>_800|<_2600");
 
 namespace {
 
@@ -17,6 +17,20 @@ FilaTabla Fila(const char* caption, float value, const char* unit,
     return {QString::fromUtf8(caption),
             QString::fromStdString(numtext::format(static_cast<double>(value), pattern)),
             QString::fromUtf8(unit)};
+}
+
+// A row whose value is a word: it goes where the unit goes, which has the room for it.
+FilaTabla FilaTexto(const char* caption, const char* texto) {
+    return {QString::fromUtf8(caption), QString(), QString::fromUtf8(texto)};
+}
+
+const char* FormaDelMuro(int forma) {
+    // The captions of the main window's "TIPO DE MURO".
+    switch (forma) {
+        case 1: return "Inclinado hacia Frente";
+        case 2: return "Inclinado hacia Relleno";
+        default: return "Muro Recto";
+    }
 }
 
 // The shear stress of a footing section in kg/cm2, in single precision as the report always
@@ -30,23 +44,37 @@ float EsfuerzoZapata(const ProjectState& s, float cortante) {
 std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s) {
     // The stem and footing as analysed: a stem thickened for shear shows its real size.
     const MuroAnalizado m = MuroDeAnalisis(s);
+    std::vector<FilaTabla> generales{
+        FilaTexto("Forma del muro", FormaDelMuro(s.FormaMuro)),
+        Fila("Altura del muro sobre la zapata", s.Altura, "m"),
+        Fila("Espesor del muro en la corona", m.corona, "m"),
+        Fila("Espesor del muro en la base", m.base, "m"),
+        Fila("Espesor de la zapata", s.AltZap, "m"),
+        Fila("Longitud de la punta", s.Punta, "m"),
+        Fila("Longitud del talón", s.Talon, "m"),
+        Fila("Longitud total de la zapata", m.zapata, "m"),
+        Fila("Profundidad de desplante", s.Dsz, "m")};
+    if (s.ConDent != 0) {
+        generales.push_back(Fila("Altura del dentellón", s.AltDent, "m"));
+        generales.push_back(Fila("Ancho del dentellón", s.AnchDent, "m"));
+    } else {
+        generales.push_back(FilaTexto("Dentellón", "No incluye"));
+    }
+    FilaTabla admisible = s.Padm > 0 ? Fila("Presión admisible del terreno", s.Padm, "Kg/cm2")
+                                     : FilaTexto("Presión admisible del terreno", "calculada");
     return {
-        {QStringLiteral("Datos generales"),
-         {Fila("Altura del muro sobre la zapata", s.Altura, "m"),
-          Fila("Espesor del muro en la corona", m.corona, "m"),
-          Fila("Espesor del muro en la base", m.base, "m"),
-          Fila("Espesor de la zapata", s.AltZap, "m"),
-          Fila("Longitud de la punta", s.Punta, "m"),
-          Fila("Longitud del talón", s.Talon, "m"),
-          Fila("Longitud total de la zapata", m.zapata, "m")}},
+        {QStringLiteral("Datos generales"), generales},
         {QStringLiteral("Datos del relleno"),
          {Fila("Angulo de inclinación", s.Beta, "Grados"),
           Fila("Peso volumétrico", s.Gamma1, "To/m3"),
-          Fila("Angulo de fricción interna", s.Phi1, "Grados")}},
+          Fila("Angulo de fricción interna", s.Phi1, "Grados"),
+          Fila("Cohesión", s.Cohes1, "To/m2")}},
         {QStringLiteral("Datos del suelo"),
          {Fila("Peso volumétrico", s.Gamma2, "To/m3"),
           Fila("Angulo de fricción interna", s.Phi2, "Grados"),
-          Fila("Cohesión", s.Cohes, "To/m2")}},
+          Fila("Cohesión", s.Cohes, "To/m2"),
+          admisible,
+          FilaTexto("Presión pasiva", s.Pasiva > 0 ? "Considerada" : "Despreciada")}},
         {QStringLiteral("Datos de carga"),
          {Fila("Sobrecarga sobre el relleno", s.Sobrec, "To/m2"),
           Fila("Carga axial sobre el muro", s.Reac, "To")}},

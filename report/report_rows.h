@@ -24,7 +24,8 @@ struct SeccionTabla {
 // Every table goes in this column format, without a header row.
 extern const QString kFormatoTabla;
 
-// The input data: five sections, the stem and footing as the analysis sized them.
+// The input data: five sections, the stem and footing as the analysis sized them, the
+// options in the words of the main window.
 std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s);
 
 // The results: three sections.

@@ -70,17 +70,25 @@ void Muro(PageDocument& vp, const GeometriaMuro& g, const BarrasMuro& barras,
     fila(L20, g.x(14) + 0.037 * s, g.x(1) - g.x(14));
 }
 
-void Dentellon(PageDocument& vp, const GeometriaMuro& g) {
+// The key's bars as the DXF drawing has them: a U inside the key at the cover, its legs up to
+// 0.05 below the footing top, kept a centimetre clear of a stem bar coming down on a leg, and
+// a bar in section in each bottom corner.
+void Dentellon(PageDocument& vp, const GeometriaMuro& g, const ProjectState& e) {
     const double s = g.s;
-    const double y = g.y(10) - 0.03 * s, tope = g.y(13) + 0.03 * s;
-    const double xa = g.x(10) + 0.03 * s, xb = g.x(9) - 0.03 * s;
+    double xa = g.x(10) + 0.03 * s, xb = g.x(9) - 0.03 * s;
+    const double fondo = g.y(10) - 0.03 * s, tope = g.y(13) + 0.05 * s;
+    // The stem's vertical bars at their foot, as Muro draws them.
+    const double frente = g.x(14) + 0.025 * s - (e.FormaMuro == 1 ? 0.013 * s : 0);
+    const double dorso = g.x(5) - 0.025 * s + (e.FormaMuro == 2 ? 0.013 * s : 0);
+    if (std::abs(xa - frente) < 0.01 * s) xa += 0.01 * s;
+    if (std::abs(xb - dorso) < 0.01 * s) xb -= 0.01 * s;
     vp.brush.style = 1;
-    vp.line(xa, y, xb, y);
-    vp.line(xa, y, xa, tope);
-    vp.line(xb, y, xb, tope);
+    vp.line(xa, fondo, xa, tope);
+    vp.line(xa, fondo, xb, fondo);
+    vp.line(xb, fondo, xb, tope);
     vp.brush.style = 0;
-    vp.circle(g.x(10) + 0.0425 * s, g.y(10) - 0.0425 * s, 0.01 * s);
-    vp.circle(g.x(9) - 0.0425 * s, g.y(10) - 0.0425 * s, 0.01 * s);
+    vp.circle(xa + 0.0125 * s, fondo - 0.0125 * s, 0.01 * s);
+    vp.circle(xb - 0.0125 * s, fondo - 0.0125 * s, 0.01 * s);
 }
 
 }  // namespace
@@ -96,7 +104,7 @@ void DibujaBarras(PageDocument& vp, const GeometriaMuro& g, const ProjectState& 
                   const BarrasMuro& barras) {
     Zapata(vp, g, barras);
     Muro(vp, g, barras, e);
-    if (e.ConDent) Dentellon(vp, g);
+    if (e.ConDent) Dentellon(vp, g, e);
 }
 
 }  // namespace tarelvo

@@ -131,15 +131,24 @@ void Contorno(Lienzo& l, const ProjectState& s, const QRectF& r) {
                 Qt::black, true);
 }
 
-// Lateral pressures: active on the heel plane (surcharge and backfill), passive in front.
+// Lateral pressures: active on the heel plane (surcharge and backfill) down to the underside
+// of the footing, passive in front down to the bottom of the footing or of its key. The
+// thrust's values stand right of its arrow, inside the panel.
 void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
     const double H = std::max<double>(d.altTotal, 1e-3);
+    const double fondo = H + std::max<double>(d.altLlave, 0);  // depth of the key's bottom
     const double pActMax = d.presSobrecarga + d.presRellenoBase;
     const double pPasMax = d.empPasivo > 0 ? std::max(d.presPasivaBase, d.presPasivaTope) : 0.0;
+    const QString empuje = "E = " + Num(d.empuje) + " t/m", brazo = "y = " + Num(d.brazoEmp) + " m";
+    l.doc.font.size = l.pt;
+    const double textos = std::max(l.doc.textWidth(empuje), l.doc.textWidth(brazo)) + l.Alto() * 0.3;
+    // Room on the left for the passive pressure's bottom value.
+    const double izquierda =
+        pPasMax > 0 ? l.doc.textWidth(Num(d.presPasivaBase)) + l.Alto() * 0.3 : 0.0;
     const double escalaP = std::max(pActMax, 1e-3) + pPasMax;
-    const double k = r.width() / escalaP;
-    const double xEje = r.left() + pPasMax * k;  // the wall's plane; passive to its left
-    const double ky = r.height() / H;
+    const double k = std::max(r.width() - textos - izquierda, r.width() * 0.5) / escalaP;
+    const double xEje = r.left() + izquierda + pPasMax * k;  // the wall's plane; passive left
+    const double ky = r.height() / fondo;
     auto Y = [&](double z) { return r.top() + z * ky; };  // z: depth below the backfill top
 
     // Surcharge: a uniform band; backfill: the triangle beside it.
@@ -158,39 +167,42 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
     tri << QPointF(xEje + q, Y(0)) << QPointF(xEje + q + g, Y(H)) << QPointF(xEje + q, Y(H));
     l.Poligono(tri);
     l.Pluma(Qt::black, 12);
-    l.Linea(QPointF(xEje, Y(0) - l.Alto() * 0.5), QPointF(xEje, Y(H)));
+    l.Linea(QPointF(xEje, Y(0) - l.Alto() * 0.5), QPointF(xEje, Y(fondo)));
 
     // Values at the top and the bottom.
     if (d.presSobrecarga > 0)
-        l.Texto(xEje + q, Y(0) - l.Alto() * 1.1, Num(d.presSobrecarga), kSobrecarga);
-    l.Texto(xEje + q + g, Y(H) + l.Alto() * 0.2, Num(d.presSobrecarga + d.presRellenoBase),
-            kEmpuje);
+        // Left of the wall's plane at the top, where nothing else is, clear of the title.
+        l.TextoLado(xEje - l.Alto() * 0.3, Y(0) + l.Alto() * 0.5, Num(d.presSobrecarga),
+                    kSobrecarga, true);
+    // The bottom values beside their corners, clear of the unit under the middle.
+    l.TextoLado(xEje + q + g + l.Alto() * 0.3, Y(H) - l.Alto() * 0.5,
+                Num(d.presSobrecarga + d.presRellenoBase), kEmpuje);
 
     // The thrust at its height above the underside of the footing.
     const double yE = Y(H - d.brazoEmp);
-    const double largo = std::min(r.width() * 0.35, (q + g) * 0.9 + r.width() * 0.1);
+    const double largo = std::clamp((q + g) * 0.9 + r.width() * 0.1, r.width() * 0.05,
+                                    std::max(r.right() - textos - xEje, r.width() * 0.05));
     l.Pluma(Qt::black, 18);
     l.Linea(QPointF(xEje + largo, yE), QPointF(xEje, yE));
     l.Linea(QPointF(xEje, yE), QPointF(xEje + largo * 0.2, yE - largo * 0.08));
     l.Linea(QPointF(xEje, yE), QPointF(xEje + largo * 0.2, yE + largo * 0.08));
-    l.TextoLado(xEje + largo + l.Alto() * 0.3, yE - l.Alto() * 0.55,
-                "E = " + Num(d.empuje) + " t/m", Qt::black);
-    l.TextoLado(xEje + largo + l.Alto() * 0.3, yE + l.Alto() * 0.55,
-                "y = " + Num(d.brazoEmp) + " m", Qt::black);
+    l.TextoLado(xEje + largo + l.Alto() * 0.3, yE - l.Alto() * 0.55, empuje, Qt::black);
+    l.TextoLado(xEje + largo + l.Alto() * 0.3, yE + l.Alto() * 0.55, brazo, Qt::black);
 
-    // Passive pressure over its height up from the bottom.
+    // Passive pressure over its height up from the bottom of the footing or the key.
     if (d.empPasivo > 0 && d.altPasiva > 0) {
         const double hp = d.altPasiva;
-        const double zTop = H - hp;
+        const double zTop = fondo - hp;
         QPolygonF pas;
         pas << QPointF(xEje, Y(zTop)) << QPointF(xEje - d.presPasivaTope * k, Y(zTop))
-            << QPointF(xEje - d.presPasivaBase * k, Y(H)) << QPointF(xEje, Y(H));
+            << QPointF(xEje - d.presPasivaBase * k, Y(fondo)) << QPointF(xEje, Y(fondo));
         l.Pluma(kPasivo, 8);
         l.Relleno(kPasivo, 5);
         l.Poligono(pas);
         l.TextoLado(xEje - l.Alto() * 0.3, Y(zTop) - l.Alto() * 0.7,
                     "Ep = " + Num(d.empPasivo) + " t/m", kPasivo, true);
-        l.Texto(xEje - d.presPasivaBase * k, Y(H) + l.Alto() * 0.2, Num(d.presPasivaBase), kPasivo);
+        l.TextoLado(xEje - d.presPasivaBase * k - l.Alto() * 0.3, Y(fondo) - l.Alto() * 0.5,
+                    Num(d.presPasivaBase), kPasivo, true);
     }
     l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.4, "t/m2", Qt::black);
 }
@@ -284,9 +296,10 @@ void AlLargoDelMuro(Lienzo& l, const Diagramas& d, const QRectF& r, float Seccio
         for (std::size_t i = 1; i < d.secciones.size(); ++i)
             l.Linea(P(d.secciones[i - 1].*limite, d.secciones[i - 1].y),
                     P(d.secciones[i].*limite, d.secciones[i].y));
-        const SeccionDiagrama& b = d.secciones[10];
-        l.TextoLado(P(b.*limite, H).x() - l.Alto() * 0.3, P(b.*limite, H).y() - l.Alto() * 0.7,
-                    "adm. " + Num(b.*limite), kAdmisible, true);
+        // Named at the stem top, where the value's own curve leaves it room.
+        const SeccionDiagrama& t = d.secciones[0];
+        l.TextoLado(P(t.*limite, 0).x() - l.Alto() * 0.3, P(t.*limite, 0).y() + l.Alto() * 0.7,
+                    "adm. " + Num(t.*limite), kAdmisible, true);
     }
     // Values at mid-height and at the base; the steel of every section beside the curve.
     for (int i : {5, 10}) {
@@ -315,20 +328,43 @@ void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& 
     Lienzo l{doc, std::clamp(std::min(area.width(), area.height()) / 1150.0, 5.0, 11.0)};
 
     const double hueco = area.width() * 0.015;
+    const auto empujes = [&](const QRectF& r) { Empujes(l, d, Panel(l, r, "Empujes sobre el muro")); };
+    const auto presiones = [&](const QRectF& r) {
+        Presiones(l, d, Panel(l, r, "Presiones sobre el terreno"));
+    };
+    const auto cortante = [&](const QRectF& r) {
+        AlLargoDelMuro(l, d, Panel(l, r, "Cortante en el muro"), &SeccionDiagrama::cortante,
+                       &SeccionDiagrama::cortanteAdm, QColor(200, 120, 0), "t/m", false);
+    };
+    const auto momento = [&](const QRectF& r) {
+        AlLargoDelMuro(l, d, Panel(l, r, "Momento en el muro"), &SeccionDiagrama::momento, nullptr,
+                       QColor(150, 40, 150), "t-m/m      As: cm2/m", true);
+    };
+
+    if (area.height() > 1.2 * area.width()) {
+        // Upright: the wall beside the earth pressures, then the soil pressure across the
+        // page, then the shear and the moment side by side.
+        const double w = area.width(), alto1 = area.height() * 0.4, alto2 = area.height() * 0.22;
+        const double anchoMuro = w * 0.3;
+        Contorno(l, s, Panel(l, QRectF(area.left(), area.top(), anchoMuro - hueco, alto1), "Muro"));
+        empujes(QRectF(area.left() + anchoMuro, area.top(), w - anchoMuro, alto1));
+        const double y2 = area.top() + alto1 + hueco;
+        presiones(QRectF(area.left(), y2, w, alto2));
+        const double y3 = y2 + alto2 + hueco, mitad = (w - hueco) / 2;
+        cortante(QRectF(area.left(), y3, mitad, area.bottom() - y3));
+        momento(QRectF(area.left() + mitad + hueco, y3, mitad, area.bottom() - y3));
+        return;
+    }
     const double anchoMuro = area.width() * 0.2;
     const QRectF muro(area.left(), area.top(), anchoMuro - hueco, area.height());
     Contorno(l, s, Panel(l, muro, "Muro"));
 
     const double x = area.left() + anchoMuro;
     const double w = (area.right() - x - hueco) / 2, h = (area.height() - hueco) / 2;
-    const QRectF r1(x, area.top(), w, h), r2(x + w + hueco, area.top(), w, h);
-    const QRectF r3(x, area.top() + h + hueco, w, h), r4(x + w + hueco, area.top() + h + hueco, w, h);
-    Empujes(l, d, Panel(l, r1, "Empujes sobre el muro"));
-    Presiones(l, d, Panel(l, r2, "Presiones sobre el terreno"));
-    AlLargoDelMuro(l, d, Panel(l, r3, "Cortante en el muro"), &SeccionDiagrama::cortante,
-                   &SeccionDiagrama::cortanteAdm, QColor(200, 120, 0), "t/m", false);
-    AlLargoDelMuro(l, d, Panel(l, r4, "Momento en el muro"), &SeccionDiagrama::momento, nullptr,
-                   QColor(150, 40, 150), "t-m/m      As: cm2/m", true);
+    empujes(QRectF(x, area.top(), w, h));
+    presiones(QRectF(x + w + hueco, area.top(), w, h));
+    cortante(QRectF(x, area.top() + h + hueco, w, h));
+    momento(QRectF(x + w + hueco, area.top() + h + hueco, w, h));
 }
 
 }  // namespace tarelvo

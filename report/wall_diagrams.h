@@ -13,7 +13,9 @@
 namespace tarelvo {
 
 // Draws within `area` (page twips) on the current page; keeps the document's font, pen and
-// brush as it found them.
+// brush as it found them. A wide area has the wall down its left side and the diagrams in two
+// rows beside it; an upright one has the wall and the earth pressures across its top, the soil
+// pressure below them, and the shear and moment side by side at the bottom.
 void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& d,
                      const QRectF& area);
 

@@ -1,5 +1,7 @@
 #include "report/wall_drawing.h"
 
+#include <algorithm>
+
 #include <QColor>
 
 #include "report/wall_parts.h"
@@ -18,9 +20,14 @@ void DrawMuro(PageDocument& vp, const ProjectState& e, const BarrasMuro& barras)
     vp.pen.width = 25;
 
     DibujaBarras(vp, g, e, barras);
-    DibujaCotas(vp, g, e);
+    const std::vector<ValorCota> valores = DibujaCotas(vp, g, e);
     DibujaTerreno(vp, g, e);
-    DibujaTextosBarras(vp, g, e, barras);
+    // Every line is down; the texts go where they cross none of them, and none of each other.
+    EspacioLibre espacio(vp.pages().back(),
+                         QRectF(vp.flowLeft(), vp.flowTop(), vp.flowRight() - vp.flowLeft(),
+                                vp.flowBottom() - vp.flowTop()));
+    ColocaValores(vp, espacio, valores, std::max(0.02 * g.s, 30.0));
+    DibujaTextosBarras(vp, espacio, g, e, barras);
 }
 
 }  // namespace tarelvo

@@ -40,9 +40,11 @@ GeometriaMuro CalculaGeometria(const ProjectState& e, const PageSetup& setup) {
     pone(5, x0 + (punta + t) * s, y0 + altura * s);
     pone(6, x0 + base * s, g.y(5));
     pone(7, g.x(6), g.y(6) + altZap * s);
-    pone(8, x0 + (punta + g.anchDent) * s, g.y(7));
+    // The shear key under the middle of the footing, where the DXF drawing has it.
+    const double llave = x0 + (base - g.anchDent) / 2 * s;
+    pone(8, llave + g.anchDent * s, g.y(7));
     pone(9, g.x(8), g.y(8) + g.altDent * s);
-    pone(10, x0 + punta * s, g.y(9));
+    pone(10, llave, g.y(9));
     pone(11, g.x(10), g.y(8));
     pone(12, x0, g.y(11));
     pone(13, x0, g.y(6));

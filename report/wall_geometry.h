@@ -20,7 +20,8 @@ struct GeometriaMuro {
     double centroX = 0, centroY = 0;  // centre of the printable area
     // P0 .. P14, each held in single precision. P0 is the toe end at the level of the stem
     // top; P1 .. P14 run round the outline from the stem top's front face (P3 and P4 repeat
-    // P2); P8 .. P11 outline the shear key and fall on the underside when there is none.
+    // P2); P8 .. P11 outline the shear key, centred under the footing as the DXF drawing has
+    // it, and fall on the middle of the underside when there is none.
     std::array<QPointF, 15> p{};
     double altDent = 0, anchDent = 0;  // the key's depth and width; 0 without a key
     // The stem and footing the analysis sized, metres: a stem thickened for shear at its own

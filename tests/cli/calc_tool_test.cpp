@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "cli/calc_tool.h"
 
@@ -192,6 +193,59 @@ TEST(CalcTool, DrawingAndReportFiles) {
     EXPECT_NE(w.err.find("m.dxf"), std::string::npos) << w.err;
     std::filesystem::remove(dxf);
     std::filesystem::remove(pdf);
+}
+
+// Width and height from a PNG's header.
+std::pair<unsigned, unsigned> TamanoPng(const std::string& png) {
+    if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
+    auto entero = [&](std::size_t i) {
+        unsigned v = 0;
+        for (std::size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(png[i + k]);
+        return v;
+    };
+    return {entero(16), entero(20)};
+}
+
+TEST(CalcTool, DiagramsPictureWithTheReportOrAlone) {
+    const std::string png = TempPath("d.png"), pdf = TempPath("d.pdf");
+#ifdef TARELVO_CON_REPORTE
+    const Outcome r = Calc({"--pdf", pdf, "--diag", png, "ConDent=1", "Pasiva=1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto [ancho, alto] = TamanoPng(Contents(png));
+    EXPECT_GE(ancho, 1600u);
+    EXPECT_GE(alto, 1200u);
+    EXPECT_EQ(Contents(pdf).substr(0, 5), "%PDF-");
+    // Alone, and again in the same process.
+    std::filesystem::remove(png);
+    ASSERT_EQ(Calc({"--diag", png}).status, 0);
+    EXPECT_GE(TamanoPng(Contents(png)).first, 1600u);
+    const Outcome w = Calc({"--diag", "/no-such-dir/d.png"});
+    EXPECT_EQ(w.status, 4);
+    EXPECT_NE(w.err.find("d.png"), std::string::npos) << w.err;
+#else
+    EXPECT_EQ(Calc({"--diag", png}).status, 4);  // built without the report
+#endif
+    EXPECT_EQ(Calc({"--diag"}).status, 2);
+    std::filesystem::remove(png);
+    std::filesystem::remove(pdf);
+}
+
+TEST(CalcTool, AWallWhoseCheckFaultsGetsNoReportAndNoPicture) {
+    // The backfill's cohesion cancels its thrust: the check stops with a fault.
+    const std::string png = TempPath("f.png"), pdf = TempPath("f.pdf"), viejo = TempPath("v.pdf");
+    std::ofstream(viejo) << "%PDF- el reporte viejo";
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--pdf", pdf, "Cohes1=1"}, {"--diag", png, "Cohes1=1"},
+             {"--pdf", viejo, "--diag", png, "Cohes1=1"}}) {
+        const Outcome r = Calc(args);
+        EXPECT_EQ(r.status, 3) << args[1];
+        EXPECT_NE(r.err.find("cohesión del relleno"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_FALSE(std::filesystem::exists(png));
+    EXPECT_EQ(Contents(viejo), "%PDF- el reporte viejo");
+    std::filesystem::remove(viejo);
 }
 
 TEST(CalcTool, BadArgumentsExitWithTwo) {

@@ -39,18 +39,47 @@ TEST(GruposBarras, SpacingIsTheBarOverTheAreaCappedByItsBox) {
     ProjectState s = Checked();
     G g;
     g.Carga(s);
+    // 1.27 / 10 = 0.127 m: cut down to 0.12, for 10.58 cm2/m; 0.13 would give only 9.77.
     s.AsMuro = 10;
     g.Selecciona(s, G::MuroInteriorVertical, 2);
-    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.13");
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.12");
+    // 1.27 / 4.6 = 0.276 m: 0.27, never 0.28.
+    s.AsMuro = 4.6f;
+    g.Recalcula(s, G::MuroInteriorVertical);
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.27");
     s.AsMuro = 2;
     g.Recalcula(s, G::MuroInteriorVertical);
     EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.30");
     EXPECT_DOUBLE_EQ(G::SeparacionDe(g.etiqueta(G::MuroInteriorVertical)), 0.30);
     // A box that is not a positive number caps nothing.
     g.CambiaSeparacion(s, 0, "abc");
-    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.64");
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.63");
     g.CambiaSeparacion(s, 0, "-1");
-    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.64");
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.63");
+    // An area no bar of the list can give at a centimetre still shows a spacing.
+    s.AsMuro = 500;
+    g.Recalcula(s, G::MuroInteriorVertical);
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.01");
+}
+
+TEST(GruposBarras, TheBarAndTheRequiredAreaBehindEachDescription) {
+    ProjectState s = Checked();
+    G g;
+    g.PreseleccionaBarras(s);
+    DistribuyeRefuerzo(s, g, "");
+    // Each description's spacing is its bar's area over its group's required area, capped at
+    // 0.30, cut down to the centimetre: its bars give at least that area.
+    for (int i = 0; i < G::kGrupos; ++i) {
+        const double sep = std::min(G::AreaBarra(g.etiqueta(i)) / G::AreaRequerida(s, i), 0.30);
+        const double mostrada = G::SeparacionDe(g.etiqueta(i));
+        EXPECT_LE(mostrada, sep + 1e-9) << g.etiqueta(i);
+        EXPECT_GT(mostrada, sep - 0.01) << g.etiqueta(i);
+    }
+    EXPECT_DOUBLE_EQ(G::AreaBarra(kMedia + " a 0.30"), 1.27);
+    EXPECT_DOUBLE_EQ(G::AreaBarra("\xC3\xB8 1\" a 0.15"), 5.07);
+    // A typed text is computed with the smallest bar, as its spacing was.
+    EXPECT_DOUBLE_EQ(G::AreaBarra("barra rara a 0.19"), kAreaOtra);
+    EXPECT_DOUBLE_EQ(G::AreaBarra(" a 0.30"), kAreaOtra);
 }
 
 TEST(GruposBarras, MissingAreasTakeTheirMinimumsAndKeepThem) {
@@ -60,7 +89,7 @@ TEST(GruposBarras, MissingAreasTakeTheirMinimumsAndKeepThem) {
     s.AsMuro = 0;
     g.Selecciona(s, G::MuroInteriorVertical, 2);
     EXPECT_FLOAT_EQ(s.AsMuro, 10);
-    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.13");
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), kMedia + " a 0.12");
     s.AsTalon = -3;
     g.Recalcula(s, G::ZapataSuperior);
     EXPECT_FLOAT_EQ(s.AsTalon, 12.5f);
@@ -118,8 +147,8 @@ TEST(GruposBarras, TypedTextIsNoBar) {
     g.Carga(s);
     g.Escribe(s, G::MuroInteriorVertical, "barra rara");
     EXPECT_EQ(g.posicion(G::MuroInteriorVertical), -1);
-    // The smallest bar's area: 0.71 / 3.75 = 0.19.
-    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), "barra rara a 0.19");
+    // The smallest bar's area: 0.71 / 3.75 = 0.189.
+    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), "barra rara a 0.18");
     g.Escribe(s, G::MuroInteriorVertical, kTresOctavos);
     EXPECT_EQ(g.posicion(G::MuroInteriorVertical), 3);
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "common/number_text.h"
 #include "engine/stability_limits.h"
@@ -166,6 +168,48 @@ TEST(Results, ASlidingWallIsNoLongerCalledStableWithoutAWarning) {
     EXPECT_TRUE(w.shown.warningVisible);
     EXPECT_EQ(w.shown.warning, kAvisoDesliz);
     EXPECT_FALSE(w.shown.refuerzo);
+}
+
+TEST(Results, EveryWarningRaisedIsListedAndANumberThatIsNoneFailsItsCheck) {
+    ProjectState s = Defaults();
+    FakeWindow w;
+    ChequeaMuro(s, w, w);
+    EXPECT_TRUE(w.shown.avisos.empty());
+    const FallasMuro ninguna = EvaluaFallas(s);
+    EXPECT_FALSE(ninguna.excentricidad || ninguna.vuelco || ninguna.desliz || ninguna.corteMuro ||
+                 ninguna.corteZapata || ninguna.presion);
+
+    // Four checks fail: the label shows the last, the list all of them in their order.
+    s.FsVuelco = 1.2f;
+    s.FsDesliz = 0.9f;
+    s.EsfCortZap = s.CortAdm * 1.1f;
+    s.PresAdm = 1.0f;
+    ResultsView v = EvaluaResultados(s);
+    EXPECT_EQ(v.avisos, (std::vector<std::string>{kAvisoVuelco, kAvisoDesliz, kAvisoCorteZapata,
+                                                  kAvisoPresion}));
+    EXPECT_EQ(v.warning, v.avisos.back());
+
+    // Outside the middle third the label shows none, but a shear that fails is still listed.
+    s.Excent = s.Base6 * 2;
+    v = EvaluaResultados(s);
+    EXPECT_FALSE(v.warningVisible);
+    EXPECT_EQ(v.avisos, std::vector<std::string>{kAvisoCorteZapata});
+    EXPECT_TRUE(EvaluaFallas(s).excentricidad && EvaluaFallas(s).desliz);
+
+    // No value that is not a number passes for a sound one.
+    ChequeaMuro(s, w, w);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (float ProjectState::*campo : {&ProjectState::Excent, &ProjectState::FsVuelco,
+                                       &ProjectState::FsDesliz, &ProjectState::EsfCortMuro,
+                                       &ProjectState::EsfCortZap, &ProjectState::PresMin}) {
+        ProjectState t = s;
+        t.*campo = nan;
+        const FallasMuro f = EvaluaFallas(t);
+        EXPECT_TRUE(f.excentricidad || f.vuelco || f.desliz || f.corteMuro || f.corteZapata ||
+                    f.presion);
+    }
+    s.Excent = nan;
+    EXPECT_EQ(EvaluaResultados(s).verdict, "MURO INESTABLE");
 }
 
 TEST(Results, MiddleThirdBoundaryIsStable) {

@@ -55,9 +55,11 @@ struct Ventana {
             return fuenteOk;
         });
         w.Activa();
-        // The same pages on every machine.
+        // The same pages on every machine: the data, the results and the drawing.
         w.cmbDevice->setCurrentIndex(w.cmbDevice->findText(kPdfDevice));
         w.cmbPaperSizes->setCurrentIndex(w.cmbPaperSizes->findData(kPaperA4));
+        w.Check5->setChecked(false);
+        w.Check6->setChecked(false);
     }
     std::vector<bool> Habilitados(const std::array<QPushButton*, 4>& b) const {
         return {b[0]->isEnabled(), b[1]->isEnabled(), b[2]->isEnabled(), b[3]->isEnabled()};
@@ -91,6 +93,38 @@ TEST(MurPrevControls, PageButtonsMoveThroughThePagesTheyCanReach) {
     ASSERT_EQ(v.w.documento().pageCount(), 1);
     EXPECT_EQ(v.w.lblPage->text(), "1");
     EXPECT_EQ(v.Habilitados(v.w.cmdPage), kNinguno);
+}
+
+TEST(MurPrevControls, FourPartsToChooseAllCheckedAtFirst) {
+    Muro muro;
+    MurPrev w{muro.estado, [&](MurPrevFuente& f) {
+                  f.barras = muro.Entradas().barras;
+                  return true;
+              }};
+    w.Activa();
+    w.cmbDevice->setCurrentIndex(w.cmbDevice->findText(kPdfDevice));
+    w.cmbPaperSizes->setCurrentIndex(w.cmbPaperSizes->findData(kPaperA4));
+    const std::pair<const char*, const char*> casillas[] = {
+        {"Check3", "Datos"}, {"Check4", "Refuerzo"}, {"Check5", "Memoria"}, {"Check6", "Diagramas"}};
+    for (const auto& [nombre, texto] : casillas) {
+        auto* c = w.findChild<QCheckBox*>(nombre);
+        ASSERT_NE(c, nullptr) << nombre;
+        EXPECT_EQ(c->text(), texto);
+        EXPECT_TRUE(c->isChecked()) << nombre;
+        EXPECT_EQ(c->parentWidget(), w.Frame2);
+    }
+    // All four: data, results, the Memoria's pages, diagrams, drawing.
+    const int todas = w.documento().pageCount();
+    EXPECT_GE(todas, 6);
+    EXPECT_NE(PaginaDe(w.documento(), "Diagramas"), -1);
+    w.Check6->setChecked(false);
+    EXPECT_EQ(w.documento().pageCount(), todas - 1);
+    EXPECT_EQ(PaginaDe(w.documento(), "Diagramas"), -1);
+    w.Check5->setChecked(false);
+    EXPECT_EQ(w.documento().pageCount(), 3);
+    EXPECT_EQ(PaginaDe(w.documento(), "Conclusión"), -1);
+    w.Check5->setChecked(true);
+    EXPECT_EQ(PaginaDe(w.documento(), "Empuje del relleno"), 2);
 }
 
 TEST(MurPrevControls, ZoomButtonsStepByTheZoomTheyStartFrom) {

@@ -1,4 +1,4 @@
-// The report window's page setup: margins as inch texts, the margins each build takes off,
+// The report window's page setup: margins as inch texts, margins that stay over rebuilds,
 // the border list, the paper list and the orientation.
 #include <gtest/gtest.h>
 
@@ -56,10 +56,9 @@ TEST(MurPrevSetup, TypedMarginsAreStoredInTwipsAndShownBack) {
     EXPECT_DOUBLE_EQ(v.w.documento().setup.top, 2160);
     EXPECT_EQ(v.Texto(0), "1.5\"");
 
-    // The right margin is shown as typed although the build has taken 15 % off it.
     v.Margen(3, "1.5 pulgadas");
     EXPECT_EQ(v.Texto(3), "1.5\"");
-    EXPECT_DOUBLE_EQ(v.w.documento().setup.right, 2160 * 0.85);
+    EXPECT_DOUBLE_EQ(v.w.documento().setup.right, 2160);
 
     v.Margen(1, "-2");
     EXPECT_DOUBLE_EQ(v.w.documento().setup.left, 0);
@@ -79,19 +78,22 @@ TEST(MurPrevSetup, TypedMarginsAreStoredInTwipsAndShownBack) {
     EXPECT_GE(v.w.documento().pageCount(), 1);
 }
 
-TEST(MurPrevSetup, EachBuildTakesFifteenPercentOffRightAndBottomShownAtTheNext) {
+TEST(MurPrevSetup, MarginsShownAreTheMarginsPrintedAfterAnyNumberOfBuilds) {
     Ventana v;
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(v.Texto(i), "1\"") << i;
-    EXPECT_DOUBLE_EQ(v.w.documento().setup.right, 1440 * 0.85);
-    v.Reconstruye();
-    EXPECT_EQ(v.Texto(0), "1\"");
-    EXPECT_EQ(v.Texto(1), "1\"");
-    EXPECT_EQ(v.Texto(2), "0.85\"");
-    EXPECT_EQ(v.Texto(3), "0.85\"");
-    v.Reconstruye();
-    EXPECT_EQ(v.Texto(2), "0.72\"");
-    EXPECT_EQ(v.Texto(3), "0.72\"");
-    EXPECT_DOUBLE_EQ(v.w.documento().setup.bottom, 1440 * 0.85 * 0.85 * 0.85);
+    v.Margen(3, "1.25");
+    v.Margen(2, "0.8");
+    const PageSetup antes = v.w.documento().setup;
+    const double pieY = Busca(v.w.documento(), 0, "Pag 1")->y;
+    for (int i = 0; i < 5; ++i) v.Reconstruye();
+    const PageSetup despues = v.w.documento().setup;
+    EXPECT_DOUBLE_EQ(despues.right, 1800);
+    EXPECT_DOUBLE_EQ(despues.bottom, 1152);
+    EXPECT_DOUBLE_EQ(despues.top, antes.top);
+    EXPECT_DOUBLE_EQ(despues.left, antes.left);
+    const QString esperado[] = {"1\"", "1\"", "0.8\"", "1.25\""};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(v.Texto(i), esperado[i]) << i;
+    // The footer stays where the bottom margin puts it.
+    EXPECT_DOUBLE_EQ(Busca(v.w.documento(), 0, "Pag 1")->y, pieY);
 }
 
 TEST(MurPrevSetup, ScrollArrowsStepTheMarginByATenthWithoutRunningOut) {

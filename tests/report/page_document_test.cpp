@@ -152,6 +152,50 @@ TEST(PageDocument, HeaderAndFooterSplitInThreeWithThePageNumberAndTheirOwnStyle)
     EXPECT_EQ(pie->role, TextRole::Footer);
 }
 
+TEST(PageDocument, LongHeadersWrapWithinTheMarginsAndAreCutWhenTheMarginIsFull) {
+    // A title far wider than the page, and a page number on the right.
+    QString titulo;
+    for (int i = 0; i < 15; ++i) titulo += QStringLiteral("Muro%1 Norte ").arg(i);
+    PageDocument doc(SetupA4());
+    doc.headerFont = PageFont{"Arial", 12, true};
+    doc.header = titulo + "||Pag %d";
+    doc.footer = "Pie " + titulo + titulo + titulo + titulo + titulo + titulo + titulo;
+    doc.startDoc();
+    doc.endDoc();
+
+    std::vector<const TextItem*> cabecera, pie;
+    for (const TextItem* t : Textos(doc, 0))
+        (t->role == TextRole::Header ? cabecera : pie).push_back(t);
+    ASSERT_GT(cabecera.size(), 2u);
+    const TextItem* numero = Busca(doc, 0, "Pag 1");
+    ASSERT_NE(numero, nullptr);
+    QString junto;
+    for (const TextItem* t : cabecera) {
+        const QRectF caja(t->x, t->y, Ancho(t), LineHeight(t->font));
+        EXPECT_GE(caja.left(), doc.flowLeft() - 0.5);
+        EXPECT_LE(caja.right(), doc.flowRight() + 0.5) << t->text.toStdString();
+        EXPECT_GE(caja.top(), 0);
+        EXPECT_LE(caja.bottom(), doc.flowTop());
+        if (t == numero) continue;
+        // Clear of the page number on the right.
+        EXPECT_FALSE(caja.intersects(QRectF(numero->x, numero->y, Ancho(numero),
+                                            LineHeight(numero->font))))
+            << t->text.toStdString();
+        junto += t->text + " ";
+    }
+    // Nothing of the title is lost while the margin has room for it.
+    EXPECT_EQ(junto.simplified().toStdString(), titulo.simplified().toStdString());
+
+    // Five titles do not fit in the bottom margin: the last line that does ends in "…".
+    ASSERT_FALSE(pie.empty());
+    for (const TextItem* t : pie) {
+        EXPECT_LE(t->x + Ancho(t), doc.flowRight() + 0.5);
+        EXPECT_LE(t->y + LineHeight(t->font), doc.pageHeight() + 0.5);
+        EXPECT_GE(t->y, doc.flowBottom());
+    }
+    EXPECT_TRUE(pie.back()->text.endsWith(QChar(0x2026))) << pie.back()->text.toStdString();
+}
+
 TEST(PageDocument, PageBorderStyles) {
     // Style: lines, and whether one runs above and one below the body.
     const struct {

@@ -1,5 +1,5 @@
 // The report's content: which parts go on which pages, every table row of the default wall,
-// the margins each build takes off, the styles, and values that cannot be computed.
+// margins that stay over rebuilds, the styles, and values that cannot be computed.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "engine/reinforcement_layout.h"
+#include "report/devices.h"
 #include "report/report_content.h"
 #include "report/report_pdf.h"
 #include "report_fixture.h"
@@ -21,8 +22,11 @@ PageDocument Construye(const ReportInputs& in, PageSetup setup = SetupA4()) {
     return doc;
 }
 
+// The drawing of the wall: its bar texts.
 bool TieneDibujo(const PageDocument& doc, int pagina) {
-    return !Items<PolygonItem>(doc, pagina).empty();
+    for (const TextItem* t : Textos(doc, pagina))
+        if (t->text.endsWith(" (vert)")) return true;
+    return false;
 }
 
 int Celdas(const PageDocument& doc) {
@@ -32,52 +36,76 @@ int Celdas(const PageDocument& doc) {
     return n;
 }
 
-TEST(ReportContent, DatosAndRefuerzoChooseThePagesAndWhatIsOnThem) {
+// What a page opens with: the part it belongs to, or an empty text on a page that goes on
+// with the part before it.
+QString Parte(const PageDocument& doc, int pagina) {
+    for (const char* marca : {"Datos generales", "Resultados del analisis", "Empuje del relleno",
+                              "Diagramas"})
+        if (Busca(doc, pagina, marca)) return marca;
+    return TieneDibujo(doc, pagina) ? QStringLiteral("Dibujo") : QString();
+}
+
+TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
     Muro muro;
     ReportInputs in = muro.Entradas();
+    in.datos = in.refuerzo = in.diagramas = false;
+    const int memoria = Construye(in).pageCount();  // the Memoria alone
+    ASSERT_GE(memoria, 2);
+    for (int m = 0; m < 16; ++m) {
+        in.datos = m & 1;
+        in.refuerzo = m & 2;
+        in.memoria = m & 4;
+        in.diagramas = m & 8;
+        // Each part from a new page: data, results, Memoria, diagrams, and the drawing last.
+        QStringList esperado;
+        if (in.datos) esperado << "Datos generales";
+        if (in.refuerzo) esperado << "Resultados del analisis";
+        if (in.memoria) {
+            esperado << "Empuje del relleno";
+            for (int i = 1; i < memoria; ++i) esperado << QString();
+        }
+        if (in.diagramas) esperado << "Diagramas";
+        if (in.refuerzo) esperado << "Dibujo";
+        if (esperado.isEmpty()) esperado << QString();
+        const PageDocument doc = Construye(in);
+        QStringList paginas;
+        for (int p = 0; p < doc.pageCount(); ++p) paginas << Parte(doc, p);
+        EXPECT_EQ(paginas, esperado) << "casillas " << m;
+    }
 
-    // Both: data tables on page 1, results from page 2, the drawing alone on the last page.
-    PageDocument ambos = Construye(in);
-    ASSERT_EQ(ambos.pageCount(), 3);
-    EXPECT_EQ(PaginaDe(ambos, "Datos generales"), 0);
-    EXPECT_EQ(PaginaDe(ambos, "Materiales"), 0);
-    EXPECT_EQ(PaginaDe(ambos, "Resultados del analisis"), 1);
-    EXPECT_EQ(PaginaDe(ambos, "Refuerzo en la zapata"), 1);
-    EXPECT_FALSE(TieneDibujo(ambos, 0) || TieneDibujo(ambos, 1));
-    EXPECT_TRUE(TieneDibujo(ambos, 2));
-    for (const TextItem* t : Textos(ambos, 2)) EXPECT_NE(t->role, TextRole::Cell);
-
-    in.refuerzo = false;
-    PageDocument datos = Construye(in);
-    ASSERT_EQ(datos.pageCount(), 1);
-    EXPECT_EQ(PaginaDe(datos, "Materiales"), 0);
-    EXPECT_EQ(PaginaDe(datos, "Resultados del analisis"), -1);
-    EXPECT_FALSE(TieneDibujo(datos, 0));
-
-    in.datos = false;
-    in.refuerzo = true;
-    PageDocument refuerzo = Construye(in);
-    ASSERT_EQ(refuerzo.pageCount(), 2);
-    EXPECT_EQ(PaginaDe(refuerzo, "Datos generales"), -1);
-    EXPECT_EQ(PaginaDe(refuerzo, "Resultados del analisis"), 0);
-    EXPECT_TRUE(TieneDibujo(refuerzo, 1));
-
-    in.refuerzo = false;
+    // None: an empty page, framed by the header and footer.
+    in.datos = in.refuerzo = in.memoria = in.diagramas = false;
     PageDocument ninguno = Construye(in);
-    EXPECT_EQ(ninguno.pageCount(), 1);
     EXPECT_EQ(Celdas(ninguno), 0);
-    EXPECT_FALSE(TieneDibujo(ninguno, 0));
-    // The header and footer still frame the empty page.
     EXPECT_NE(Busca(ninguno, 0, "Muro M1"), nullptr);
     EXPECT_NE(Busca(ninguno, 0, "Pag 1"), nullptr);
 
     // "Refuerzo" counts only while the reinforcement is available.
-    in.datos = true;
-    in.refuerzo = true;
+    in.datos = in.refuerzo = true;
     in.estado.RefuerzoDisp = 0;
     PageDocument sinRefuerzo = Construye(in);
     EXPECT_EQ(sinRefuerzo.pageCount(), 1);
     EXPECT_EQ(PaginaDe(sinRefuerzo, "Resultados del analisis"), -1);
+}
+
+TEST(ReportContent, TheDiagramsPageDrawsTheFourDiagramsWithinTheMargins) {
+    Muro muro;
+    ReportInputs in = muro.Entradas();
+    in.datos = in.refuerzo = in.memoria = false;
+    for (int orientacion : {0, 1}) {
+        PageSetup setup = SetupA4();
+        setup.orientation = orientacion;
+        const PageDocument doc = Construye(in, setup);
+        ASSERT_EQ(doc.pageCount(), 1);
+        for (const char* t : {"Diagramas", "Empujes sobre el muro", "Presiones sobre el terreno",
+                              "Cortante en el muro", "Momento en el muro"})
+            EXPECT_NE(Busca(doc, 0, t), nullptr) << t;
+        const QRectF cuerpo(doc.flowLeft(), doc.flowTop(), doc.flowRight() - doc.flowLeft(),
+                            doc.flowBottom() - doc.flowTop());
+        EXPECT_GT(Items<PolygonItem>(doc, 0).size(), 5u);
+        for (const PolygonItem* p : Items<PolygonItem>(doc, 0))
+            EXPECT_TRUE(cuerpo.adjusted(-1, -1, 1, 1).contains(p->points.boundingRect()));
+    }
 }
 
 TEST(ReportContent, DataRowsOfTheDefaultWall) {
@@ -106,6 +134,53 @@ TEST(ReportContent, DataRowsOfTheDefaultWall) {
         EXPECT_EQ(ValorDeFila(doc, 0, f.caption), f.value) << f.caption;
         EXPECT_EQ(UnidadDeFila(doc, 0, f.caption), f.unit) << f.caption;
     }
+}
+
+TEST(ReportContent, DataRowsAReviewerNeedsShowTheOptionsInTheWindowsWords) {
+    // The default wall: straight, no key, no passive pressure, the admissible one computed.
+    const PageDocument a = Construye(Muro().Entradas());
+    const struct {
+        const char *caption, *value, *unit;
+    } porDefecto[] = {
+        {"Forma del muro", "", "Muro Recto"},
+        {"Profundidad de desplante", "0.50", "m"},
+        {"Dentellón", "", "No incluye"},
+        {"Presión admisible del terreno", "", "calculada"},
+        {"Presión pasiva", "", "Despreciada"},
+    };
+    for (const auto& f : porDefecto) {
+        EXPECT_EQ(ValorDeFila(a, 0, f.caption), f.value) << f.caption;
+        EXPECT_EQ(UnidadDeFila(a, 0, f.caption), f.unit) << f.caption;
+    }
+    // The backfill's cohesion comes first, then the soil's.
+    const auto cohesiones = [](const PageDocument& doc) {
+        std::vector<const TextItem*> c;
+        for (const TextItem* t : Textos(doc, 0))
+            if (t->text == "Cohesión") c.push_back(t);
+        return c;
+    };
+    ASSERT_EQ(cohesiones(a).size(), 2u);
+    EXPECT_LT(cohesiones(a)[0]->y, Busca(a, 0, "Datos del suelo")->y);
+
+    const Muro otro{{"FormaMuro", "2"}, {"ConDent", "1"}, {"AltDent", "0.6"}, {"Pasiva", "1"},
+                    {"Padm", "1.5"}, {"Cohes1", "0.02"}, {"Dsz", "0.8"}};
+    const PageDocument b = Construye(otro.Entradas());
+    const struct {
+        const char *caption, *value, *unit;
+    } elegidas[] = {
+        {"Forma del muro", "", "Inclinado hacia Relleno"},
+        {"Profundidad de desplante", "0.80", "m"},
+        {"Altura del dentellón", "0.60", "m"},
+        {"Ancho del dentellón", "0.20", "m"},
+        {"Presión admisible del terreno", "1.50", "Kg/cm2"},
+        {"Presión pasiva", "", "Considerada"},
+    };
+    for (const auto& f : elegidas) {
+        EXPECT_EQ(ValorDeFila(b, 0, f.caption), f.value) << f.caption;
+        EXPECT_EQ(UnidadDeFila(b, 0, f.caption), f.unit) << f.caption;
+    }
+    EXPECT_EQ(Busca(b, 0, "Dentellón"), nullptr);
+    EXPECT_EQ(ValorDeFila(b, 0, "Cohesión"), "0.02");
 }
 
 TEST(ReportContent, ResultRowsAgreeWithTheResultsPanelAndTheReinforcementForm) {
@@ -158,21 +233,24 @@ TEST(ReportContent, ValuesThatCannotBeComputedShowEmptyAndTheBuildGoesOn) {
     in.barras[GruposBarras::ZapataTransversal] = "ø 3/8\" a 0.00";
     in.barras[GruposBarras::MuroInteriorHorizontal] = "";
     const PageDocument doc = Construye(in);
-    ASSERT_EQ(doc.pageCount(), 3);
+    ASSERT_GE(doc.pageCount(), 6);
     EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en la punta"), "");
     EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en el talón"), "");
     EXPECT_EQ(ValorDeFila(doc, 1, "Factor de seguridad al vuelco"), "");
     EXPECT_EQ(UnidadDeFila(doc, 1, "Esfuerzo cortante en el talón"), "Kg/cm2");
     EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante admisible"), "6.53");
-    EXPECT_TRUE(TieneDibujo(doc, 2));
+    EXPECT_TRUE(TieneDibujo(doc, doc.pageCount() - 1));
+    // The Memoria cannot judge what has no value: it fails.
+    const int memoria = PaginaDe(doc, "Estabilidad");
+    EXPECT_EQ(CeldasDeFila(doc, memoria, "Factor de seguridad al vuelco"),
+              (QStringList{"Factor de seguridad al vuelco", "≥ 1.50", "No cumple"}));
+    const QRegularExpression noNumero("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
     for (int p = 0; p < doc.pageCount(); ++p)
-        for (const TextItem* t : Textos(doc, p)) {
-            EXPECT_FALSE(t->text.contains("nan", Qt::CaseInsensitive)) << t->text.toStdString();
-            EXPECT_FALSE(t->text.contains("inf", Qt::CaseInsensitive)) << t->text.toStdString();
-        }
+        for (const TextItem* t : Textos(doc, p))
+            EXPECT_FALSE(t->text.contains(noNumero)) << t->text.toStdString();
 }
 
-TEST(ReportContent, EachBuildTakesFifteenPercentOffRightAndBottomAndBordersTopAndBottom) {
+TEST(ReportContent, MarginsStayAsSetOverFiveBuildsAndTheBorderIsTopAndBottom) {
     Muro muro;
     PageSetup setup = SetupA4();
     setup.left = 1000;
@@ -181,17 +259,21 @@ TEST(ReportContent, EachBuildTakesFifteenPercentOffRightAndBottomAndBordersTopAn
     setup.bottom = 2000;
     setup.border = 4;
     PageDocument doc(setup);
-    Inicia(doc, muro.Entradas());
-    doc.endDoc();
-    EXPECT_EQ(doc.setup.border, 3);
-    Inicia(doc, muro.Entradas());
-    doc.endDoc();
-    EXPECT_DOUBLE_EQ(doc.setup.right, 1440 * 0.85 * 0.85);
-    EXPECT_DOUBLE_EQ(doc.setup.bottom, 2000 * 0.85 * 0.85);
-    EXPECT_DOUBLE_EQ(doc.setup.left, 1000);
-    EXPECT_DOUBLE_EQ(doc.setup.top, 1100);
-    // The second build is complete, not added to the first.
-    EXPECT_EQ(doc.pageCount(), 3);
+    double pieY = 0;
+    for (int i = 0; i < 5; ++i) {
+        Inicia(doc, muro.Entradas());
+        doc.endDoc();
+        EXPECT_EQ(doc.setup.border, 3);
+        EXPECT_DOUBLE_EQ(doc.setup.left, 1000);
+        EXPECT_DOUBLE_EQ(doc.setup.top, 1100);
+        EXPECT_DOUBLE_EQ(doc.setup.right, 1440);
+        EXPECT_DOUBLE_EQ(doc.setup.bottom, 2000);
+        const TextItem* pie = Busca(doc, 0, "Pag 1");
+        ASSERT_NE(pie, nullptr);
+        if (i == 0) pieY = pie->y;
+        EXPECT_DOUBLE_EQ(pie->y, pieY);
+    }
+    EXPECT_GT(pieY, doc.flowBottom());
 }
 
 TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
@@ -228,7 +310,7 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
     EXPECT_EQ(celda->color, QColor(Qt::darkRed));
     EXPECT_LT(celda->x, doc.flowLeft() + 100);
     // The drawing's texts are in the text style itself.
-    const TextItem* muroTexto = Busca(doc, 2, "Muro");
+    const TextItem* muroTexto = Busca(doc, doc.pageCount() - 1, "Muro");
     ASSERT_NE(muroTexto, nullptr);
     EXPECT_EQ(muroTexto->font.size, 12);
 }
@@ -247,7 +329,10 @@ TEST(ReportContent, WholeReportToPdfWithTheWindowsHeaderAndFooter) {
     EXPECT_EQ(EscribeReportePdf(ruta, in), "");
     QFile f(QString::fromStdString(ruta));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")), 3);
+    PageSetup papel = SetupA4();
+    papel.paper = DefaultPaperCode();
+    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")),
+              Construye(in, papel).pageCount());
     EXPECT_NE(EscribeReportePdf(dir.filePath("no/hay/muro.pdf").toStdString(), in), "");
     EXPECT_NE(EscribeReportePdf("", in), "");
 }

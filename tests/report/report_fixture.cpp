@@ -2,12 +2,27 @@
 
 #include <cmath>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cli/calc_pairs.h"
 #include "engine/reinforcement_layout.h"
 
 namespace tarelvo::test {
 
 Muro::Muro() {
     ventana.Arranque(estado);
+    Chequea();
+}
+
+Muro::Muro(std::initializer_list<std::pair<const char*, const char*>> pares) {
+    ventana.Arranque(estado);
+    ParesDados dados;
+    std::vector<std::string> avisos;
+    for (const auto& [nombre, valor] : pares)
+        EXPECT_EQ(AplicaPar(nombre, valor, estado, ventana, dados, avisos), "") << nombre;
+    CierraPares(estado, ventana, dados, avisos);
     Chequea();
 }
 
@@ -65,6 +80,18 @@ QString UnidadDeFila(const PageDocument& doc, int pagina, const QString& caption
             std::abs(t->x - (c->x + 4600)) < 1)
             return t->text;
     return QString();
+}
+
+QStringList CeldasDeFila(const PageDocument& doc, int pagina, const QString& caption) {
+    const TextItem* c = Busca(doc, pagina, caption);
+    if (!c) return {};
+    std::vector<const TextItem*> fila;
+    for (const TextItem* t : Textos(doc, pagina))
+        if (t->role == TextRole::Cell && std::abs(t->y - c->y) < 1) fila.push_back(t);
+    std::sort(fila.begin(), fila.end(), [](auto* a, auto* b) { return a->x < b->x; });
+    QStringList celdas;
+    for (const TextItem* t : fila) celdas << t->text;
+    return celdas;
 }
 
 int PaginaDe(const PageDocument& doc, const QString& text) {

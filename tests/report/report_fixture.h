@@ -2,6 +2,9 @@
 // display lists the report composes.
 #pragma once
 
+#include <initializer_list>
+#include <ostream>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -10,6 +13,9 @@
 #include "engine/bar_groups.h"
 #include "report/page_document.h"
 #include "report/report_inputs.h"
+
+// GoogleTest prints texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tarelvo::test {
 
@@ -20,6 +26,9 @@ struct Muro {
     GruposBarras grupos;
 
     Muro();  // the wall as the program starts, checked
+    // The wall with Name=value pairs typed as tarelvo-calc takes them, checked, its bars laid
+    // out.
+    explicit Muro(std::initializer_list<std::pair<const char*, const char*>> pares);
     // Checks the wall again, with the footing designed first when asked, and lays out the
     // bars as "&Refuerzo" does.
     void Chequea(bool disena = false);
@@ -29,6 +38,10 @@ struct Muro {
 
 // A page setup on A4 with one-inch margins and the PDF device, the same on every machine.
 PageSetup SetupA4();
+
+// The texts of the cells on the row of a table whose first cell is `caption`, left to right;
+// empty when there is no such row.
+QStringList CeldasDeFila(const PageDocument& doc, int pagina, const QString& caption);
 
 // All texts of a page (from 0), in drawing order.
 std::vector<const TextItem*> Textos(const PageDocument& doc, int pagina);

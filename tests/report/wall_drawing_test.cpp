@@ -157,7 +157,7 @@ TEST(WallDrawing, FootingAndStemDotsFollowTheBarSpacings) {
     EXPECT_EQ(Items<CircleItem>(m.doc, 0).size(), 2u + 2u + 3u);
 }
 
-TEST(WallDrawing, ShearKeyOnlyWithConDent) {
+TEST(WallDrawing, ShearKeyCentredOnTheFootingWithItsBarsAsTheDxfDrawsThem) {
     ProjectState e = Pared(0.6f, 0.25f, 0.9f, 2.0f, 0.3f);
     const Dibujo sin = Dibuja(e);
     const double s0 = sin.s();
@@ -172,27 +172,47 @@ TEST(WallDrawing, ShearKeyOnlyWithConDent) {
     e.ConDent = 1;
     const Dibujo con = Dibuja(e);
     const double s = con.s();
+    const GeometriaMuro& g = con.g;
     ASSERT_NE(Busca(con.doc, 0, "Dentellon"), nullptr);
-    EXPECT_NEAR(Busca(con.doc, 0, "Dentellon")->x, con.g.x(8) + 0.025 * s, 0.5);
-    EXPECT_NEAR(Contorno(con).bottom(), con.g.y(7) + 0.5 * s, 0.5);
-    EXPECT_EQ(CirculosEn(con, con.g.y(10) - 0.0425 * s), 2);
-    EXPECT_TRUE(HayLinea(con, {con.g.x(10) + 0.03 * s, con.g.y(10) - 0.03 * s},
-                         {con.g.x(9) - 0.03 * s, con.g.y(10) - 0.03 * s}));
-    // The overall width moves to a second line; the first splits into toe, key and rest.
-    EXPECT_TRUE(HayLinea(con, {con.g.x(12), con.g.y(10) + 0.25 * s},
-                         {con.g.x(12), con.g.y(10) + 0.45 * s}));
+    // Under the middle of the 1.75 m footing, not under the stem: 0.775 m on either side.
+    EXPECT_NEAR((g.x(10) + g.x(9)) / 2, (g.x(12) + g.x(7)) / 2, 0.5);
+    EXPECT_NEAR(g.x(9) - g.x(10), 0.2 * s, 0.5);
+    EXPECT_NEAR(g.x(10) - g.x(12), 0.775 * s, 0.5);
+    EXPECT_NEAR(Contorno(con).bottom(), g.y(7) + 0.5 * s, 0.5);
+    // A U of bars at the cover, its legs up to 0.05 below the footing top, a bar in section in
+    // each bottom corner.
+    const double xa = g.x(10) + 0.03 * s, xb = g.x(9) - 0.03 * s, fondo = g.y(10) - 0.03 * s;
+    EXPECT_TRUE(HayLinea(con, {xa, fondo}, {xa, g.y(13) + 0.05 * s}));
+    EXPECT_TRUE(HayLinea(con, {xa, fondo}, {xb, fondo}));
+    EXPECT_TRUE(HayLinea(con, {xb, fondo}, {xb, g.y(13) + 0.05 * s}));
+    EXPECT_EQ(CirculosEn(con, fondo - 0.0125 * s), 2);
+    // The overall width on a second line; the first splits into the key and either side.
     const TextItem* base = Busca(con.doc, 0, "1.75");
     const TextItem* llave = Busca(con.doc, 0, "0.20");
-    const TextItem* resto = Busca(con.doc, 0, "0.95");
-    ASSERT_TRUE(base && llave && resto);
-    EXPECT_NEAR(base->y + con.doc.textHeight(), con.g.y(10) + 0.425 * s, 0.5);
-    EXPECT_NEAR(llave->y + con.doc.textHeight(), con.g.y(10) + 0.275 * s, 0.5);
-    EXPECT_NEAR(llave->x + con.doc.textWidth("0.20") / 2, (con.g.x(10) + con.g.x(9)) / 2, 0.5);
+    ASSERT_TRUE(base && llave);
+    EXPECT_NEAR(base->y + con.doc.textHeight(), g.y(10) + 0.425 * s, 0.5);
+    EXPECT_TRUE(HayLinea(con, {g.x(12), g.y(10) + 0.25 * s}, {g.x(12), g.y(10) + 0.45 * s}));
+    EXPECT_NEAR(llave->y + con.doc.textHeight(), g.y(10) + 0.275 * s, 0.5);
+    EXPECT_NEAR(llave->x + con.doc.textWidth("0.20") / 2, (g.x(10) + g.x(9)) / 2, 0.5);
+    int lados = 0;
+    for (const TextItem* t : Textos(con.doc, 0)) lados += t->text == "0.78";
+    EXPECT_EQ(lados, 2);
     // The key's depth, turned, left of the footing.
     bool profundidad = false;
     for (const TextItem* t : Textos(con.doc, 0))
-        profundidad |= t->text == "0.50" && t->angle == 900 && t->y > con.g.y(12);
+        profundidad |= t->text == "0.50" && t->angle == 900 && t->y > g.y(12);
     EXPECT_TRUE(profundidad);
+
+    // A key leg that would fall on the back face's bar is kept a centimetre clear of it.
+    ProjectState junto = Pared(0.6f, 0.25f, 0.16f, 2.0f, 0.3f);
+    junto.ConDent = 1;
+    junto.AnchDent = 0.70f;  // its right leg 0.03 inside, where the back bar comes down
+    const Dibujo j = Dibuja(junto);
+    const double sj = j.s();
+    const double dorso = j.g.x(5) - 0.025 * sj;
+    EXPECT_NEAR(j.g.x(9) - 0.03 * sj, dorso, 0.01 * sj);
+    EXPECT_TRUE(HayLinea(j, {j.g.x(9) - 0.04 * sj, j.g.y(10) - 0.03 * sj},
+                         {j.g.x(9) - 0.04 * sj, j.g.y(13) + 0.05 * sj}));
 }
 
 TEST(WallDrawing, BackfillLevelAndHatchedOnlyWhenItDoesNotRise) {
@@ -263,25 +283,30 @@ TEST(WallDrawing, AStraightStemThickenedForShearIsDrawnStraightAtItsRealThicknes
     EXPECT_GT(d.g.x(14) + 0.025 * s, d.g.x(1));
 }
 
-TEST(WallDrawing, HeelTextsStartAtTheBackFaceWhenLongerThanTheHeel) {
+TEST(WallDrawing, HeelTextsStartOverTheHeelWhenLongerThanIt) {
     ProjectState e = Pared(0.3f, 0.2f, 0.15f, 1.0f, 0.25f);
     const QString trans = QString::fromStdString(kBarras[4]) + " (trans)";
     const Dibujo corto = Dibuja(e);
     const TextItem* t = Busca(corto.doc, 0, trans);
     ASSERT_NE(t, nullptr);
-    EXPECT_NEAR(t->x, corto.g.x(5) + 0.025 * corto.s(), 0.5);
+    EXPECT_GT(t->x, corto.g.x(5));
+    EXPECT_LT(t->x, corto.g.x(6));
+    EXPECT_LT(t->y, corto.g.y(6));
+    // The block's lines start together.
     const TextItem* zapata = nullptr;
     for (const TextItem* z : Textos(corto.doc, 0))
         if (z->text == "Zapata" && z->y < corto.g.y(6)) zapata = z;
     ASSERT_NE(zapata, nullptr);
-    EXPECT_NEAR(zapata->x + corto.doc.textWidth("Zapata"), corto.g.x(6), 0.5);
+    EXPECT_DOUBLE_EQ(zapata->x, t->x);
 
+    // Over a long heel they end at its end.
     e.Talon = 2.0f;
     e.Base = 2.5f;
     const Dibujo largo = Dibuja(e);
     t = Busca(largo.doc, 0, trans);
     ASSERT_NE(t, nullptr);
     EXPECT_NEAR(t->x + largo.doc.textWidth(trans), largo.g.x(6), 0.5);
+    EXPECT_LT(t->y, largo.g.y(6));
 }
 
 TEST(WallDrawing, AWallThatCannotBeScaledDrawsNothing) {

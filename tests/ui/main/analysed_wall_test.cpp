@@ -140,7 +140,7 @@ TEST_F(AnalysedWallTest, TheReportAndTheDrawingShowTheWallOnTheScreen) {
     ASSERT_NE(prev, nullptr);
     for (int i = 0; i < 100 && prev->documento().pageCount() == 0; ++i) QTest::qWait(20);
     const PageDocument& doc = prev->documento();
-    ASSERT_EQ(doc.pageCount(), 3);
+    ASSERT_GE(doc.pageCount(), 6);
     EXPECT_EQ(FilaDelReporte(doc, "Espesor del muro en la corona"), usado);
     EXPECT_EQ(FilaDelReporte(doc, "Espesor del muro en la base"), usado);
     EXPECT_EQ(FilaDelReporte(doc, "Longitud total de la zapata"), zapata);

@@ -126,7 +126,7 @@ TEST_F(MurrefTest, ListsAndSpacingBoxesRecomputeTheDescriptions) {
     EXPECT_TRUE(r->Resultado[6]->text().endsWith("0.10"));
     EXPECT_EQ(r->Combo[5]->currentIndex(), 0);
     r->Combo[0]->setEditText("barra");
-    EXPECT_EQ(r->Resultado[0]->text(), "barra a 0.19");
+    EXPECT_EQ(r->Resultado[0]->text(), "barra a 0.18");
 }
 
 QColor Texto(const QWidget* w) { return w->palette().color(QPalette::WindowText); }

@@ -1,0 +1,189 @@
+#include "report/report_memoria.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "engine/bar_groups.h"
+#include "engine/results_view.h"
+#include "engine/stability_limits.h"
+#include "report/report_rows.h"
+
+namespace tarelvo {
+
+const QString kCumple = QStringLiteral("Cumple");
+const QString kNoCumple = QStringLiteral("No cumple");
+
+namespace {
+
+const QString kFormatoFuerzas = QStringLiteral("<_3200|>_1200|>_1200|>_1600");
+const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|^_1200");
+const QString kFormatoAcero = QStringLiteral("<_2700|<_1500|>_1100|>_1100|^_1100");
+
+QString N(double v, const char* patron = "0.00") {
+    return QString::fromStdString(numtext::format(v, patron));
+}
+
+QString Resultado(bool falla) { return falla ? kNoCumple : kCumple; }
+
+QStringList Dato(const char* caption, double valor, const char* unidad,
+                 const char* patron = "0.00") {
+    return {QString::fromUtf8(caption), N(valor, patron), QString::fromUtf8(unidad)};
+}
+
+TablaMemoria Empuje(const ProjectState& s) {
+    return {QStringLiteral("Empuje del relleno"),
+            {},
+            kFormatoTabla,
+            {},
+            {Dato("Coeficiente de empuje activo (Ka)", s.Ka, "", "0.000"),
+             Dato("Coeficiente de empuje pasivo (Kp)", s.Kp, ""),
+             Dato("Altura total del empuje", s.AltTotal, "m"),
+             Dato("Empuje total", s.Empuje, "To"),
+             Dato("Componente horizontal del empuje", s.EmpujeH, "To"),
+             Dato("Componente vertical del empuje", s.EmpujeV, "To"),
+             Dato("Altura del empuje sobre la base", s.BrazoEmp, "m")}};
+}
+
+TablaMemoria PesosYMomentos(const ProjectState& s) {
+    auto fila = [](const QString& caption, double fuerza, double brazo, double momento) {
+        return QStringList{caption, N(fuerza), N(brazo), N(momento)};
+    };
+    // What each weight holds beyond the concrete, as the analysis counts it.
+    const QString muro1 = s.Reac != 0 ? QStringLiteral("Muro: parte rectangular y carga axial")
+                                      : QStringLiteral("Muro: parte rectangular");
+    const QString muro2 = s.FormaMuro == 2
+                              ? QStringLiteral("Muro: parte inclinada y relleno sobre ella")
+                              : QStringLiteral("Muro: parte inclinada");
+    const QString relleno = s.Sobrec != 0 ? QStringLiteral("Relleno y sobrecarga sobre el talón")
+                                          : QStringLiteral("Relleno sobre el talón");
+    return {QStringLiteral("Pesos y momentos"),
+            QStringLiteral("Brazos medidos desde el extremo de la punta."),
+            kFormatoFuerzas,
+            QStringLiteral("Elemento|Fuerza (To)|Brazo (m)|Momento (To-m)"),
+            {fila(muro1, s.PesoMuro1, s.BrazoMuro1, s.MomMuro1),
+             fila(muro2, s.PesoMuro2, s.BrazoMuro2, s.MomMuro2),
+             fila(relleno, s.PesoRell, s.BrazoRell, s.MomRell),
+             fila(QStringLiteral("Zapata"), s.PesoZap, s.BrazoZap, s.MomZap),
+             fila(QStringLiteral("Empuje vertical"), s.EmpujeV, s.BrazoEmpV, s.MomEmpV),
+             {QStringLiteral("Total resistente"), N(s.SumaV), QString(), N(s.MomEstab)},
+             fila(QStringLiteral("Empuje horizontal (vuelco)"), s.EmpujeH, s.BrazoEmp,
+                  s.MomVuelco)}};
+}
+
+std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f) {
+    const QString minVuelco = QStringLiteral("≥ ") + N(kFsMinVuelco);
+    const QString minDesliz = QStringLiteral("≥ ") + N(kFsMinDesliz);
+    TablaMemoria checks{
+        QStringLiteral("Estabilidad"),
+        {},
+        kFormatoComprobacion,
+        QStringLiteral("Comprobación|Calculado|Requerido|Resultado"),
+        {{QStringLiteral("Factor de seguridad al vuelco"), N(s.FsVuelco), minVuelco,
+          Resultado(f.vuelco)},
+         {QStringLiteral("Factor de seguridad al deslizamiento"), N(s.FsDesliz), minDesliz,
+          Resultado(f.desliz)},
+         {QStringLiteral("Excentricidad de la resultante (m)"),
+          N(s.Excent, "0.000"), QStringLiteral("≤ ") + N(s.Base6, "0.000"),
+          Resultado(f.excentricidad)},
+         {QStringLiteral("Presión máxima (Kg/cm2)"),
+          N(PresionMayor(s) / 10.0), QStringLiteral("≤ ") + N(s.PresAdm / 10.0),
+          Resultado(f.presion)}}};
+    TablaMemoria desliz{{},
+                        QStringLiteral("Fuerzas contra el deslizamiento:"),
+                        kFormatoTabla,
+                        {},
+                        {Dato("Fricción en la base", s.FuerzaFric, "To"),
+                         Dato("Cohesión en la base", s.FuerzaCohes, "To"),
+                         Dato("Empuje pasivo", s.EmpPasivo, "To"),
+                         Dato("Resistencia al deslizamiento", s.FuerzaResist, "To"),
+                         Dato("Fuerza de deslizamiento", s.EmpujeH, "To")}};
+    return {checks, desliz};
+}
+
+TablaMemoria Capacidad(const ProjectState& s) {
+    QStringList admisible;
+    if (s.Padm > 0)
+        admisible = Dato("Presión admisible dada", s.PresAdm / 10.0, "Kg/cm2");
+    else if (s.Cohes > 0)
+        admisible = Dato("Presión admisible (capacidad / 3)", s.PresAdm / 10.0, "Kg/cm2");
+    else
+        admisible = Dato("Presión admisible (capacidad / 2)", s.PresAdm / 10.0, "Kg/cm2");
+    return {QStringLiteral("Capacidad portante"),
+            {},
+            kFormatoTabla,
+            {},
+            {Dato("Factor de capacidad de carga Nc", s.Nc, ""),
+             Dato("Factor de capacidad de carga Nq", s.Nq, ""),
+             Dato("Factor de capacidad de carga Nγ", s.Ngamma, ""),
+             Dato("Factor de inclinación iq", s.Iq, "", "0.000"),
+             Dato("Factor de inclinación ic", s.Ic, "", "0.000"),
+             Dato("Factor de inclinación iγ", s.Igamma, "", "0.000"),
+             Dato("Factor de profundidad dc", s.Dc, "", "0.000"),
+             Dato("Factor de profundidad dq", s.Dq, "", "0.000"),
+             Dato("Ancho efectivo de la base (B - 2e)", s.BaseEfec, "m"),
+             Dato("Capacidad de carga", s.CapCarga / 10.0, "Kg/cm2"),
+             admisible}};
+}
+
+// The area the bars of a description give at its spacing, cm2/m; not a number when the
+// spacing is not a positive one.
+double AreaColocada(const std::string& barra) {
+    const double sep = GruposBarras::SeparacionDe(barra);
+    if (!(sep > 0)) return std::nan("");
+    return GruposBarras::AreaBarra(barra) / sep;
+}
+
+std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f,
+                                      const std::array<std::string, GruposBarras::kGrupos>& barras) {
+    TablaMemoria corte{QStringLiteral("Resistencia"),
+                       {},
+                       kFormatoComprobacion,
+                       QStringLiteral("Comprobación|Calculado|Admisible|Resultado"),
+                       {{QStringLiteral("Cortante en el muro (Kg/cm2)"),
+                         N(s.EsfCortMuro), N(s.CortAdm), Resultado(f.corteMuro)},
+                        {QStringLiteral("Cortante en la zapata (Kg/cm2)"),
+                         N(s.EsfCortZap), N(s.CortAdm), Resultado(f.corteZapata)}}};
+    static const char* const kGrupos[GruposBarras::kGrupos] = {
+        "Muro, cara interior, vertical", "Muro, cara interior, horizontal",
+        "Muro, cara exterior, vertical", "Muro, cara exterior, horizontal",
+        "Zapata, superior",              "Zapata, inferior",
+        "Zapata, transversal"};
+    TablaMemoria acero{{},
+                       QStringLiteral("Acero de refuerzo, en cm2 por metro:"),
+                       kFormatoAcero,
+                       QStringLiteral("Barras|Colocadas|Requerido|Colocado|Resultado"),
+                       {}};
+    for (int g = 0; g < GruposBarras::kGrupos; ++g) {
+        const std::string& barra = barras[static_cast<std::size_t>(g)];
+        const double requerida = GruposBarras::AreaRequerida(s, g);
+        const double colocada = AreaColocada(barra);
+        acero.filas.push_back({QString::fromUtf8(kGrupos[g]), QString::fromStdString(barra),
+                               N(requerida), N(colocada),
+                               Resultado(!(colocada >= requerida))});
+    }
+    return {corte, acero};
+}
+
+}  // namespace
+
+std::vector<TablaMemoria> TablasMemoria(
+    const ProjectState& s, const std::array<std::string, GruposBarras::kGrupos>& barras) {
+    const FallasMuro f = EvaluaFallas(s);
+    std::vector<TablaMemoria> tablas{Empuje(s), PesosYMomentos(s)};
+    for (TablaMemoria& t : Estabilidad(s, f)) tablas.push_back(std::move(t));
+    tablas.push_back(Capacidad(s));
+    for (TablaMemoria& t : Resistencia(s, f, barras)) tablas.push_back(std::move(t));
+    return tablas;
+}
+
+QString CuerpoMemoria(const TablaMemoria& t) {
+    QStringList filas;
+    for (QStringList f : t.filas) {
+        // A bar typed by hand may hold the table's own separators.
+        for (QString& celda : f) celda.replace(QLatin1Char('|'), QLatin1Char('/')).replace(QLatin1Char(';'), QLatin1Char(','));
+        filas.append(f.join(QLatin1Char('|')));
+    }
+    return filas.join(QLatin1Char(';'));
+}
+
+}  // namespace tarelvo

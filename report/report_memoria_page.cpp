@@ -1,0 +1,61 @@
+// ImprimeMemoria: the tables of the "Memoria" on the page, and the verdict after them.
+#include "report/report_content.h"
+#include "report/report_memoria.h"
+#include "report/report_verdict.h"
+#include "report/text_metrics.h"
+
+namespace tarelvo {
+
+namespace {
+
+const QColor kRojo(255, 0, 0);
+
+// A section goes on a new page when what is left of this one would hold less than its
+// heading and its first rows, or less than the whole of a table that fits on one page.
+void MantieneJunto(PageDocument& vp, const ReportStyles& estilos, int filas) {
+    PageFont celda = estilos.text.font;
+    celda.size = 10;
+    const double fila = LineHeight(celda) + 40;
+    const double cabeza = 2 * LineHeight(estilos.subtitle.font) + 2 * LineHeight(estilos.text.font);
+    const double todo = cabeza + (filas + 1) * fila;
+    const double pagina = vp.flowBottom() - vp.flowTop();
+    const double alto = todo <= pagina ? todo : cabeza + 4 * fila;
+    if (vp.currentY + alto > vp.flowBottom() && vp.currentY > vp.flowTop() + 0.5) vp.newPage();
+}
+
+void Tabla(PageDocument& vp, const TablaMemoria& t, const ReportStyles& estilos) {
+    if (!t.nombre.isEmpty()) {
+        MantieneJunto(vp, estilos, static_cast<int>(t.filas.size()));
+        SetSubTitle(vp, t.nombre, estilos);
+        SetNormal(vp, estilos);
+    }
+    if (t.nota.isEmpty()) {
+        MuestraTabla(vp, t.formato, t.encabezado, CuerpoMemoria(t));
+    } else {
+        vp.paragraphFormat.indentFirst = 0;
+        vp.paragraph(QString());
+        vp.paragraph(t.nota);
+        vp.paragraphFormat.indentLeft = 0;
+        vp.font.size = 10;
+        vp.tableBorder = 4;
+        vp.addTable(t.formato, t.encabezado, CuerpoMemoria(t));
+        vp.tableBorder = 0;
+    }
+    SetNormal(vp, estilos);
+}
+
+}  // namespace
+
+void ImprimeMemoria(PageDocument& vp, const ReportInputs& in) {
+    const ReportStyles& estilos = in.estilos;
+    vp.cellStyle = [](TextItem& t) {
+        if (t.text == kNoCumple) t.color = kRojo;
+    };
+    for (const TablaMemoria& t : TablasMemoria(in.estado, in.barras)) Tabla(vp, t, estilos);
+    vp.cellStyle = nullptr;
+    MantieneJunto(vp, estilos, 3);
+    SetSubTitle(vp, QStringLiteral("Conclusión"), estilos);
+    ImprimeVeredicto(vp, in.estado, estilos);
+}
+
+}  // namespace tarelvo

@@ -1,0 +1,182 @@
+// The "Memoria": every row of the default wall, the judgements of a wall that slides and of
+// one outside the middle third, and the verdict on the results page and after the Memoria.
+#include <gtest/gtest.h>
+
+#include "engine/results_view.h"
+#include "report/report_content.h"
+#include "report/report_memoria.h"
+#include "report_fixture.h"
+
+namespace tarelvo::test {
+namespace {
+
+struct Reporte {
+    PageDocument doc{SetupA4()};
+    explicit Reporte(const ReportInputs& in) {
+        Inicia(doc, in);
+        doc.endDoc();
+    }
+    // The row of a table whose first cell is `caption`, on the page of `seccion` or the next.
+    QStringList Fila(const QString& seccion, const QString& caption) const {
+        const int p = PaginaDe(doc, seccion);
+        if (p < 0) return {};
+        for (int q = p; q < std::min(p + 2, doc.pageCount()); ++q)
+            if (Busca(doc, q, caption)) return CeldasDeFila(doc, q, caption);
+        return {};
+    }
+};
+
+using Filas = std::vector<QStringList>;
+
+void EsperaFilas(const Reporte& r, const QString& seccion, const Filas& filas) {
+    for (const QStringList& f : filas) EXPECT_EQ(r.Fila(seccion, f[0]), f) << f[0].toStdString();
+}
+
+TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
+    const Muro muro;
+    const Reporte r(muro.Entradas());
+    EsperaFilas(r, "Empuje del relleno",
+                {{"Coeficiente de empuje activo (Ka)", "0.333"},
+                 {"Coeficiente de empuje pasivo (Kp)", "3.00"},
+                 {"Altura total del empuje", "1.25", "m"},
+                 {"Empuje total", "0.47", "To"},
+                 {"Componente horizontal del empuje", "0.47", "To"},
+                 {"Componente vertical del empuje", "0.00", "To"},
+                 {"Altura del empuje sobre la base", "0.42", "m"}});
+    EsperaFilas(r, "Pesos y momentos",
+                {{"Elemento", "Fuerza (To)", "Brazo (m)", "Momento (To-m)"},
+                 {"Muro: parte rectangular", "0.48", "0.40", "0.19"},
+                 {"Muro: parte inclinada", "0.00", "0.30", "0.00"},
+                 {"Relleno sobre el talón", "0.54", "0.65", "0.35"},
+                 {"Zapata", "0.48", "0.40", "0.19"},
+                 {"Empuje vertical", "0.00", "0.80", "0.00"},
+                 {"Total resistente", "1.50", "0.74"},
+                 {"Empuje horizontal (vuelco)", "0.47", "0.42", "0.20"}});
+    EsperaFilas(r, "Estabilidad",
+                {{"Factor de seguridad al vuelco", "3.76", "≥ 1.50", "Cumple"},
+                 {"Factor de seguridad al deslizamiento", "2.21", "≥ 1.50", "Cumple"},
+                 {"Excentricidad de la resultante (m)", "0.040", "≤ 0.133", "Cumple"},
+                 {"Presión máxima (Kg/cm2)", "0.24", "≤ 0.56", "Cumple"},
+                 {"Fricción en la base", "0.87", "To"},
+                 {"Cohesión en la base", "0.00", "To"},
+                 {"Empuje pasivo", "0.17", "To"},
+                 {"Resistencia al deslizamiento", "1.03", "To"},
+                 {"Fuerza de deslizamiento", "0.47", "To"}});
+    EsperaFilas(r, "Capacidad portante",
+                {{"Factor de capacidad de carga Nc", "30.14"},
+                 {"Factor de capacidad de carga Nq", "18.40"},
+                 {"Factor de capacidad de carga Nγ", "15.07"},
+                 {"Factor de inclinación iq", "0.428"},
+                 {"Factor de inclinación ic", "0.395"},
+                 {"Factor de inclinación iγ", "0.291"},
+                 {"Factor de profundidad dc", "1.278"},
+                 {"Factor de profundidad dq", "1.175"},
+                 {"Ancho efectivo de la base (B - 2e)", "0.72", "m"},
+                 {"Capacidad de carga", "1.12", "Kg/cm2"},
+                 {"Presión admisible (capacidad / 2)", "0.56", "Kg/cm2"}});
+    EsperaFilas(r, "Resistencia",
+                {{"Cortante en el muro (Kg/cm2)", "0.35", "6.53", "Cumple"},
+                 {"Cortante en la zapata (Kg/cm2)", "0.41", "6.53", "Cumple"},
+                 {"Barras", "Colocadas", "Requerido", "Colocado", "Resultado"},
+                 // 1.27 cm2 every 0.30 m against the 3.75 the stem base needs.
+                 {"Muro, cara interior, vertical", "ø 1/2\" a 0.30", "3.75", "4.23", "Cumple"},
+                 {"Muro, cara interior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
+                 {"Muro, cara exterior, vertical", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
+                 {"Muro, cara exterior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
+                 {"Zapata, superior", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
+                 {"Zapata, inferior", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
+                 {"Zapata, transversal", "ø 3/8\" a 0.26", "2.70", "2.73", "Cumple"}});
+    // The sections in their order, the verdict last.
+    int anterior = 0;
+    for (const char* s : {"Empuje del relleno", "Pesos y momentos", "Estabilidad",
+                          "Capacidad portante", "Resistencia", "Conclusión"}) {
+        const int p = PaginaDe(r.doc, s);
+        ASSERT_GE(p, anterior) << s;
+        anterior = p;
+    }
+    EXPECT_NE(Busca(r.doc, PaginaDe(r.doc, "Conclusión"), "MURO ESTABLE"), nullptr);
+}
+
+TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
+    // The window calls it stable and warns; the report says the same, and which check fails.
+    const Muro muro{{"Phi2", "15"}, {"Altura", "2.5"}, {"Punta", "0.6"}, {"Talon", "1.4"},
+                    {"Sobrec", "1"}, {"Padm", "3"}, {"Centrica", "0"}};
+    ASSERT_EQ(muro.ventana.shown.values[3].text, "0.89");
+    const Reporte r(muro.Entradas());
+    EsperaFilas(r, "Estabilidad",
+                {{"Factor de seguridad al vuelco", "4.14", "≥ 1.50", "Cumple"},
+                 {"Factor de seguridad al deslizamiento", "0.89", "≥ 1.50", "No cumple"},
+                 {"Excentricidad de la resultante (m)", "0.072", "≤ 0.367", "Cumple"},
+                 {"Presión máxima (Kg/cm2)", "0.56", "≤ 3.00", "Cumple"}});
+    EsperaFilas(r, "Capacidad portante", {{"Presión admisible dada", "3.00", "Kg/cm2"}});
+    int rojos = 0;
+    for (int p = 0; p < r.doc.pageCount(); ++p)
+        for (const TextItem* t : Textos(r.doc, p)) {
+            if (t->text == kNoCumple) {
+                EXPECT_EQ(t->color, QColor(255, 0, 0));
+                ++rojos;
+            }
+            if (t->text == kCumple) {
+                EXPECT_NE(t->color, QColor(255, 0, 0));
+            }
+        }
+    EXPECT_EQ(rojos, 1);
+
+    const int conclusion = PaginaDe(r.doc, "Conclusión");
+    const TextItem* veredicto = Busca(r.doc, conclusion, "MURO ESTABLE");
+    ASSERT_NE(veredicto, nullptr);
+    EXPECT_EQ(veredicto->color, QColor(0, 0, 128));
+    const TextItem* aviso = Busca(r.doc, conclusion, kAvisoDesliz);
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_EQ(aviso->color, QColor(255, 0, 0));
+    EXPECT_GT(aviso->y, veredicto->y);
+}
+
+TEST(Memoria, TheVerdictOpensTheResultsPageAsTheWindowShowsIt) {
+    // Stable: navy and bold, above the first results table, no warning.
+    const Muro estable;
+    const Reporte a(estable.Entradas());
+    const int resultados = PaginaDe(a.doc, "Resultados del analisis");
+    const TextItem* v = Busca(a.doc, resultados, "MURO ESTABLE");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(v->color, QColor(0, 0, 128));
+    EXPECT_TRUE(v->font.bold);
+    EXPECT_LT(v->y, Busca(a.doc, resultados, "Resultados del analisis")->y);
+    for (const TextItem* t : Textos(a.doc, resultados)) EXPECT_NE(t->color, QColor(255, 0, 0));
+
+    // The resultant well outside the middle third: red, on the results page and at the end.
+    const Muro inestable{{"Centrica", "0"}, {"Altura", "3"}, {"Punta", "1.2"}, {"Talon", "0.2"}};
+    ASSERT_EQ(inestable.ventana.shown.verdict, kMuroInestable);
+    const Reporte b(inestable.Entradas());
+    const int pagina = PaginaDe(b.doc, "Resultados del analisis");
+    const TextItem* rojo = Busca(b.doc, pagina, "MURO INESTABLE");
+    ASSERT_NE(rojo, nullptr);
+    EXPECT_EQ(rojo->color, QColor(255, 0, 0));
+    EXPECT_EQ(Busca(b.doc, pagina, "MURO ESTABLE"), nullptr);
+    EXPECT_NE(Busca(b.doc, PaginaDe(b.doc, "Conclusión"), "MURO INESTABLE"), nullptr);
+    EXPECT_EQ(b.Fila("Estabilidad", "Excentricidad de la resultante (m)").value(3), kNoCumple);
+}
+
+TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
+    Muro muro;
+    ReportInputs in = muro.Entradas();
+    in.estado.FsVuelco = 1.2f;
+    in.estado.EsfCortZap = in.estado.CortAdm * 2;
+    // A spacing wider than the bar allows, and one that cannot be read.
+    in.barras[GruposBarras::ZapataInferior] = "ø 1/2\" a 0.50";
+    in.barras[GruposBarras::ZapataTransversal] = "ø 3/8\" a 0.00";
+    const Reporte r(in);
+    const int p = PaginaDe(r.doc, "Conclusión");
+    for (const char* aviso : {kAvisoVuelco, kAvisoCorteZapata}) {
+        const TextItem* t = Busca(r.doc, p, aviso);
+        ASSERT_NE(t, nullptr) << aviso;
+        EXPECT_EQ(t->color, QColor(255, 0, 0));
+    }
+    EXPECT_EQ(r.Fila("Resistencia", "Zapata, inferior"),
+              (QStringList{"Zapata, inferior", "ø 1/2\" a 0.50", "4.50", "2.54", "No cumple"}));
+    EXPECT_EQ(r.Fila("Resistencia", "Zapata, transversal"),
+              (QStringList{"Zapata, transversal", "ø 3/8\" a 0.00", "2.70", "No cumple"}));
+}
+
+}  // namespace
+}  // namespace tarelvo::test
