@@ -12,7 +12,7 @@
 
 #include "common/number_text.h"
 #include "ui/export/autocad_form.h"
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 #include "ui/files/confirm_dialog.h"
 #include "ui/diagrams/diagramas_form.h"
 #include "ui/reinforcement/murref.h"

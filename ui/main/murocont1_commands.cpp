@@ -8,7 +8,7 @@
 #include "engine/start_project.h"
 #include "ui/export/autocad_form.h"
 #include "export/drawing_inputs.h"
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 #include "ui/about/frm_about.h"
 #include "ui/diagrams/diagramas_form.h"
 #include "ui/files/confirm_dialog.h"

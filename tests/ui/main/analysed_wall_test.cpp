@@ -4,7 +4,7 @@
 
 #include "common/number_text.h"
 #include "ui/export/autocad_form.h"
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 #include "tests/export/dxf_records.h"
 #include "tests/export/test_platform.h"
 #include "main_window_fixture.h"

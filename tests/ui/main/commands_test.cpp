@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/export/autocad_form.h"
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 #include "main_window_fixture.h"
 
 namespace tarelvo::test {

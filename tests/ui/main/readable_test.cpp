@@ -6,7 +6,7 @@
 #include "../support/texts_fit.h"
 #include "ui/export/autocad_form.h"
 #include "main_window_fixture.h"
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 #include "ui/reinforcement/murref.h"
 
 namespace tarelvo::test {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "report/murprev.h"
-#include "report/preview_widget.h"
+#include "ui/report/murprev.h"
+#include "ui/report/preview_widget.h"
 
 namespace tarelvo {
 

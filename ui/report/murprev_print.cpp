@@ -4,11 +4,11 @@
 #include <QRadioButton>
 
 #include "report/devices.h"
-#include "report/murprev.h"
-#include "report/murprev_busy.h"
-#include "report/murprev_updown.h"
+#include "ui/report/murprev.h"
+#include "ui/report/murprev_busy.h"
+#include "ui/report/murprev_updown.h"
 #include "report/page_printer.h"
-#include "report/preview_widget.h"
+#include "ui/report/preview_widget.h"
 
 namespace tarelvo {
 

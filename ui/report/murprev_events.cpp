@@ -12,9 +12,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "report/murprev.h"
-#include "report/murprev_updown.h"
-#include "report/preview_widget.h"
+#include "ui/report/murprev.h"
+#include "ui/report/murprev_updown.h"
+#include "ui/report/preview_widget.h"
 
 namespace tarelvo {
 

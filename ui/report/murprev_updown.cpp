@@ -1,4 +1,4 @@
-#include "report/murprev_updown.h"
+#include "ui/report/murprev_updown.h"
 
 #include <algorithm>
 #include <cmath>

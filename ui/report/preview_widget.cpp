@@ -1,4 +1,4 @@
-#include "report/preview_widget.h"
+#include "ui/report/preview_widget.h"
 
 #include <algorithm>
 #include <cmath>

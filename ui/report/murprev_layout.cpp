@@ -14,10 +14,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "report/murprev.h"
-#include "report/murprev_sheet_icon.h"
-#include "report/murprev_updown.h"
-#include "report/preview_widget.h"
+#include "ui/report/murprev.h"
+#include "ui/report/murprev_sheet_icon.h"
+#include "ui/report/murprev_updown.h"
+#include "ui/report/preview_widget.h"
 
 namespace tarelvo {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "common/number_text.h"
-#include "report/murprev.h"
-#include "report/preview_widget.h"
+#include "ui/report/murprev.h"
+#include "ui/report/preview_widget.h"
 
 namespace tarelvo {
 

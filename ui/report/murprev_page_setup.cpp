@@ -8,8 +8,8 @@
 #include <QSignalBlocker>
 
 #include "common/number_text.h"
-#include "report/murprev.h"
-#include "report/murprev_busy.h"
+#include "ui/report/murprev.h"
+#include "ui/report/murprev_busy.h"
 
 namespace tarelvo {
 

@@ -1,4 +1,4 @@
-#include "report/murprev_sheet_icon.h"
+#include "ui/report/murprev_sheet_icon.h"
 
 #include <QPainter>
 

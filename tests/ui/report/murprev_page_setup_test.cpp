@@ -11,8 +11,8 @@
 #include <QScrollBar>
 
 #include "report/devices.h"
-#include "report/murprev.h"
-#include "report/murprev_sheet_icon.h"
+#include "ui/report/murprev.h"
+#include "ui/report/murprev_sheet_icon.h"
 #include "report_fixture.h"
 
 namespace tarelvo::test {

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 #include "report/font_names.h"
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 
 namespace tarelvo {
 

@@ -23,9 +23,9 @@
 
 #include "hostile_targets.h"
 #include "report/devices.h"
-#include "report/murprev.h"
-#include "report/murprev_updown.h"
-#include "report/preview_widget.h"
+#include "ui/report/murprev.h"
+#include "ui/report/murprev_updown.h"
+#include "ui/report/preview_widget.h"
 #include "report_fixture.h"
 
 namespace tarelvo::test {

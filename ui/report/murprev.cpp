@@ -1,5 +1,5 @@
 // The report window's life: showing it, rebuilding the document, leaving it.
-#include "report/murprev.h"
+#include "ui/report/murprev.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,9 +15,9 @@
 
 #include "common/number_text.h"
 #include "report/devices.h"
-#include "report/murprev_busy.h"
-#include "report/murprev_sheet_icon.h"
-#include "report/preview_widget.h"
+#include "ui/report/murprev_busy.h"
+#include "ui/report/murprev_sheet_icon.h"
+#include "ui/report/preview_widget.h"
 #include "report/report_content.h"
 
 namespace tarelvo {
