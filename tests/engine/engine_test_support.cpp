@@ -27,4 +27,16 @@ ProjectState Defaults() {
     return s;
 }
 
+ProjectState MuroQueDesliza() {
+    ProjectState s = Defaults();
+    s.Fc = 210;
+    s.Phi2 = 15;
+    s.Altura = 2.5f;
+    s.Punta = 0.6f;
+    s.Talon = 1.4f;
+    s.Sobrec = 1;
+    s.Padm = 3;
+    return s;
+}
+
 }  // namespace tarelvo::test

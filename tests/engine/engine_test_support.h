@@ -34,4 +34,9 @@ public:
 // The default project as DatosIniciales leaves it (F'c 180).
 ProjectState Defaults();
 
+// Soft foundation soil under a 2.5 m wall on an eccentric 0.60 / 1.40 footing with 1 t/m2 of
+// surcharge and an admissible 3 kg/cm2: the resultant in the middle third, the pressures
+// admissible, but FS desliz 0.89.
+ProjectState MuroQueDesliza();
+
 }  // namespace tarelvo::test

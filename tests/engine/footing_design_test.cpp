@@ -116,15 +116,7 @@ TEST(CalculaBase, AWallNoFootingCanHoldStopsAtFiveTimesItsHeight) {
 }
 
 TEST(CalculaBase, SlidingBelowTheMinimumLengthensTheFooting) {
-    // Soft soil: the given footing has its resultant in the middle third and admissible
-    // pressures, but FS desliz 0.89.
-    ProjectState s = Defaults();
-    s.Phi2 = 15;
-    s.Altura = 2.5f;
-    s.Punta = 0.6f;
-    s.Talon = 1.4f;
-    s.Sobrec = 1;
-    s.Padm = 3;
+    ProjectState s = MuroQueDesliza();
     FakeWindow w;
     const long pasos = CalculaBase(s, w, w);
     EXPECT_GT(pasos, 1);

@@ -152,15 +152,7 @@ TEST(Results, FactorsOfSafetyBelowTheMinimumWarnBeforeTheOtherChecks) {
 }
 
 TEST(Results, ASlidingWallIsNoLongerCalledStableWithoutAWarning) {
-    // Soft foundation soil, tall wall on a short eccentric footing, surcharge: FS desliz 0.89.
-    ProjectState s = Defaults();
-    s.Fc = 210;
-    s.Phi2 = 15;
-    s.Altura = 2.5f;
-    s.Punta = 0.6f;
-    s.Talon = 1.4f;
-    s.Sobrec = 1;
-    s.Padm = 3;
+    ProjectState s = MuroQueDesliza();
     FakeWindow w;
     ChequeaMuro(s, w, w);
     EXPECT_LT(s.FsDesliz, 1.0f);
