@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -104,18 +106,30 @@ bool parseWhole(std::string_view text, double& out) {
 namespace {
 
 // The digits of |value| rounded half away from zero to `decimals` places, without the point.
-// Exact and quick for the usual case: with a 64-bit long double mantissa, a double times
-// 10^decimals (at most 10 more bits for 3 decimals) is exact, so the comparison with one half
-// decides on the true binary value.
+// Exact and quick for the usual case, in integers: a double is M * 2^E with M below 2^53, so
+// M * 10^decimals stays below 2^63 for 3 decimals, and its shift by E splits it exactly into
+// the whole part and the fraction compared with one half.
 bool RoundedDigitsFast(double magnitude, int decimals, char (&digits)[32], std::size_t& count) {
-    if (std::numeric_limits<long double>::digits < 64 || decimals > 3 || magnitude >= 1e15)
-        return false;
-    long double scale = 1;
-    for (int i = 0; i < decimals; ++i) scale *= 10;
-    const long double scaled = static_cast<long double>(magnitude) * scale;
-    long double whole = std::floor(scaled);
-    if (scaled - whole >= 0.5L) whole += 1;
-    const auto n = static_cast<unsigned long long>(whole);
+    if (decimals > 3 || !(magnitude < 1e15)) return false;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int campo = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantisa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponente = -1074;
+    if (campo != 0) {
+        mantisa |= std::uint64_t{1} << 52;
+        exponente = campo - 1075;
+    }
+    static constexpr std::uint64_t kPotencias[4] = {1, 10, 100, 1000};
+    const std::uint64_t escalado = mantisa * kPotencias[decimals];
+    std::uint64_t n = 0;
+    if (exponente >= 0) {
+        n = escalado << exponente;  // below 1e18: the magnitude is below 1e15
+    } else if (exponente > -64) {
+        const int k = -exponente;
+        n = escalado >> k;
+        if ((escalado & ((std::uint64_t{1} << k) - 1)) >= (std::uint64_t{1} << (k - 1))) ++n;
+    }  // else below 2^63 / 2^64: less than one half
     // At least one digit before the decimals.
     const std::size_t width = static_cast<std::size_t>(decimals) + 1;
     char buf[32];

@@ -189,9 +189,13 @@ const std::vector<StateField>& StateFields() {
 #undef S
 
 const StateField* FindStateField(std::string_view name) {
-    for (const StateField& f : StateFields())
-        if (name == f.name) return &f;
-    return nullptr;
+    // The fields are sorted by name; a batch looks up every value of every row.
+    const std::vector<StateField>& v = StateFields();
+    const auto it = std::lower_bound(v.begin(), v.end(), name,
+                                     [](const StateField& f, std::string_view n) {
+                                         return std::string_view(f.name) < n;
+                                     });
+    return it != v.end() && name == it->name ? &*it : nullptr;
 }
 
 }  // namespace tarelvo
