@@ -1,0 +1,29 @@
+#include "app/calc_mode.h"
+
+#include "cli/calc_tool.h"
+#include "report/report_pdf.h"
+
+namespace tarelvo {
+
+namespace {
+
+// The whole report as the window would print it with its default settings.
+std::string Reporte(const ProjectState& s, const GruposBarras& g, const std::string& ruta) {
+    std::array<std::string, GruposBarras::kGrupos> barras;
+    for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
+    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, barras));
+}
+
+}  // namespace
+
+SalidasGraficas SalidasConQt() { return {{"--pdf", Reporte}}; }
+
+bool EsModoCalculo(const std::vector<std::string>& args) { return PideSalidaGrafica(args); }
+
+int ModoCalculo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ContextoCalc contexto;
+    contexto.graficas = SalidasConQt();
+    return RunCalcTool(args, out, err, contexto);
+}
+
+}  // namespace tarelvo
