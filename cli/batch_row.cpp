@@ -28,6 +28,17 @@ std::string ComoNumero(const std::string& nombre, const std::string& celda,
     return "";
 }
 
+// The window of a row. Only the results of its last check are written, and those are a
+// function of the state that the bar layout after that check leaves as it was (the layout
+// changes steel areas only): they are evaluated once, when the row is written, rather than at
+// every check; the footing-width label, which no column shows, is not kept.
+class VentanaLote : public HeadlessWindow {
+public:
+    explicit VentanaLote(const HeadlessWindow& w) : HeadlessWindow(w) {}
+    void MuestraResultados(const ProjectState&) override {}
+    void AlineaCotas() override {}
+};
+
 // The results of a wall whose row was read, after the separator that ends its inputs; or the
 // message that goes into its Error column.
 std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
@@ -46,7 +57,7 @@ std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
     }
 
     ProjectState s = arranque.s;
-    HeadlessWindow w = arranque.w;
+    VentanaLote w(arranque.w);
     std::vector<std::string> avisos;
     std::string falla;
     if (!pares.empty())
@@ -72,6 +83,7 @@ std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
         return "El cálculo no dio un número para las cantidades del muro";
 
     const char sep = d.separador;
+    w.shown = EvaluaResultados(s);
     if (w.shown.warningVisible) avisos.push_back(w.shown.warning);
     std::string todos;
     for (const std::string& a : avisos) todos += (todos.empty() ? "" : " | ") + a;

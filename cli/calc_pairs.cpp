@@ -1,6 +1,7 @@
 #include "cli/calc_pairs.h"
 
 #include <cmath>
+#include <string_view>
 #include <limits>
 
 #include "common/number_text.h"
@@ -17,7 +18,7 @@ namespace {
 // The control that holds a real input, and its text in the window.
 enum class Control { Campo, Carga, Padm, Talud, Lista };
 struct Entrada {
-    const char* nombre;
+    std::string_view nombre;
     Control control;
     std::string CamposMuro::*texto;
 };

@@ -190,12 +190,14 @@ const std::vector<StateField>& StateFields() {
 
 const StateField* FindStateField(std::string_view name) {
     // The fields are sorted by name; a batch looks up every value of every row.
-    const std::vector<StateField>& v = StateFields();
-    const auto it = std::lower_bound(v.begin(), v.end(), name,
-                                     [](const StateField& f, std::string_view n) {
-                                         return std::string_view(f.name) < n;
-                                     });
-    return it != v.end() && name == it->name ? &*it : nullptr;
+    static const std::vector<std::string_view> nombres = [] {
+        std::vector<std::string_view> n;
+        for (const StateField& f : StateFields()) n.emplace_back(f.name);
+        return n;
+    }();
+    const auto it = std::lower_bound(nombres.begin(), nombres.end(), name);
+    if (it == nombres.end() || *it != name) return nullptr;
+    return &StateFields()[static_cast<std::size_t>(it - nombres.begin())];
 }
 
 }  // namespace tarelvo
