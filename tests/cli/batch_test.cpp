@@ -65,10 +65,24 @@ std::map<std::string, std::string> Pares(const std::string& texto) {
     return m;
 }
 
-std::map<std::string, std::string> Calc(const std::vector<std::string>& args) {
+std::map<std::string, std::string> Calc(const std::vector<std::string>& args,
+                                        std::string* salida = nullptr) {
     std::ostringstream out, err;
     EXPECT_EQ(CorreCalc(args, out, err), 0) << err.str();
+    if (salida) *salida = out.str() + err.str();
     return Pares(out.str());
+}
+
+// The notices of the pairs (on standard error) and the panel's warning, as a row joins them.
+std::string AvisosDelPanel(const std::string& salida) {
+    std::string avisos;
+    std::istringstream in(salida);
+    for (std::string l; std::getline(in, l);) {
+        if (l.rfind("Aviso: ", 0) == 0) l.erase(0, 7);
+        else if (l.rfind("ATENCION", 0) != 0) continue;
+        avisos += (avisos.empty() ? "" : " | ") + l;
+    }
+    return avisos;
 }
 
 // Stations of varied walls: the stem types, the footing positions, a key, passive pressure, a
@@ -79,7 +93,8 @@ const char* const kEstaciones =
     "0+020,3.2,1.5,32,10,30,1.9,2.5,1,0,1,1,\"Tramo \"\"B\"\", sur\"\n"
     "0+040,4,0.5,28,30,32,1.75,0,2,1,0,0,\n"
     "0+060,1.8,0,34,5,28,1.85,1.5,0,0,1,0,Tramo C\n"
-    "0+080,5.5,2,30,0,30,1.8,3,2,0,0,1,Tramo D\n";
+    "0+080,5.5,2,30,0,30,1.8,3,2,0,0,1,Tramo D\n"
+    "0+100,1,0,30,0,20,1.8,0,0,1,0,0,Tramo E\n";
 
 const char* const kColumnasEstado[] = {
     "Excent", "Base6", "FsVuelco", "FsDesliz", "EsfCortMuro", "EsfCortZap", "CortAdm", "PresMax",
@@ -94,7 +109,7 @@ void ComparaConLaHerramienta(bool diseno) {
     const Lote r = Corre(kEstaciones, diseno);
     ASSERT_EQ(r.estado, 0) << r.err << r.out;
     const auto filas = Filas(r.out);
-    ASSERT_EQ(filas.size(), 5u);
+    ASSERT_EQ(filas.size(), 6u);
     const std::vector<std::string> nombres = {"Altura", "Sobrec",  "Phi1",    "Beta",
                                               "Phi2",   "Gamma1",  "Padm",    "FormaMuro",
                                               "Centrica", "ConDent", "Pasiva", "Titulo"};
@@ -111,6 +126,9 @@ void ComparaConLaHerramienta(bool diseno) {
             EXPECT_EQ(F(fila.at(c)), F(d.at(c))) << c;
         EXPECT_EQ(fila.at("Veredicto"), d.at("Verdict"));
         EXPECT_EQ(fila.at("Error"), "");
+        std::string panel;
+        Calc(args, &panel);
+        EXPECT_EQ(fila.at("Avisos"), AvisosDelPanel(panel));
         const auto b = Calc(bars);
         for (int g = 0; g < 7; ++g) EXPECT_EQ(fila.at(kColumnasBarras[g]), b.at(kEtiquetas[g]));
         if (diseno) {
@@ -129,11 +147,13 @@ TEST(Lote, EachDesignedRowIsTheToolsDesign) { ComparaConLaHerramienta(true); }
 TEST(Lote, RowsRepeatTheirInputsAndCarryTheNotices) {
     const Lote r = Corre(kEstaciones);
     const auto filas = Filas(r.out);
-    ASSERT_EQ(filas.size(), 5u);
+    ASSERT_EQ(filas.size(), 6u);
     EXPECT_EQ(filas[1].at("Titulo"), "Tramo \"B\", sur");
     EXPECT_EQ(filas[2].at("Beta"), "30");
     EXPECT_NE(filas[2].at("Avisos").find("ATENCION"), std::string::npos);  // slope over Phi1
     EXPECT_EQ(filas[0].at("Avisos"), "");
+    EXPECT_EQ(filas[5].at("Avisos"),
+              "La Presion Maxima sobre el Terreno es mayor que la Admisible. RECALCULE!");
 }
 
 TEST(Lote, QuantitiesFollowTheWall) {

@@ -21,10 +21,11 @@ struct Proceso {
     std::string out, err;
 };
 
-// Runs a shell command line with its output and messages kept.
-Proceso Ejecuta(const Carpeta& c, const std::string& linea) {
+// Runs a shell command line with its output (into `salida` when given) and messages kept.
+Proceso Ejecuta(const Carpeta& c, const std::string& linea, std::string salida = "") {
     const std::string out = c / "salida.txt", err = c / "mensajes.txt";
-    const int r = std::system((linea + " >'" + out + "' 2>'" + err + "'").c_str());
+    if (salida.empty()) salida = out;
+    const int r = std::system((linea + " >'" + salida + "' 2>'" + err + "'").c_str());
     return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Contenido(out), Contenido(err)};
 }
 
@@ -77,6 +78,11 @@ TEST(HerramientaLigera, BatchFromAFileOrTheStandardInput) {
     EXPECT_EQ(dos.out, uno.out);
     const Proceso entrada = Ejecuta(c, "'" + kCalc + "' --batch - < '" + tabla + "'");
     EXPECT_EQ(entrada.out, uno.out);
+    // Results that cannot be written are not reported as written.
+    const Proceso lleno = Ejecuta(c, "'" + kCalc + "' --batch '" + tabla + "'", "/dev/full");
+    EXPECT_EQ(lleno.estado, 4);
+    EXPECT_NE(lleno.err.find("No se pudo escribir la tabla de resultados"), std::string::npos)
+        << lleno.err;
 }
 
 }  // namespace
