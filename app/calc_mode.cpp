@@ -1,5 +1,8 @@
 #include "app/calc_mode.h"
 
+#include <QtGlobal>
+#include <cstdio>
+
 #include "cli/calc_tool.h"
 #include "report/report_pdf.h"
 
@@ -21,6 +24,11 @@ SalidasGraficas SalidasConQt() { return {{"--pdf", Reporte}}; }
 bool EsModoCalculo(const std::vector<std::string>& args) { return PideSalidaGrafica(args); }
 
 int ModoCalculo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Qt's own notes for developers (a missing runtime folder, fonts) are in English and tell
+    // the user nothing; the tool's messages are its own.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::fputs(qPrintable(texto + '\n'), stderr);
+    });
     ContextoCalc contexto;
     contexto.graficas = SalidasConQt();
     return RunCalcTool(args, out, err, contexto);

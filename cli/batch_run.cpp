@@ -17,8 +17,11 @@ namespace tarelvo {
 
 namespace {
 
-bool EnBlanco(const std::string& linea) {
-    return linea.find_first_not_of(" \t") == std::string::npos;
+// A line with nothing but blanks, or only empty fields as spreadsheets leave after a table.
+bool EnBlanco(const std::string& linea, char separador = ' ') {
+    for (char c : linea)
+        if (c != ' ' && c != '\t' && c != separador) return false;
+    return true;
 }
 
 std::string Larga(std::uint64_t linea) {
@@ -76,7 +79,7 @@ int EjecutaLote(std::istream& in, const std::string& nombre, std::uint64_t taman
                 fin = true;
                 break;
             }
-            if (!larga && EnBlanco(filas[n].texto)) continue;
+            if (!larga && EnBlanco(filas[n].texto, tabla.dialecto.separador)) continue;
             filas[n].ilegible = larga ? Larga(lector.numeroDeLinea()) : std::string();
             bytes += filas[n].texto.size();
             ++n;

@@ -1,5 +1,7 @@
 #include "cli/calc_options.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <set>
 #include <thread>
@@ -63,7 +65,13 @@ std::string NoVaConLote(const OpcionesCalc& op) {
 }  // namespace
 
 int TrabajosPorDefecto() {
-    const unsigned n = std::thread::hardware_concurrency();
+    // The cores this process may run on, which a container or taskset may hold to fewer than
+    // the machine has.
+    cpu_set_t nucleos;
+    CPU_ZERO(&nucleos);
+    unsigned n = sched_getaffinity(0, sizeof nucleos, &nucleos) == 0
+                     ? static_cast<unsigned>(CPU_COUNT(&nucleos))
+                     : std::thread::hardware_concurrency();
     return n == 0 ? 1 : static_cast<int>(std::min<unsigned>(n, kMaxTrabajos));
 }
 

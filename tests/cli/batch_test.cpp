@@ -274,7 +274,7 @@ TEST(Lote, BadTablesWriteNothing) {
 }
 
 TEST(Lote, ByteOrderMarkLineEndsAndBlankLines) {
-    const Lote r = Corre("\xEF\xBB\xBFId,Altura\r\nA,3\r\n\r\n   \r\nB,2.5\r\n");
+    const Lote r = Corre("\xEF\xBB\xBFId,Altura\r\nA,3\r\n\r\n   \r\nB,2.5\r\n,\r\n , \r\n");
     ASSERT_EQ(r.estado, 0) << r.out;
     const auto filas = Filas(r.out);
     ASSERT_EQ(filas.size(), 2u);
