@@ -3,8 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <iostream>
+
+#include "files/file_io.h"
 
 namespace tarelvo {
 
@@ -35,7 +36,7 @@ int EntregaA(const std::string& programa, const std::vector<std::string>& args,
     ::execv(programa.c_str(), argv.data());
     const int e = errno;
     err << "No se pudo iniciar " << programa << ", que escribe el reporte: "
-        << (e == ENOENT ? "no está instalado junto a tarelvo-calc" : std::strerror(e)) << ".\n";
+        << (e == ENOENT ? "no está instalado junto a tarelvo-calc" : TextoErrorArchivo(e)) << ".\n";
     return 4;
 }
 

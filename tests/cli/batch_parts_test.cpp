@@ -47,19 +47,6 @@ TEST(Csv, FormsFieldsAndQuotes) {
     }
 }
 
-TEST(Csv, DecimalCommas) {
-    const DialectoCsv coma{';', ','}, punto{',', '.'};
-    std::string t;
-    EXPECT_TRUE(NumeroConPunto("2,75", coma, t));
-    EXPECT_EQ(t, "2.75");
-    EXPECT_FALSE(NumeroConPunto("1.250", coma, t));
-    EXPECT_TRUE(NumeroConPunto("1.250", punto, t));
-    EXPECT_EQ(t, "1.250");
-    std::string linea;
-    AgregaNumero(linea, "0.125", coma);
-    EXPECT_EQ(linea, "0,125");
-}
-
 TEST(Progreso, OnATerminalAfterASecondWithFiniteNumbers) {
     EXPECT_EQ(TextoProgreso(0, 0, 0, 0), "Filas calculadas: 0");
     EXPECT_EQ(TextoProgreso(5000, 2, 500, 1000),
