@@ -1,12 +1,20 @@
-// The desktop program: opens the main window on the default project.
+// The desktop program: opens the main window on the default project. Given an output of the
+// command-line tool that is drawn with Qt (--pdf), it runs that command line instead, without a
+// window. "tarelvo FILE.mur" opens that project.
 #include <QApplication>
+#include <iostream>
 
+#include "app/calc_mode.h"
 #include "engine/project_state.h"
 #include "ui/main/murocont1.h"
 #include "report/font_names.h"
 #include "ui/qt_spanish.h"
 
 int main(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    if (tarelvo::EsModoCalculo(args)) return tarelvo::ModoCalculo(args, std::cout, std::cerr);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarelvo"));
     QApplication::setApplicationVersion(QStringLiteral(TARELVO_VERSION));
@@ -19,7 +27,6 @@ int main(int argc, char** argv) {
     ventana.resize(ventana.comfortableSize());
     ventana.show();
     // "tarelvo FILE.mur", as a file manager starts it: the project opens as "&Abre" would.
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1) ventana.AbreAlIniciar(args.at(1));
+    if (!args.empty()) ventana.AbreAlIniciar(QString::fromLocal8Bit(argv[1]));
     return app.exec();
 }

@@ -1,7 +1,7 @@
 #include "cli/calc_pairs.h"
 
-#include <charconv>
 #include <cmath>
+#include <string_view>
 #include <limits>
 
 #include "common/number_text.h"
@@ -18,7 +18,7 @@ namespace {
 // The control that holds a real input, and its text in the window.
 enum class Control { Campo, Carga, Padm, Talud, Lista };
 struct Entrada {
-    const char* nombre;
+    std::string_view nombre;
     Control control;
     std::string CamposMuro::*texto;
 };
@@ -51,12 +51,6 @@ const Entrada* EntradaDe(const std::string& nombre) {
     return nullptr;
 }
 
-std::string Numero(float v) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
-}
-
 // A text put into a field and what its change handler stores; a new stem top couples the base.
 void Pon(const Entrada& e, const std::string& texto, float& variable, ProjectState& s,
          CamposMuro& c) {
@@ -73,8 +67,14 @@ std::optional<bool> Opcion(double v) { return v != 0; }
 
 }  // namespace
 
+bool EsNombreDePar(const std::string& nombre) {
+    if (nombre == "Titulo" || nombre == "Centro" || nombre == "Centrica") return true;
+    const StateField* f = FindStateField(nombre);
+    return f && f->input && (f->kind == StateField::Int16 || EntradaDe(nombre));
+}
+
 std::string AplicaPar(const std::string& nombre, const std::string& texto, ProjectState& s,
-                      HeadlessWindow& w, ParesDados& dados, std::vector<std::string>& avisos) {
+                      HeadlessWindow& w, ParesDados& dados) {
     CamposMuro& c = w.campos;
     dados.alguno = true;
     if (nombre == "Titulo") {
@@ -115,6 +115,9 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
                 return "Pasiva debe ser 1 (considerada) o 0 (despreciada): \"" + texto + "\"";
             dados.pasiva = Opcion(v);
         } else {
+            if (v != 0 && v != 1)
+                return "ConDent debe ser 1 (incluye dentellón) o 0 (no incluye): \"" + texto +
+                       "\"";
             dados.conDent = Opcion(v);
         }
         return "";
@@ -127,22 +130,32 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
     switch (e->control) {
         case Control::Campo: {
             // The stem top is given in cm and typed into its field in metres.
-            Pon(*e, nombre == "Ancho" ? numtext::format(v / 100, "0.###############") : texto,
-                variable, s, c);
-            const LimiteCampo* l = LimiteAlSalir(nombre);
-            const std::string dejado = l ? ConLimite(*l, c.*(e->texto)) : c.*(e->texto);
-            if (dejado != c.*(e->texto)) {
-                Pon(*e, dejado, variable, s, c);
-                avisos.push_back(nombre + "=" + texto +
-                                 " es menor que el mínimo de su campo; se toma " +
-                                 Numero(variable));
-            }
+            const std::string enCampo =
+                nombre == "Ancho" ? numtext::format(v / 100, "0.###############") : texto;
+            // A number the field would replace by its limit on leaving is not what was asked.
+            if (const LimiteCampo* l = LimiteAlSalir(nombre); l && ConLimite(*l, enCampo) != enCampo)
+                return nombre + "=" + texto + " no se acepta: el mínimo de su campo es " +
+                       (nombre == "Ancho" ? numtext::format(l->minimo * 100, "0") + " cm"
+                                          : numtext::format(l->minimo, "0.00"));
+            Pon(*e, enCampo, variable, s, c);
             break;
         }
-        // The spins write their values "0.00".
-        case Control::Carga: Pon(*e, CaptionCarga(TextoCampo(v)), variable, s, c); break;
-        case Control::Padm: Pon(*e, CaptionPadm(TextoCampo(v)), variable, s, c); break;
-        case Control::Talud: Pon(*e, TextoCampo(v), variable, s, c); break;
+        // The spins write their values "0.00", within their range.
+        case Control::Carga:
+        case Control::Padm:
+        case Control::Talud: {
+            const RangoSpin* r = RangoDeSpin(nombre);
+            if (v < 0 || v > r->maximo)
+                return nombre + "=" + texto + " no se acepta: el valor debe estar entre 0 y " +
+                       r->textoMaximo;
+            const std::string escrito = TextoCampo(v);
+            Pon(*e,
+                e->control == Control::Carga  ? CaptionCarga(escrito)
+                : e->control == Control::Padm ? CaptionPadm(escrito)
+                                              : escrito,
+                variable, s, c);
+            break;
+        }
         case Control::Lista: {
             // The lists hold only their own values, as a project file can only hold those.
             const bool esFc = nombre == "Fc";

@@ -1,9 +1,9 @@
 // The Name=value pairs of tarelvo-calc, taken as the main window's controls take them: a field
-// value typed into its field and left (its lower limit applies; Ancho in cm goes into its field
-// in metres), the slope, the loads and the admissible pressure as their spins write them
-// ("0.00"), F'c and Fy as their lists' texts, FormaMuro, Pasiva, ConDent and Centrica as their
-// options clicked once the fields are typed, and Centro typed into its field after the wall
-// type.
+// value typed into its field and left (a value below its lower limit is refused; Ancho in cm
+// goes into its field in metres), the slope, the loads and the admissible pressure as their
+// spins write them ("0.00", within the spins' range), F'c and Fy as their lists' texts,
+// FormaMuro, Pasiva, ConDent and Centrica as their options clicked once the fields are typed,
+// and Centro typed into its field after the wall type.
 #pragma once
 
 #include <optional>
@@ -24,11 +24,14 @@ struct ParesDados {
     std::optional<std::string> centro;
 };
 
+// Whether `nombre` names a value a pair can give.
+bool EsNombreDePar(const std::string& nombre);
+
 // Applies one pair to the state and the window's controls. Returns the message for a pair
-// that cannot be taken, or an empty text; a value raised to its field's lower limit adds a
-// notice to `avisos`.
+// that cannot be taken, or an empty text. A value the window would not keep is refused: below
+// its field's lower limit, outside its spins' range, or not one of its option's values.
 std::string AplicaPar(const std::string& nombre, const std::string& texto, ProjectState& s,
-                      HeadlessWindow& w, ParesDados& dados, std::vector<std::string>& avisos);
+                      HeadlessWindow& w, ParesDados& dados);
 
 // Once every pair is typed: the foundation depth and the slope rules of their fields, then
 // the options in the order "PRESION PASIVA", "DENTELLON", "POSICION ZAPATA" (which checks the

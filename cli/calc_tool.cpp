@@ -3,49 +3,21 @@
 #include <charconv>
 #include <sstream>
 
-#include "cli/calc_pairs.h"
+#include "cli/batch_run.h"
+#include "cli/calc_options.h"
 #include "cli/headless_window.h"
+#include "cli/wall_steps.h"
+#include "engine/state_fields.h"
+#include "export/cad_drawing.h"
+#include "export/drawing_inputs.h"
 #include "files/file_io.h"
-#ifdef TARELVO_CON_REPORTE
-#include "engine/diagramas.h"
-#include "report/diagram_picture.h"
-#include "report/report_pdf.h"
-#endif
 #include "files/mur_project.h"
 #include "files/project_load.h"
 #include "files/safe_save.h"
-#include "engine/reinforcement_layout.h"
-#include "export/cad_drawing.h"
-#include "export/drawing_inputs.h"
-#include "engine/state_fields.h"
 
 namespace tarelvo {
 
 namespace {
-
-const char* const kUso =
-    "Uso: tarelvo-calc [opciones] [ARCHIVO.mur] [Nombre=valor ...]\n"
-    "  Verifica el muro del proyecto inicial (F'c 210, zapata \"Centrica\"), o el del\n"
-    "  archivo, con los valores dados, como lo haria la ventana principal: cada valor se\n"
-    "  toma como escrito en su campo, con el minimo del campo. Nombres: las variables de\n"
-    "  entrada del proyecto en sus unidades (Ancho en cm), FormaMuro, Pasiva (1 o 0),\n"
-    "  ConDent, Centro (espesor en la base, m) y Centrica (1 o 0); Titulo=texto (hasta\n"
-    "  250 caracteres).\n"
-    "  --design  diseña la zapata (como \"&Calculo\") y luego verifica\n"
-    "  --dump    muestra todas las variables del proyecto, Nombre=valor\n"
-    "  --bars    muestra las siete descripciones de barras (Label17=... Label25=...)\n"
-    "  --save ARCHIVO.mur  guarda el proyecto resultante\n"
-    "  --dxf ARCHIVO.dxf   escribe el dibujo del muro con su refuerzo, para el guion de\n"
-    "                      AutoCad (todo en la capa 0, cotas hechas por AutoCad)\n"
-    "  --dxf-cad ARCHIVO.dxf  escribe el mismo dibujo para los programas CAD actuales\n"
-    "                      (LibreCAD, QCAD, FreeCAD, visores): capas, cotas y textos a\n"
-    "                      la escala de una hoja A4\n"
-    "  --pdf ARCHIVO.pdf   escribe el reporte completo: datos, resultados, memoria de\n"
-    "                      calculo, diagramas y dibujo del muro\n"
-    "  --diag ARCHIVO.png  escribe los cuatro diagramas del muro como imagen de\n"
-    "                      2000 x 1500 pixeles\n"
-    "Salida: 0 bien; 2 argumento o archivo de entrada no valido; 3 falla del calculo;\n"
-    "4 no se pudo escribir un archivo de salida.\n";
 
 std::string FloatText(float v) {
     char buf[64];
@@ -53,75 +25,10 @@ std::string FloatText(float v) {
     return std::string(buf, r.ptr);
 }
 
-struct Opciones {
-    bool design = false;
-    bool dump = false;
-    bool bars = false;
-    std::string archivo, guardar, dxf, dxfCad, pdf, diag;
-    std::vector<std::pair<std::string, std::string>> pares;
-};
-
-// Reads the arguments; returns -1 to go on, or the exit status.
-int LeeArgumentos(const std::vector<std::string>& args, Opciones& op, std::ostream& out,
-                  std::ostream& err) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--design") {
-            op.design = true;
-        } else if (a == "--dump") {
-            op.dump = true;
-        } else if (a == "--bars") {
-            op.bars = true;
-        } else if (a == "--save" || a == "--dxf" || a == "--dxf-cad" || a == "--pdf" ||
-                   a == "--diag") {
-            if (i + 1 >= args.size()) {
-                err << "Falta el archivo de " << a << "\n";
-                return 2;
-            }
-            std::string& destino = a == "--save"      ? op.guardar
-                                   : a == "--dxf"     ? op.dxf
-                                   : a == "--dxf-cad" ? op.dxfCad
-                                   : a == "--pdf"     ? op.pdf
-                                                      : op.diag;
-            destino = args[++i];
-        } else if (a == "--help" || a == "-h") {
-            out << kUso;
-            return 0;
-        } else if (a.rfind("--", 0) == 0) {
-            err << "Opción desconocida: " << a << "\n" << kUso;
-            return 2;
-        } else if (a.find('=') == std::string::npos) {
-            if (!op.archivo.empty()) {
-                err << "Sobra un archivo de proyecto: " << a << "\n";
-                return 2;
-            }
-            op.archivo = a;
-        } else {
-            const auto eq = a.find('=');
-            if (eq == 0) {
-                err << "Argumento no reconocido (se espera Nombre=valor): " << a << "\n";
-                return 2;
-            }
-            op.pares.emplace_back(a.substr(0, eq), a.substr(eq + 1));
-        }
-    }
-    return -1;
-}
-
-// The check that ends a step, as the window runs it; the fault's message, or empty.
-std::string Chequea(ProjectState& s, HeadlessWindow& w) {
-    try {
-        ChequeaMuro(s, w, w);
-        return "";
-    } catch (const EngineFault& f) {
-        return f.what();
-    }
-}
-
 // The window's steps, each ending with its check: the start-up project, "&Abre" with the file,
 // the pairs typed and the options clicked, and "&Calculo". Only the last check's fault counts:
 // a later step may mend what an earlier one could not check.
-int Calcula(const Opciones& op, ProjectState& s, HeadlessWindow& w, std::ostream& err) {
+int Calcula(const OpcionesCalc& op, ProjectState& s, HeadlessWindow& w, std::ostream& err) {
     w.Arranque(s);
     std::string falla;
     if (!op.archivo.empty()) {
@@ -138,74 +45,25 @@ int Calcula(const Opciones& op, ProjectState& s, HeadlessWindow& w, std::ostream
         falla = Chequea(s, w);
     }
     if (!op.pares.empty()) {
-        ParesDados dados;
         std::vector<std::string> avisos;
-        for (const auto& [nombre, valor] : op.pares) {
-            const std::string msg = AplicaPar(nombre, valor, s, w, dados, avisos);
-            if (!msg.empty()) {
-                err << msg << "\n";
-                return 2;
-            }
+        const std::string msg = TecleaPares(op.pares, s, w, avisos, falla);
+        if (!msg.empty()) {
+            err << msg << "\n";
+            return 2;
         }
-        CierraPares(s, w, dados, avisos);
         for (const std::string& a : avisos) err << a << "\n";
-        falla = Chequea(s, w);
     }
     if (op.design) {
-        // A failed design has nothing new to check.
-        try {
-            Calcular(s, w, w);
-        } catch (const EngineFault& f) {
-            err << f.what() << "\n";
+        if (const std::string f = Disena(s, w, falla); !f.empty()) {
+            err << f << "\n";
             return 3;
         }
-        falla = Chequea(s, w);
     }
     if (!falla.empty()) {
         err << falla << "\n";
         return 3;
     }
     return 0;
-}
-
-// The whole report as the window would print it with its default settings.
-std::string EscribeReporte(const ProjectState& s, const GruposBarras& g, const std::string& ruta) {
-#ifdef TARELVO_CON_REPORTE
-    std::array<std::string, GruposBarras::kGrupos> barras;
-    for (int i = 0; i < GruposBarras::kGrupos; ++i) barras[i] = g.etiqueta(i);
-    return EscribeReportePdf(ruta, EntradasPorDefecto(s, s.Titulo, barras));
-#else
-    (void)s, (void)g, (void)ruta;
-    return "Esta compilación no incluye el reporte (se construyó sin Qt).";
-#endif
-}
-
-// The four diagrams as a PNG picture.
-std::string EscribeDiagramas(const ProjectState& s, const std::string& ruta) {
-#ifdef TARELVO_CON_REPORTE
-    const std::string png = DiagramasPng(s);
-    if (png.empty()) return ruta + ": no se pudo dibujar la imagen de los diagramas.";
-    const ResultadoArchivo r = GuardaArchivoSeguro(ruta, png);
-    return r.ok ? std::string() : ruta + ": " + r.mensaje;
-#else
-    (void)s, (void)ruta;
-    return "Esta compilación no incluye los diagramas (se construyó sin Qt).";
-#endif
-}
-
-// The diagrams the report and the picture draw, computed before either is written: a wall
-// whose sections the engine cannot compute gets neither.
-std::string FallaDiagramas(const ProjectState& s) {
-#ifdef TARELVO_CON_REPORTE
-    try {
-        CalculaDiagramas(s);
-    } catch (const EngineFault& f) {
-        return f.what();
-    }
-#else
-    (void)s;
-#endif
-    return "";
 }
 
 void MuestraPanel(const ResultsView& v, std::ostream& out) {
@@ -236,16 +94,19 @@ void MuestraVariables(const ProjectState& s, const ResultsView& v, std::ostream&
 
 int ProyectoCalculado(const std::vector<std::string>& args, ProjectState& s, HeadlessWindow& w,
                       std::ostream& err) {
-    Opciones op;
+    OpcionesCalc op;
     std::ostringstream ayuda;
     const int st = LeeArgumentos(args, op, ayuda, err);
     return st >= 0 ? st : Calcula(op, s, w, err);
 }
 
-int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Opciones op;
+int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const ContextoCalc& contexto) {
+    OpcionesCalc op;
     const int leido = LeeArgumentos(args, op, out, err);
     if (leido >= 0) return leido;
+    if (!op.lote.empty())
+        return EjecutaLote({op.lote, op.design, op.trabajos, contexto.errEsTerminal}, out, err);
     ProjectState s;
     HeadlessWindow w;
     if (const int st = Calcula(op, s, w, err)) return st;
@@ -267,24 +128,16 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         s.NombreArchivo = op.guardar;
     }
 
-    // The reinforcement as "&Refuerzo" leaves it: the wall checked again, the bars
-    // preselected, the spacing boxes at 0.30.
     GruposBarras grupos;
-    if (op.bars || op.dump || !op.dxf.empty() || !op.dxfCad.empty() || !op.pdf.empty() ||
-        !op.diag.empty()) {
-        std::string falla = Chequea(s, w);
-        if (falla.empty() && (!op.pdf.empty() || !op.diag.empty())) falla = FallaDiagramas(s);
-        if (!falla.empty()) {
+    if (op.bars || op.dump || !op.dxf.empty() || !op.dxfCad.empty() || !op.graficas.empty()) {
+        if (const std::string falla = Refuerza(s, w, grupos); !falla.empty()) {
             err << falla << "\n";
             return 3;
         }
-        grupos.PreseleccionaBarras(s);
-        DistribuyeRefuerzo(s, grupos, s.Titulo);
     }
 
     if (!op.dxf.empty()) {
-        const std::string error =
-            EscribeDibujo(EntradaDeProyecto(s, grupos), op.dxf);
+        const std::string error = EscribeDibujo(EntradaDeProyecto(s, grupos), op.dxf);
         if (!error.empty()) {
             err << error << "\n";
             return 4;
@@ -297,15 +150,13 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
             return 4;
         }
     }
-    if (!op.pdf.empty()) {
-        const std::string error = EscribeReporte(s, grupos, op.pdf);
-        if (!error.empty()) {
-            err << error << "\n";
-            return 4;
-        }
-    }
-    if (!op.diag.empty()) {
-        const std::string error = EscribeDiagramas(s, op.diag);
+    for (const auto& [opcion, ruta] : op.graficas) {
+        const auto escritor = contexto.graficas.find(opcion);
+        const std::string error =
+            escritor != contexto.graficas.end()
+                ? escritor->second(s, grupos, ruta)
+                : opcion + " lo escribe el programa tarelvo, que esta compilación no incluye "
+                           "(se construyó sin Qt).";
         if (!error.empty()) {
             err << error << "\n";
             return 4;

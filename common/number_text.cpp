@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -39,8 +41,9 @@ Reading parse(std::string_view text) {
             ++order;
         }
     }
+    std::size_t fractionDigits = 0;
     if (i < n && text[i] == '.') {
-        for (++i; i < n && isDigit(text[i]); ++i, ++digits) {
+        for (++i; i < n && isDigit(text[i]); ++i, ++digits, ++fractionDigits) {
             if (!significant) {
                 if (text[i] == '0')
                     --order;
@@ -51,6 +54,7 @@ Reading parse(std::string_view text) {
     }
     if (digits == 0) return Reading{};
 
+    const std::size_t mantissaEnd = i;
     std::size_t end = i;
     long exponent = 0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
@@ -72,6 +76,20 @@ Reading parse(std::string_view text) {
     Reading reading;
     reading.found = true;
     reading.length = end;
+
+    // Up to 15 digits without an exponent, as the fields and files write numbers: the digits
+    // as an integer below 2^53 and a power of ten are both exact, so their quotient is the
+    // correctly rounded value.
+    if (end == mantissaEnd && digits <= 15) {
+        static constexpr double kPowers[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        std::uint64_t whole = 0;
+        for (std::size_t k = mantissaStart; k < mantissaEnd; ++k)
+            if (isDigit(text[k])) whole = whole * 10 + static_cast<std::uint64_t>(text[k] - '0');
+        const double magnitude = static_cast<double>(whole) / kPowers[fractionDigits];
+        reading.value = (negative ? -magnitude : magnitude) + 0.0;
+        return reading;
+    }
 
     // The sign was taken above because from_chars refuses a leading '+'.
     double magnitude = 0.0;
@@ -104,18 +122,30 @@ bool parseWhole(std::string_view text, double& out) {
 namespace {
 
 // The digits of |value| rounded half away from zero to `decimals` places, without the point.
-// Exact and quick for the usual case: with a 64-bit long double mantissa, a double times
-// 10^decimals (at most 10 more bits for 3 decimals) is exact, so the comparison with one half
-// decides on the true binary value.
+// Exact and quick for the usual case, in integers: a double is M * 2^E with M below 2^53, so
+// M * 10^decimals stays below 2^63 for 3 decimals, and its shift by E splits it exactly into
+// the whole part and the fraction compared with one half.
 bool RoundedDigitsFast(double magnitude, int decimals, char (&digits)[32], std::size_t& count) {
-    if (std::numeric_limits<long double>::digits < 64 || decimals > 3 || magnitude >= 1e15)
-        return false;
-    long double scale = 1;
-    for (int i = 0; i < decimals; ++i) scale *= 10;
-    const long double scaled = static_cast<long double>(magnitude) * scale;
-    long double whole = std::floor(scaled);
-    if (scaled - whole >= 0.5L) whole += 1;
-    const auto n = static_cast<unsigned long long>(whole);
+    if (decimals > 3 || !(magnitude < 1e15)) return false;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int campo = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantisa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponente = -1074;
+    if (campo != 0) {
+        mantisa |= std::uint64_t{1} << 52;
+        exponente = campo - 1075;
+    }
+    static constexpr std::uint64_t kPotencias[4] = {1, 10, 100, 1000};
+    const std::uint64_t escalado = mantisa * kPotencias[decimals];
+    std::uint64_t n = 0;
+    if (exponente >= 0) {
+        n = escalado << exponente;  // below 1e18: the magnitude is below 1e15
+    } else if (exponente > -64) {
+        const int k = -exponente;
+        n = escalado >> k;
+        if ((escalado & ((std::uint64_t{1} << k) - 1)) >= (std::uint64_t{1} << (k - 1))) ++n;
+    }  // else below 2^63 / 2^64: less than one half
     // At least one digit before the decimals.
     const std::size_t width = static_cast<std::size_t>(decimals) + 1;
     char buf[32];
@@ -205,18 +235,22 @@ std::string format(double value, std::string_view pattern) {
     const std::size_t intLen = split - lead;
     const bool zero = lead == split && digits.find_first_not_of('0', split) == std::string_view::npos;
 
-    std::string text;
-    text.reserve(digits.size() + static_cast<std::size_t>(minIntegers) + 3);
-    if (value < 0 && !zero) text += '-';
-    if (intLen < static_cast<std::size_t>(minIntegers))
-        text.append(static_cast<std::size_t>(minIntegers) - intLen, '0');
-    text.append(digits.data() + lead, intLen);
-    if (text.empty() || text == "-") {
-        if (decEnd == split) text += '0';
-    }
+    // One string, of its final length, filled in place.
+    const bool negative = value < 0 && !zero;
+    const std::size_t pad =
+        intLen < static_cast<std::size_t>(minIntegers) ? static_cast<std::size_t>(minIntegers) - intLen : 0;
+    const bool loneZero = pad + intLen == 0 && decEnd == split;
+    const std::size_t decLen = decEnd - split;
+    std::string text((negative ? 1 : 0) + pad + intLen + (loneZero ? 1 : 0) +
+                         (point ? 1 + decLen : 0),
+                     '0');
+    char* out = text.data() + (negative ? 1 : 0) + pad;
+    if (negative) text[0] = '-';
+    std::memcpy(out, digits.data() + lead, intLen);
+    out += intLen + (loneZero ? 1 : 0);
     if (point) {
-        text += '.';
-        text.append(digits.data() + split, decEnd - split);
+        *out++ = '.';
+        std::memcpy(out, digits.data() + split, decLen);
     }
     return text;
 }

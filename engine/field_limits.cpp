@@ -11,6 +11,10 @@ const LimiteCampo kLimites[] = {
     {"AnchDent", 0.2, "0.20"}, {"Phi1", 0, "0.00"},    {"Gamma1", 0.1, "0.10"},
     {"Gamma2", 0.1, ".10"},   {"Cohes", 0, "0.00"},
 };
+const RangoSpin kRangos[] = {
+    {"Beta", 90, "90.00"}, {"Reac", 99.95, "99.95"}, {"Sobrec", 99.95, "99.95"},
+    {"Padm", 99.95, "99.95"},
+};
 }  // namespace
 
 const LimiteCampo* LimiteAlSalir(std::string_view campo) {
@@ -21,6 +25,12 @@ const LimiteCampo* LimiteAlSalir(std::string_view campo) {
 
 std::string ConLimite(const LimiteCampo& limite, const std::string& texto) {
     return NumeroDe(texto) < limite.minimo ? limite.texto : texto;
+}
+
+const RangoSpin* RangoDeSpin(std::string_view campo) {
+    for (const RangoSpin& r : kRangos)
+        if (campo == r.campo) return &r;
+    return nullptr;
 }
 
 }  // namespace tarelvo

@@ -189,9 +189,15 @@ const std::vector<StateField>& StateFields() {
 #undef S
 
 const StateField* FindStateField(std::string_view name) {
-    for (const StateField& f : StateFields())
-        if (name == f.name) return &f;
-    return nullptr;
+    // The fields are sorted by name; a batch looks up every value of every row.
+    static const std::vector<std::string_view> nombres = [] {
+        std::vector<std::string_view> n;
+        for (const StateField& f : StateFields()) n.emplace_back(f.name);
+        return n;
+    }();
+    const auto it = std::lower_bound(nombres.begin(), nombres.end(), name);
+    if (it == nombres.end() || *it != name) return nullptr;
+    return &StateFields()[static_cast<std::size_t>(it - nombres.begin())];
 }
 
 }  // namespace tarelvo

@@ -6,6 +6,8 @@
 
 #include "report/devices.h"
 #include "report/font_names.h"
+#include "report/locale_paper.h"
+#include "report/paper_codes.h"
 #include "report/page_document.h"
 #include "report/page_printer.h"
 #include "report/report_content.h"
@@ -41,7 +43,8 @@ std::string EscribeReportePdf(const std::string& ruta, const ReportInputs& entra
     PageSetup setup;
     setup.device = kPdfDevice;
     setup.pdfPath = QString::fromStdString(ruta);
-    setup.paper = DefaultPaperCode();
+    // A file needs no printer: the region's paper, without asking the printing system.
+    setup.paper = RegionUsaCarta() ? kPaperLetter : kPaperA4;
     PageDocument vp(setup);
     Inicia(vp, entradas);
     vp.endDoc();

@@ -13,8 +13,8 @@ namespace tarelvo {
 ReportInputs EntradasPorDefecto(const ProjectState& e, const std::string& titulo,
                                 const std::array<std::string, GruposBarras::kGrupos>& barras);
 
-// Writes the report on the system's default paper (the default printer's, else Letter where
-// the locale measures in US units and A4 elsewhere), portrait, one-inch margins. Returns an
+// Writes the report on the region's paper (Letter or A4, report/locale_paper.h; no printer is
+// asked), portrait, one-inch margins. Returns an
 // error text for the user, empty when the file was written. Without a running Qt application
 // it runs one of its own, off screen, for the time it needs.
 std::string EscribeReportePdf(const std::string& ruta, const ReportInputs& entradas);

@@ -29,6 +29,8 @@ if command -v update-mime-database >/dev/null; then
   update-mime-database "$prefix/share/mime" >/dev/null 2>&1
   grep -q 'application/x-tarelvo-mur' "$prefix/share/mime/globs2"
 fi
-# The installed tool runs on its own.
+# The installed tool runs on its own, and hands the report to the desktop program beside it.
 "$prefix/bin/tarelvo-calc" | grep -q "MURO ESTABLE"
+"$prefix/bin/tarelvo-calc" --pdf "$prefix/reporte.pdf" >/dev/null
+[ "$(head -c 5 "$prefix/reporte.pdf")" = "%PDF-" ]
 echo "Instalación completa en $prefix"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cli/calc_tool.h"
+#include "calc_run.h"
 #include "common/number_text.h"
 #include "tests/export/dxf_reader.h"
 
@@ -69,7 +69,7 @@ Corrida Corre(std::vector<std::string> pares) {
 #endif
     args.insert(args.end(), pares.begin(), pares.end());
     std::ostringstream out, err;
-    EXPECT_EQ(RunCalcTool(args, out, err), 0) << err.str();
+    EXPECT_EQ(CorreCalc(args, out, err), 0) << err.str();
     c.dump = out.str();
     c.lineas = prueba::LineasLeidas(prueba::LeeConEzdxf(dxf, true));
     std::filesystem::remove(dxf);

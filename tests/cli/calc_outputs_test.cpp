@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/calc_tool.h"
+#include "calc_run.h"
 #include "hostile_targets.h"
 
 namespace tarelvo {
@@ -28,7 +28,7 @@ struct Salida {
 
 Salida Calc(const std::vector<std::string>& args) {
     std::ostringstream out, err;
-    const int estado = RunCalcTool(args, out, err);
+    const int estado = CorreCalc(args, out, err);
     return {estado, out.str(), err.str()};
 }
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <utility>
 
-#include "cli/calc_tool.h"
+#include "calc_run.h"
 
 namespace tarelvo {
 namespace {
@@ -20,7 +20,7 @@ struct Outcome {
 
 Outcome Calc(std::vector<std::string> args) {
     std::ostringstream out, err;
-    const int st = RunCalcTool(args, out, err);
+    const int st = CorreCalc(args, out, err);
     return {st, out.str(), err.str()};
 }
 
@@ -91,15 +91,29 @@ TEST(CalcTool, PairsAreTakenAsTheWindowsFieldsTakeThem) {
     EXPECT_EQ(Line(r.out, "EspBase="), "EspBase=17");
     EXPECT_TRUE(r.err.empty()) << r.err;
 
-    // Values below a field's lower limit are raised to it, and said so.
-    const Outcome l = Calc({"--dump", "Altura=0.3", "Gamma2=0.05", "Punta=0.25", "Centrica=0"});
+    // A value the window would not keep is refused, naming the variable and its limit; one
+    // at the limit is kept.
+    for (const auto& [par, limite] : std::vector<std::pair<std::string, std::string>>{
+             {"Altura=-1", "mínimo de su campo es 0.50"},
+             {"AltZap=0", "mínimo de su campo es 0.25"},
+             {"Ancho=9.99", "mínimo de su campo es 10 cm"},
+             {"Gamma2=0.05", "mínimo de su campo es 0.10"},
+             {"Reac=1e38", "entre 0 y 99.95"},
+             {"Sobrec=-0.5", "entre 0 y 99.95"},
+             {"Padm=100", "entre 0 y 99.95"},
+             {"Beta=90.5", "entre 0 y 90"},
+             {"ConDent=2", "1 (incluye dentellón) o 0"}}) {
+        const Outcome l = Calc({par});
+        EXPECT_EQ(l.status, 2) << par;
+        EXPECT_TRUE(l.out.empty()) << par;
+        EXPECT_NE(l.err.find(par.substr(0, par.find('='))), std::string::npos) << l.err;
+        EXPECT_NE(l.err.find(limite), std::string::npos) << l.err;
+    }
+    const Outcome l = Calc({"--dump", "Altura=0.5", "Gamma2=0.1", "Ancho=10", "Reac=99.95"});
     ASSERT_EQ(l.status, 0) << l.err;
     EXPECT_EQ(Line(l.out, "Altura="), "Altura=0.5");
-    EXPECT_EQ(Line(l.out, "Gamma2="), "Gamma2=0.100000001");
-    EXPECT_EQ(Line(l.out, "Punta="), "Punta=0.25");
-    EXPECT_NE(l.err.find("Altura=0.3 es menor que el mínimo de su campo; se toma 0.5"),
-              std::string::npos) << l.err;
-    EXPECT_NE(l.err.find("Gamma2=0.05"), std::string::npos) << l.err;
+    EXPECT_EQ(Line(l.out, "Ancho="), "Ancho=10");
+    EXPECT_EQ(Line(l.out, "Reac="), "Reac=99.9499969");
 
     // The slope is brought back to the friction angle it exceeds.
     const Outcome b = Calc({"--dump", "Beta=35", "Phi1=32"});
@@ -251,7 +265,11 @@ TEST(CalcTool, AWallWhoseCheckFaultsGetsNoReportAndNoPicture) {
 TEST(CalcTool, BadArgumentsExitWithTwo) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"Nada=1"}, {"Altura=abc"}, {"Altura="}, {"Altura=1e50"}, {"FormaMuro=1.5"},
-             {"Centrica=2"}, {"FormaMuro=3"}, {"Pasiva=2"}, {"EspTope=3"}, {"Altura"}, {"--nada"}, {"Altura=nan"}}) {
+             {"Centrica=2"}, {"FormaMuro=3"}, {"Pasiva=2"}, {"EspTope=3"}, {"Altura"}, {"--nada"},
+             {"Altura=nan"}, {"Altura=inf"}, {""}, {"--save", ""}, {"--save"}, {"--dxf", "--dump"},
+             {"--dump", "--dump"}, {"--save", "a.mur", "--save", "b.mur"}, {"--jobs", "2"},
+             {"--batch", "t.csv", "Altura=3"}, {"--batch", "t.csv", "--dump"},
+             {"--batch", "t.csv", "--jobs", "0"}, {"--batch", "t.csv", "--jobs", "x"}}) {
         const Outcome r = Calc(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_FALSE(r.err.empty()) << args[0];

@@ -21,7 +21,7 @@ Muro::Muro(std::initializer_list<std::pair<const char*, const char*>> pares) {
     ParesDados dados;
     std::vector<std::string> avisos;
     for (const auto& [nombre, valor] : pares)
-        EXPECT_EQ(AplicaPar(nombre, valor, estado, ventana, dados, avisos), "") << nombre;
+        EXPECT_EQ(AplicaPar(nombre, valor, estado, ventana, dados), "") << nombre;
     CierraPares(estado, ventana, dados, avisos);
     Chequea();
 }

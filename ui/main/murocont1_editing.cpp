@@ -236,21 +236,19 @@ void MuroCont1::ConnectEditing() {
         SpinButton* spin;
         ValueLabel* label;
         double step;
-        double bound;
-        const char* boundText;
     };
-    for (const SpinPair& p : {SpinPair{Spin17, Beta, 1.0, 90, "90.00"},
-                              SpinPair{Spin1, Beta, 0.05, 90, "90.00"},
-                              SpinPair{Spin2, Reac, 1.0, 99.95, "99.95"},
-                              SpinPair{Spin18, Reac, 0.05, 99.95, "99.95"},
-                              SpinPair{Spin3, Sobrec, 1.0, 99.95, "99.95"},
-                              SpinPair{Spin19, Sobrec, 0.05, 99.95, "99.95"},
-                              SpinPair{Spin21, Padm, 1.0, 99.95, "99.95"},
-                              SpinPair{Spin22, Padm, 0.05, 99.95, "99.95"}}) {
+    for (const SpinPair& p : {SpinPair{Spin17, Beta, 1.0}, SpinPair{Spin1, Beta, 0.05},
+                              SpinPair{Spin2, Reac, 1.0}, SpinPair{Spin18, Reac, 0.05},
+                              SpinPair{Spin3, Sobrec, 1.0}, SpinPair{Spin19, Sobrec, 0.05},
+                              SpinPair{Spin21, Padm, 1.0}, SpinPair{Spin22, Padm, 0.05}}) {
+        // The range the command-line tool holds its values to as well.
+        const RangoSpin* r = RangoDeSpin(Std(p.label->objectName()));
+        const double tope = r->maximo;
+        const char* const texto = r->textoMaximo;
         connect(p.spin, &SpinButton::up, this,
-                [this, p] { Spin(p.label, p.step, true, p.bound, p.boundText); });
+                [this, p, tope, texto] { Spin(p.label, p.step, true, tope, texto); });
         connect(p.spin, &SpinButton::down, this,
-                [this, p] { Spin(p.label, p.step, false, p.bound, p.boundText); });
+                [this, p, tope, texto] { Spin(p.label, p.step, false, tope, texto); });
     }
 
     // Every change of a list's selection or text; the placeholder text is not a value change.

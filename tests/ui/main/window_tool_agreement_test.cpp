@@ -118,13 +118,13 @@ const Muro kFrente{
     "frente",
     "Frente\r\n 1  10  .5  1.5  1  0  .333 \r\n"
     " .15  .5  .25  .3  .3  .45  30.004  30  1.8  1.8  0 \r\n 4  1  0  .004 \r\n",
-    {"Altura=2.4", "Ancho=17", "Punta=0.1", "Talon=1.35", "Gamma1=1.95", "Cohes1=0.5", "Dsz=0.1",
+    {"Altura=2.4", "Ancho=17", "Punta=0.25", "Talon=1.35", "Gamma1=1.95", "Cohes1=0.5", "Dsz=0.1",
      "Sobrec=1.5", "Padm=2", "Fc=240", "ConDent=1", "FormaMuro=2"},
     [](Acuerdo& t) {
         MuroCont1& v = t.ventana();
         t.TypeAndLeave(v.Altura, "2.4");
         t.TypeAndLeave(v.Ancho, "0.17");
-        t.TypeAndLeave(v.Punta, "0.1");
+        t.TypeAndLeave(v.Punta, "0.25");
         t.TypeAndLeave(v.Talon, "1.35");
         t.TypeAndLeave(v.Gamma1, "1.95");
         t.TypeAndLeave(v.Cohes1, "0.5");
@@ -162,14 +162,14 @@ const Muro kRecto{
     "recto",
     "Recto\r\n 0  0  0  0  1  0  0 \r\n .25  3  .4  .8  .6  1.6  30  30  1.8  1.8  0 \r\n"
     " 2  0  0  0 \r\n",
-    {"Pasiva=0", "ConDent=1", "AltDent=0.45", "AnchDent=0.1", "Padm=0.8", "Centrica=0",
+    {"Pasiva=0", "ConDent=1", "AltDent=0.45", "AnchDent=0.25", "Padm=0.8", "Centrica=0",
      "FormaMuro=1", "Centro=0.5"},
     [](Acuerdo& t) {
         MuroCont1& v = t.ventana();
         t.Click(v.Option2, 1);
         t.Click(v.Option3, 0);
         t.TypeAndLeave(v.AltDent, "0.45");
-        t.TypeAndLeave(v.AnchDent, "0.1");
+        t.TypeAndLeave(v.AnchDent, "0.25");
         t.Press(v.Spin22, true, 16);
         t.Click(v.Option5, 2);
         t.Click(v.Option1, 1);
