@@ -2,9 +2,9 @@
 // half of their sum. The fields show two decimals, and what is analysed must be what they
 // show, so the half is rounded to the centimetre; upwards, so that centring never shortens the
 // footing the user gave.
-#include "common/number_text.h"
 #include "engine/dmath.h"
 #include "engine/engine.h"
+#include "engine/field_rules.h"
 
 namespace tarelvo {
 
@@ -14,8 +14,9 @@ std::string CentraZapata(ProjectState& s, const WindowInputs& w) {
     // The small allowance keeps a half that is a whole centimetre but for float noise
     // (0.40000001) from going up to the next one.
     const double cm = dmath::ceil(mitad * 100.0 - 1e-3) / 100.0;
-    std::string texto = numtext::format(cm, "0.00");
-    s.Punta = guard::store(numtext::read(texto), "la punta de la zapata centrada");
+    // Exactly what the fields will show and their handlers store back.
+    std::string texto = TextoCampo(cm);
+    s.Punta = NumeroCampo(texto);
     s.Talon = s.Punta;
     return texto;
 }

@@ -1,8 +1,7 @@
 // The rules by which the main window's fields reach the project state, in one place for the
 // window and the command-line tool: the "0.00" text a value is written with, the number a
 // field's change handler stores, the stem base that follows the top and the height, the
-// footing-width label, the load captions, the slope and foundation-depth rules, and the
-// footing centred by its option.
+// footing-width label, the load captions, and the slope and foundation-depth rules.
 #pragma once
 
 #include <string>

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "common/number_text.h"
 #include "engine/engine.h"
+#include "engine/field_rules.h"
 #include "engine/stability_limits.h"
 
 namespace tarelvo {
@@ -97,8 +97,7 @@ void Calcular(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) {
                          "centímetros. Revise los datos del muro.");
         CalculaBase(s, w, out);
         const float antes[3] = {s.AltZap, s.Punta, s.Talon};
-        out.EscribeZapata(s, numtext::format(s.AltZap, "0.00"), numtext::format(s.Punta, "0.00"),
-                          numtext::format(s.Talon, "0.00"));
+        out.EscribeZapata(s, TextoCampo(s.AltZap), TextoCampo(s.Punta), TextoCampo(s.Talon));
         if (antes[0] == s.AltZap && antes[1] == s.Punta && antes[2] == s.Talon) break;
     }
     out.AlineaCotas();

@@ -54,9 +54,8 @@ TEST(CalcToolOutputs, DevicesAreWrittenAndNeverReplaced) {
     DiscoPequeno disco(1 << 20);
     if (!disco.ok()) GTEST_SKIP() << disco.motivo;
     const std::string lleno = disco / "lleno", nulo = disco / "nulo";
-    for (const auto& [ruta, menor] : {std::pair{lleno, 7u}, std::pair{nulo, 3u}})
-        if (const std::string error = prueba::CreaDispositivo(ruta, 1, menor); !error.empty())
-            GTEST_SKIP() << error;
+    if (const std::string error = prueba::CreaLlenoYNulo(disco); !error.empty())
+        GTEST_SKIP() << error;
 
     for (const std::string& opcion : kSalidas) {
         const Salida s = Calc({opcion, lleno});

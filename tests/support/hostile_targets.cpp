@@ -132,4 +132,11 @@ ComoNadie::~ComoNadie() {
     if (seteuid(0) != 0 || setegid(0) != 0) std::abort();  // the rest of the tests need root
 }
 
+std::string CreaLlenoYNulo(const DiscoPequeno& disco) {
+    for (const auto& [nombre, menor] : {std::pair{"lleno", 7u}, std::pair{"nulo", 3u}})
+        if (std::string error = CreaDispositivo(disco / nombre, 1, menor); !error.empty())
+            return error;
+    return "";
+}
+
 }  // namespace tarelvo::prueba

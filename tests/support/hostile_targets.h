@@ -48,6 +48,10 @@ public:
 // device and 1,7 the full one. Empty on success, else why not.
 std::string CreaDispositivo(const std::string& ruta, unsigned mayor, unsigned menor);
 
+// The full device at disco/"lleno" and the null device at disco/"nulo"; empty on success,
+// else why not.
+std::string CreaLlenoYNulo(const DiscoPequeno& disco);
+
 // The user "nobody", who owns nothing of the tests' files.
 constexpr uid_t kNadie = 65534;
 constexpr gid_t kNadaGrupo = 65534;
