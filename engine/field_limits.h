@@ -31,4 +31,24 @@ struct RangoSpin {
 // The range of a value set by spins, or nullptr for any other.
 const RangoSpin* RangoDeSpin(std::string_view campo);
 
+// The largest value an input may take, in the units its field or spin shows (metres, degrees,
+// t/m3, t/m2, t, kg/cm2). Beyond these the wall is no cantilever retaining wall any more and
+// the results panel cannot show its numbers; a value above the limit is refused with a
+// message naming it, by the window, the project file, the tool and the batch alike.
+struct MaximoCampo {
+    const char* campo;   // the state variable's name
+    double maximo;
+    const char* texto;   // the limit as the field shows it
+};
+
+// The upper limit of an input, or nullptr for a name that is no numeric input.
+const MaximoCampo* MaximoDe(std::string_view campo);
+
+// True when the number is above the input's upper limit (a name without one never is).
+bool ExcedeMaximo(std::string_view campo, double valor);
+
+// "El valor de H= no puede ser mayor que 15.00": the message that refuses it, with the
+// caption the engineer knows the input by.
+std::string MensajeMaximo(const MaximoCampo& limite, const std::string& rotulo);
+
 }  // namespace tarelvo

@@ -93,6 +93,10 @@ struct ProjectState {
     // --- Secondary steel, cm2/m ---
     float AsRep1 = 0, AsRep2 = 0;
 
+    // --- Bars: bit g set when group g (the reinforcement form's order) cannot be placed,
+    // its clear spacing below the larger of the bar diameter and 2.5 cm ---
+    std::int16_t BarrasSinEspacio = 0;
+
     // --- State that other windows keep program-wide ---
     std::int16_t BarrasIniciadas = 0;
     float AlturaAnt = 0;

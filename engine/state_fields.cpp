@@ -31,6 +31,7 @@ const std::vector<StateField>& StateFields() {
         F(AsRep2),
         F(AsTalon),
         I(BarrasIniciadas),
+        I(BarrasSinEspacio),
         F(Base),
         F(Base6),
         F(BaseEfec),
