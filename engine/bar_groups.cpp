@@ -10,6 +10,15 @@ const std::array<Barra, 4> kBarras{{{"\xC3\xB8 1\"", 5.07},
                                     {"\xC3\xB8 1/2\"", 1.27},
                                     {"\xC3\xB8 3/8\"", 0.71}}};
 
+const char* GruposBarras::Nombre(int grupo) {
+    static const char* const kNombres[kGrupos] = {
+        "Muro, cara interior, vertical", "Muro, cara interior, horizontal",
+        "Muro, cara exterior, vertical", "Muro, cara exterior, horizontal",
+        "Zapata, superior",              "Zapata, inferior",
+        "Zapata, transversal"};
+    return kNombres[grupo];
+}
+
 int GruposBarras::Caja(int grupo) {
     if (grupo <= MuroInteriorHorizontal) return 0;
     if (grupo <= MuroExteriorHorizontal) return 1;

@@ -34,6 +34,9 @@ public:
     };
     static constexpr int kGrupos = 7;
 
+    // The group's name, the same in the form, the report, the drawings and the warnings.
+    static const char* Nombre(int grupo);
+
     // The spacing box (0 Separ1, 1 Separ2, 2 Separ3) that serves a group.
     static int Caja(int grupo);
 

@@ -3,23 +3,34 @@
 
 
 #include "common/number_text.h"
+#include "engine/bar_groups.h"
 #include "engine/stability_limits.h"
 
 namespace tarelvo {
 
 const char* const kMuroEstable = "MURO ESTABLE";
 const char* const kMuroInestable = "MURO INESTABLE";
+const char* const kNoCumple = "NO CUMPLE";
+const char* const kAvisoExcent =
+    "La Resultante cae fuera del Tercio Medio de la Base (|Excent.| mayor que Base/6).";
+const char* const kAvisoVuelco = "El Factor de Seguridad al Vuelco es menor que 1.50.";
+const char* const kAvisoDesliz = "El Factor de Seguridad al Deslizamiento es menor que 1.50.";
 const char* const kAvisoCorteMuro =
-    "El Esfuerzo Cortante en el Muro es mayor que el Admisible. AUMENTE ESPESOR DE MURO Y "
-    "RECALCULE!";
+    "El Esfuerzo Cortante en el Muro es mayor que el Admisible. AUMENTE ESPESOR DE MURO.";
 const char* const kAvisoCorteZapata =
-    "El Esfuerzo Cortante en la Zapata es mayor que el Admisible. RECALCULE!";
-const char* const kAvisoVuelco =
-    "El Factor de Seguridad al Vuelco es menor que 1.50. RECALCULE!";
-const char* const kAvisoDesliz =
-    "El Factor de Seguridad al Deslizamiento es menor que 1.50. RECALCULE!";
+    "El Esfuerzo Cortante en la Zapata es mayor que el Admisible.";
 const char* const kAvisoPresion =
-    "La Presion Maxima sobre el Terreno es mayor que la Admisible. RECALCULE!";
+    "La Presion Maxima sobre el Terreno es mayor que la Admisible.";
+const char* const kAvisoCuantiaMuro =
+    "La Cuantia de Acero del Muro es mayor que la Maxima. AUMENTE ESPESOR DE MURO.";
+const char* const kAvisoCuantiaPunta = "La Cuantia de Acero de la Punta es mayor que la Maxima.";
+const char* const kAvisoCuantiaTalon = "La Cuantia de Acero del Talon es mayor que la Maxima.";
+const char* const kRecalcule = "RECALCULE!";
+
+std::string AvisoBarras(int grupo) {
+    return std::string("Las Barras de ") + GruposBarras::Nombre(grupo) +
+           " no caben: separacion libre menor que su diametro y que 2.5 cm.";
+}
 
 bool FallaCorteMuro(const ProjectState& s) {
     const double exceso = static_cast<double>(s.EsfCortMuro) - s.CortAdm;
@@ -32,15 +43,40 @@ float PresionMayor(const ProjectState& s) {
     return s.PresMin > s.PresMax ? s.PresMin : s.PresMax;
 }
 
+namespace {
+// A steel ratio above the maximum; no maximum computed yet means no check.
+bool ExcedeCuantia(float cuantia, float maxima) { return maxima > 0 && !(cuantia <= maxima); }
+}  // namespace
+
 FallasMuro EvaluaFallas(const ProjectState& s) {
     FallasMuro f;
-    f.excentricidad = !(s.Excent <= s.Base6);
+    f.excentricidad = !(dmath::fabs(static_cast<double>(s.Excent)) <= s.Base6);
     f.vuelco = !(s.FsVuelco >= kFsMinVuelco);
     f.desliz = !(s.FsDesliz >= kFsMinDesliz);
     f.corteMuro = FallaCorteMuro(s);
     f.corteZapata = !(s.EsfCortZap <= s.CortAdm);
     f.presion = !(PresionMayor(s) <= s.PresAdm);
+    f.cuantiaMuro = ExcedeCuantia(s.CuantMuro, s.CuantMax);
+    f.cuantiaPunta = ExcedeCuantia(s.CuantPunta, s.CuantMax);
+    f.cuantiaTalon = ExcedeCuantia(s.CuantTalon, s.CuantMax);
+    f.barras = s.BarrasSinEspacio & ((1 << GruposBarras::kGrupos) - 1);
     return f;
+}
+
+std::vector<std::string> AvisosDe(const FallasMuro& f) {
+    std::vector<std::string> a;
+    if (f.excentricidad) a.push_back(kAvisoExcent);
+    if (f.vuelco) a.push_back(kAvisoVuelco);
+    if (f.desliz) a.push_back(kAvisoDesliz);
+    if (f.corteMuro) a.push_back(kAvisoCorteMuro);
+    if (f.corteZapata) a.push_back(kAvisoCorteZapata);
+    if (f.presion) a.push_back(kAvisoPresion);
+    if (f.cuantiaMuro) a.push_back(kAvisoCuantiaMuro);
+    if (f.cuantiaPunta) a.push_back(kAvisoCuantiaPunta);
+    if (f.cuantiaTalon) a.push_back(kAvisoCuantiaTalon);
+    for (int g = 0; g < GruposBarras::kGrupos; ++g)
+        if (f.barras & (1 << g)) a.push_back(AvisoBarras(g));
+    return a;
 }
 
 namespace {
@@ -61,7 +97,6 @@ ResultsView EvaluaResultados(const ProjectState& s) {
                  {"Label32", "Presion Minima", "", false},
                  {"Label8", "Presion Admis.", "", false}}};
 
-    v.preview = v.refuerzo = v.diag = true;
     v.values[kExcent].text = numtext::format(s.Excent, "0.000");
     v.values[kBase6].text = numtext::format(s.Base6, "0.000");
 
@@ -71,8 +106,6 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.verdict = kMuroInestable;
         v.verdictRed = true;
         v.values[kExcent].red = true;
-        v.calculo = true;
-        v.preview = v.refuerzo = v.diag = false;
     } else {
         const float mayor = PresionMayor(s);
         const float menor = s.PresMin > s.PresMax ? s.PresMax : s.PresMin;
@@ -84,29 +117,25 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.values[kPresMax].text = numtext::format(mayor / 10.0, "0.00");
         v.values[kPresMin].text = numtext::format(menor / 10.0, "0.00");
         v.values[kPresAdm].text = numtext::format(s.PresAdm / 10.0, "0.00");
-        v.verdict = kMuroEstable;
+        v.verdict = falla.alguna() ? kNoCumple : kMuroEstable;
+        v.verdictRed = falla.alguna();
+        v.values[kFsVuelco].red = falla.vuelco;
+        v.values[kFsDesliz].red = falla.desliz;
+        v.values[kCortMuro].red = falla.corteMuro;
+        v.values[kCortBase].red = falla.corteZapata;
+        v.values[kPresMax].red = falla.presion;
     }
-    // A wall fixed by hand must be checkable again, whatever the last verdict was.
+    // A wall fixed by hand must be checkable again, whatever the last verdict was; and the
+    // record of a failing wall can be printed, drawn and reinforced as well as a sound one.
     v.chequeo = true;
-
-    // A later warning overwrites the text of an earlier one; every failing value stays red.
-    auto aviso = [&](int valor, const char* texto) {
-        v.calculo = true;
-        v.preview = v.refuerzo = v.diag = false;
-        v.values[valor].red = true;
-        v.avisos.push_back(texto);
-        if (estable) {
-            v.warning = texto;
-            v.warningVisible = true;
-        }
-    };
-    // The factors of safety come first, so that the texts of the other checks win when
-    // those fail too.
-    if (estable && falla.vuelco) aviso(kFsVuelco, kAvisoVuelco);
-    if (estable && falla.desliz) aviso(kFsDesliz, kAvisoDesliz);
-    if (falla.corteMuro) aviso(kCortMuro, kAvisoCorteMuro);
-    if (falla.corteZapata) aviso(kCortBase, kAvisoCorteZapata);
-    if (estable && falla.presion) aviso(kPresMax, kAvisoPresion);
+    v.preview = v.refuerzo = v.diag = true;
+    v.calculo = falla.alguna();
+    v.avisos = AvisosDe(falla);
+    if (!v.avisos.empty()) {
+        for (const std::string& a : v.avisos) v.warning += a + "\n";
+        v.warning += kRecalcule;
+        v.warningVisible = true;
+    }
     return v;
 }
 

@@ -19,38 +19,63 @@ struct ResultValue {
 };
 
 struct ResultsView {
-    std::string verdict;  // "MURO ESTABLE" or "MURO INESTABLE"
+    // "MURO ESTABLE" only when every check passes; "MURO INESTABLE" for a resultant outside
+    // the middle third; "NO CUMPLE" for any other failed check.
+    std::string verdict;
     bool verdictRed = false;
     // Label30 Excent., Label31 Base/6, Label18 FS vuelco, Label25 FS desliz, Label27 Cort en
     // Muro, Label9 Cort en Base, Label28 Cortante Admis., Label10 Presion Maxima, Label32
     // Presion Minima, Label8 Presion Admis.
     std::array<ResultValue, 10> values;
-    std::string warning;  // text of Label33 when it is shown
+    // Text of Label33 when it is shown: every failed check on its own line, then
+    // "RECALCULE!".
+    std::string warning;
     bool warningVisible = false;
-    // Every warning the checks raised, in the order they ran: the label shows only the last,
-    // and none for a wall outside the middle third.
+    // Every failed check, one line each: the middle third, overturning, sliding, stem shear,
+    // footing shear, soil pressure, the steel ratios of stem, toe and heel, then each bar group
+    // that cannot be placed. Empty when the wall passes.
     std::vector<std::string> avisos;
-    // Enabled state of "&Calculo", "&Preview", "&Refuerzo", "C&hequeo", "&Diag".
+    // Enabled state of "&Calculo", "&Preview", "&Refuerzo", "C&hequeo", "&Diag". A completed
+    // check leaves the record of a failing wall printable too.
     bool calculo = false, preview = false, refuerzo = false, chequeo = false, diag = false;
 };
 
 extern const char* const kMuroEstable;
 extern const char* const kMuroInestable;
+extern const char* const kNoCumple;
+extern const char* const kAvisoExcent;
 extern const char* const kAvisoVuelco;
 extern const char* const kAvisoDesliz;
 extern const char* const kAvisoCorteMuro;
 extern const char* const kAvisoCorteZapata;
 extern const char* const kAvisoPresion;
+extern const char* const kAvisoCuantiaMuro;
+extern const char* const kAvisoCuantiaPunta;
+extern const char* const kAvisoCuantiaTalon;
+extern const char* const kRecalcule;
+
+// The line that names a bar group whose bars cannot be placed.
+std::string AvisoBarras(int grupo);
 
 // The checks of the verdict and its warnings, each true when it fails: the resultant outside
-// the middle third, the factors of safety below their minimums, the stem and footing shear
-// stresses and the larger soil pressure above their admissible values. A value that is not a
-// number fails its check.
+// the middle third (either side), the factors of safety below their minimums, the stem and
+// footing shear stresses and the larger soil pressure above their admissible values, the steel
+// ratios of stem, toe and heel above the maximum, and the bar groups that cannot be placed
+// (bit g for group g). A value that is not a number fails its check.
 struct FallasMuro {
     bool excentricidad = false, vuelco = false, desliz = false, corteMuro = false,
-         corteZapata = false, presion = false;
+         corteZapata = false, presion = false, cuantiaMuro = false, cuantiaPunta = false,
+         cuantiaTalon = false;
+    int barras = 0;
+    bool alguna() const {
+        return excentricidad || vuelco || desliz || corteMuro || corteZapata || presion ||
+               cuantiaMuro || cuantiaPunta || cuantiaTalon || barras != 0;
+    }
 };
 FallasMuro EvaluaFallas(const ProjectState& s);
+
+// The failed checks' lines, in the order of ResultsView::avisos.
+std::vector<std::string> AvisosDe(const FallasMuro& f);
 
 // The larger of the two soil pressures under the footing, t/m2.
 float PresionMayor(const ProjectState& s);

@@ -143,11 +143,6 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
                          N(s.EsfCortMuro), N(s.CortAdm), Resultado(f.corteMuro)},
                         {QStringLiteral("Cortante en la zapata (Kg/cm2)"),
                          N(s.EsfCortZap), N(s.CortAdm), Resultado(f.corteZapata)}}};
-    static const char* const kGrupos[GruposBarras::kGrupos] = {
-        "Muro, cara interior, vertical", "Muro, cara interior, horizontal",
-        "Muro, cara exterior, vertical", "Muro, cara exterior, horizontal",
-        "Zapata, superior",              "Zapata, inferior",
-        "Zapata, transversal"};
     TablaMemoria acero{{},
                        QStringLiteral("Acero de refuerzo, en cm2 por metro:"),
                        kFormatoAcero,
@@ -157,7 +152,7 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
         const std::string& barra = barras[static_cast<std::size_t>(g)];
         const double requerida = GruposBarras::AreaRequerida(s, g);
         const double colocada = AreaColocada(barra);
-        acero.filas.push_back({QString::fromUtf8(kGrupos[g]), QString::fromStdString(barra),
+        acero.filas.push_back({QString::fromUtf8(GruposBarras::Nombre(g)), QString::fromStdString(barra),
                                N(requerida), N(colocada),
                                Resultado(!(colocada >= requerida))});
     }
