@@ -84,9 +84,8 @@ std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
 
     const char sep = d.separador;
     w.shown = EvaluaResultados(s);
-    if (w.shown.warningVisible) avisos.push_back(w.shown.warning);
-    std::string todos;
-    for (const std::string& a : avisos) todos += (todos.empty() ? "" : " | ") + a;
+    avisos.insert(avisos.end(), w.shown.avisos.begin(), w.shown.avisos.end());
+    const std::string todos = UnaLinea(avisos);
     AgregaCampo(fila, w.shown.verdict, sep);
     fila += sep;
     AgregaCampo(fila, todos, sep);

@@ -74,7 +74,9 @@ void MuestraPanel(const ResultsView& v, std::ostream& out) {
         titulo.resize(16, ' ');
         out << titulo << r.text << (r.red ? "  (en rojo)" : "") << "\n";
     }
-    if (v.warningVisible) out << "Aviso: " << v.warning << "\n";
+    // Every failed check on its own line, as the window's warning label lists them.
+    for (const std::string& a : v.avisos) out << "Aviso: " << a << "\n";
+    if (!v.avisos.empty()) out << kRecalcule << "\n";
 }
 
 void MuestraVariables(const ProjectState& s, const ResultsView& v, std::ostream& out) {
@@ -88,6 +90,7 @@ void MuestraVariables(const ProjectState& s, const ResultsView& v, std::ostream&
         out << "\n";
     }
     out << "Verdict=" << v.verdict << "\n";
+    out << "Avisos=" << UnaLinea(v.avisos) << "\n";
 }
 
 }  // namespace
@@ -128,8 +131,10 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         s.NombreArchivo = op.guardar;
     }
 
+    // The bars are laid out whatever was asked: a group that cannot be placed is part of the
+    // verdict, in the panel as in --dump and the batch.
     GruposBarras grupos;
-    if (op.bars || op.dump || !op.dxf.empty() || !op.dxfCad.empty() || !op.graficas.empty()) {
+    {
         if (const std::string falla = Refuerza(s, w, grupos); !falla.empty()) {
             err << falla << "\n";
             return 3;

@@ -24,6 +24,11 @@ void HeadlessWindow::EscribePuntaTalon(ProjectState& s, const std::string& punta
     campos.anchoZapata = AnchoZapata(campos.talon, campos.punta, campos.centro);
 }
 
+void HeadlessWindow::EscribeDsz(ProjectState& s, const std::string& dsz) {
+    EscribeCampo(campos.dsz, dsz, s.Dsz);
+    s.Dsz = NumeroCampo(dsz);
+}
+
 void HeadlessWindow::MuestraResultados(const ProjectState& s) {
     shown = EvaluaResultados(s);
     anchoAnalizado = TextoCampo(MuroDeAnalisis(s).zapata);

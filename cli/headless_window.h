@@ -29,6 +29,7 @@ public:
 
     void EscribePuntaTalon(ProjectState& s, const std::string& punta,
                            const std::string& talon) override;
+    void EscribeDsz(ProjectState& s, const std::string& dsz) override;
 
     std::string anchoAnalizado;  // the footing width of the last results published
 

@@ -41,6 +41,8 @@ std::string Refuerza(ProjectState& s, HeadlessWindow& w, GruposBarras& grupos) {
     if (!falla.empty()) return falla;
     grupos.PreseleccionaBarras(s);
     DistribuyeRefuerzo(s, grupos, s.Titulo);
+    // The bars are part of the verdict once chosen: a group that cannot be placed fails.
+    w.MuestraResultados(s);
     return "";
 }
 

@@ -8,6 +8,40 @@ namespace tarelvo {
 
 using guard::store;
 
+namespace {
+
+// The soil pressures under the toe (PresMax) and the heel (PresMin). Within the middle third
+// the trapezoid q = V/B (1 ± 6e/B); beyond it the soil takes no tension, and the footing bears
+// on 3 (B/2 − |e|) with a triangle whose peak, on the resultant's side, is 2V / (3 (B/2 − |e|))
+// (Das, Principles of Foundation Engineering, 6.4, eq. for e > B/6).
+void Presiones(ProjectState& s, double V) {
+    const double e = s.Excent;
+    const double B = s.Base;
+    if (dmath::fabs(e) <= s.Base6) {
+        const double e6 = 6.0 * guard::div(e, B, "las presiones (ancho de zapata nulo)");
+        const double vb = V / B;
+        s.PresMax = store((1.0 + e6) * vb, "la presión máxima");
+        s.PresMin = store((1.0 - e6) * vb, "la presión mínima");
+        return;
+    }
+    const float pico = store(2.0 * V / (3.0 * (B / 2.0 - dmath::fabs(e))), "la presión máxima");
+    s.PresMax = e > 0 ? pico : 0.0f;
+    s.PresMin = e > 0 ? 0.0f : pico;
+}
+
+// A resultant at or beyond the footing's edge: nothing bears, no capacity, no pressure to
+// show; the verdict says the resultant is outside the middle third.
+void SinApoyo(ProjectState& s) {
+    s.BaseEfec = 0;
+    s.Iq = s.Ic = s.Igamma = 0;
+    s.Dc = s.Dq = 1;
+    s.CapCarga = 0;
+    s.PresAdm = s.Padm > 0 ? store(10.0 * s.Padm, "la presión admisible") : 0.0f;
+    s.PresMax = s.PresMin = 0;
+}
+
+}  // namespace
+
 void CalculaPresiones(ProjectState& s) {
     const double phi = s.Phi2Rad;
     const double c = s.Cohes;
@@ -28,8 +62,16 @@ void CalculaPresiones(ProjectState& s) {
                          "el factor de capacidad Ngamma");
         s.Nc = store((static_cast<double>(s.Nq) - 1.0) * s.CotPhi2, "el factor de capacidad Nc");
     }
-    s.BaseEfec = store(static_cast<double>(s.Base) - (static_cast<double>(s.Excent) + s.Excent),
-                       "el ancho efectivo de la base");
+    // Meyerhof's effective width: the footing shrinks by twice the eccentricity on whichever
+    // side the resultant falls (Das, Principles of Foundation Engineering, 6.4). A resultant at
+    // or beyond the footing's edge leaves no width to bear on: the wall overturns.
+    const double excent = dmath::fabs(static_cast<double>(s.Excent));
+    const double bEfec = static_cast<double>(s.Base) - 2.0 * excent;
+    if (!(bEfec > 0.0)) {
+        SinApoyo(s);
+        return;
+    }
+    s.BaseEfec = store(bEfec, "el ancho efectivo de la base");
     const double B = s.BaseEfec;
 
     if (phi == 0.0) {
@@ -39,7 +81,9 @@ void CalculaPresiones(ProjectState& s) {
         if (c == 0.0)
             guard::fault("El suelo de fundación no tiene resistencia (ángulo de fricción y "
                          "cohesión nulos): el factor de inclinación Ic no tiene valor.");
-        s.Ic = store(1.5 - 0.5 * guard::sqrt(1.0 - guard::div(H, c * B,
+        // Hansen's inclination factor for φ = 0, i'c = 0.5 − 0.5 √(1 − H / (A' ca)), which the
+        // capacity subtracts from 1 + d'c (Bowles, Foundation Analysis and Design, table 4-5).
+        s.Ic = store(0.5 - 0.5 * guard::sqrt(1.0 - guard::div(H, c * B,
                                                              "el factor de inclinación Ic "
                                                              "(ancho efectivo nulo)"),
                                              "el factor de inclinación Ic (el empuje "
@@ -82,10 +126,7 @@ void CalculaPresiones(ProjectState& s) {
     if (c > 0.0) s.PresAdm = store(s.CapCarga / 3.0, "la presión admisible");
     if (s.Padm > 0) s.PresAdm = store(10.0 * s.Padm, "la presión admisible");
 
-    const double e6 = 6.0 * guard::div(s.Excent, s.Base, "las presiones (ancho de zapata nulo)");
-    const double vb = V / s.Base;
-    s.PresMax = store((1.0 + e6) * vb, "la presión máxima");
-    s.PresMin = store((1.0 - e6) * vb, "la presión mínima");
+    Presiones(s, V);
 }
 
 }  // namespace tarelvo

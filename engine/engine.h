@@ -53,13 +53,18 @@ constexpr long kMaxPasosDiseno = 200000;
 // The footing design loop: lengthens toe and heel and thickens the footing in 5 cm steps
 // until the wall passes: resultant in the middle third, both soil pressures admissible, the
 // minimum factors of safety against overturning and sliding, footing shear and depth.
-// Returns the number of passes. Stops with a fault when the footing would have to grow beyond
-// five times the height of the wall with its footing.
+// A toe or heel whose steel ratio exceeds the maximum is thickened as one that cannot carry
+// its moment. Returns the number of passes. Stops with a fault when the footing would have to
+// grow wider than five times the height of the wall with its starting footing, thicker than
+// the larger of the height and the starting thickness, or beyond what its fields hold. A
+// thickening takes the foundation depth with it when it would fall below the footing's top.
+// `altZapInicial` is the thickness the design started from (0: the current one).
 long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out,
-                 long maxPasos = kMaxPasosDiseno);
+                 long maxPasos = kMaxPasosDiseno, float altZapInicial = 0);
 
 // What the "&Calculo" button runs before its check: the footing design, then the new
-// footing written into the fields, then the schematic re-aligned. The fields hold two
+// footing written into the fields (and the foundation depth, when the footing outgrew it),
+// then the schematic re-aligned. The fields hold two
 // decimals: the design goes on from what they show until that footing is itself accepted.
 void Calcular(ProjectState& s, const WindowInputs& w, ResultsPublisher& out);
 

@@ -1,10 +1,12 @@
 // The footing design: grow the footing in 5 cm steps until the wall passes.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/field_limits.h"
 #include "engine/field_rules.h"
 #include "engine/stability_limits.h"
 
@@ -14,16 +16,40 @@ using guard::store;
 
 namespace {
 
+const char* const kSinZapataRazonable =
+    "Ninguna zapata razonable cumple las verificaciones: el ancho de la zapata ya supera cinco "
+    "veces la altura del muro con su zapata y aún habría que alargarla. Considere un "
+    "dentellón, la presión pasiva o revise los datos del suelo.";
+const char* const kZapataMuyGruesa =
+    "Ninguna zapata razonable cumple las verificaciones: la zapata ya es más gruesa que la "
+    "altura del muro y aún habría que engrosarla. Aumente el espesor del muro o revise los "
+    "datos del suelo y las cargas.";
+
+// The footing a design may grow to, fixed from the wall as it was when the design started:
+// a bound that grew with each thickening would let a footing grow without end.
+struct LimitesDiseno {
+    double ancho;    // 5 × (Altura + the starting AltZap), and what the toe and heel fields hold
+    double espesor;  // the larger of Altura and the starting AltZap, and what its field holds
+    double lado;     // the largest toe or heel its field holds
+};
+
+LimitesDiseno Limites(const ProjectState& s, float altZapInicial) {
+    LimitesDiseno l;
+    l.ancho = 5.0 * (static_cast<double>(s.Altura) + altZapInicial);
+    l.espesor = std::max<double>(s.Altura, altZapInicial);
+    if (const MaximoCampo* m = MaximoDe("AltZap")) l.espesor = std::min(l.espesor, m->maximo);
+    l.lado = MaximoDe("Punta") ? MaximoDe("Punta")->maximo : l.ancho;
+    return l;
+}
+
 // Lengthening: the counter starts at 1, so the steps go heel, heel, heel, toe, and then four
 // heel steps to every toe step. The counter is a 16-bit integer and must not wrap.
-void Alarga(ProjectState& s) {
+void Alarga(ProjectState& s, const LimitesDiseno& l) {
     // Some walls cannot pass on any footing (too little friction, too weak a soil); growing
     // one without end only hides that.
-    if (static_cast<double>(s.Base) > 5.0 * (static_cast<double>(s.Altura) + s.AltZap))
-        guard::fault("Ninguna zapata razonable cumple las verificaciones: el ancho de la "
-                     "zapata ya supera cinco veces la altura del muro con su zapata y aún "
-                     "habría que alargarla. Considere un dentellón, la presión pasiva o "
-                     "revise los datos del suelo.");
+    if (static_cast<double>(s.Base) > l.ancho ||
+        static_cast<double>(std::max(s.Punta, s.Talon)) + s.PasoBase > l.lado)
+        guard::fault(kSinZapataRazonable);
     if (s.Contador == std::numeric_limits<std::int16_t>::max())
         guard::fault("El diseño de la zapata se detuvo: el contador de pasos se desbordó "
                      "(más de 32767 alargamientos seguidos, unos 1600 m de zapata) sin hallar "
@@ -35,16 +61,38 @@ void Alarga(ProjectState& s) {
         s.Talon = store(static_cast<double>(s.Talon) + s.PasoBase, "el talón de la zapata");
 }
 
-void Engrosa(ProjectState& s) {
+// Thickening. The front ground never lies below the footing's top: a thicker footing takes
+// the foundation depth with it, as leaving the depth field does.
+void Engrosa(ProjectState& s, const LimitesDiseno& l) {
+    if (static_cast<double>(s.AltZap) + static_cast<double>(s.PasoAltZap) / s.FactCm >
+        l.espesor + 1e-6)
+        guard::fault(kZapataMuyGruesa);
     s.AltZap = store(static_cast<double>(s.PasoAltZap) / s.FactCm + s.AltZap,
                      "la altura de la zapata");
+    if (s.Dsz < s.AltZap) s.Dsz = s.AltZap;
     s.Contador = 1;
+}
+
+// A toe or heel whose steel ratio is above the maximum needs a deeper section, as one whose
+// depth cannot carry its moment at all. The ratios are judged on the moments the check that
+// follows the design will use, with their lower bounds; the design itself sizes the depth on
+// the moments alone, as it always has.
+bool CuantiaExcedida(const ProjectState& s) {
+    if (!(s.CuantMax > 0)) return false;
+    ProjectState c = s;
+    MinimosZapata(c);
+    AjustaMomentos(c);
+    c.SeccInsuf = 0;
+    RefuerzoZapata(c);
+    return c.CuantPunta > c.CuantMax || c.CuantTalon > c.CuantMax;
 }
 
 }  // namespace
 
-long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, long maxPasos) {
+long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, long maxPasos,
+                 float altZapInicial) {
     CalculaMuro(s, w);
+    const LimitesDiseno limites = Limites(s, altZapInicial > 0 ? altZapInicial : s.AltZap);
     for (long pasos = 1;; ++pasos) {
         // Nothing guarantees that a wall can pass (an admissible pressure below the weight of
         // the backfill, say), so the loop is bounded as well.
@@ -53,31 +101,32 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
                          " pasos sin hallar una zapata aceptable. Revise los datos del muro.");
         CentraZapata(s, w);
         CalculaFuerzas(s, w);
-        if (s.Excent > s.Base6) {
-            Alarga(s);
+        // The resultant belongs in the middle third on either side of the centre.
+        if (std::fabs(s.Excent) > s.Base6) {
+            Alarga(s, limites);
             continue;
         }
         ChequeaDesliz(s);
         CalculaPresiones(s);
         // Under a resultant behind the centre the heel pressure is the larger one.
         if (std::max(s.PresMax, s.PresMin) > s.PresAdm) {
-            Alarga(s);
+            Alarga(s, limites);
             continue;
         }
         // A wider footing weighs more and carries more backfill: both factors grow with it.
         if (s.FsVuelco < kFsMinVuelco || s.FsDesliz < kFsMinDesliz) {
-            Alarga(s);
+            Alarga(s, limites);
             continue;
         }
         CalculaZapata(s);
         if (static_cast<float>(static_cast<double>(s.CortAdm) - s.EsfCortZap) < 0.0f) {
-            Engrosa(s);
+            Engrosa(s, limites);
             continue;
         }
         s.SeccInsuf = 0;
         RefuerzoZapata(s);
-        if (s.SeccInsuf == 1) {
-            Engrosa(s);
+        if (s.SeccInsuf == 1 || CuantiaExcedida(s)) {
+            Engrosa(s, limites);
             continue;
         }
         out.MuestraResultados(s);
@@ -87,6 +136,8 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
 
 void Calcular(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) {
     CalculaMuro(s, w);
+    const float altZapInicial = s.AltZap;
+    const float dszInicial = s.Dsz;
     // The fields show two decimals, and the check after the design analyses what they show:
     // 1.5999995 becomes 1.60, and a footing accepted to the last float step might not be once
     // rounded. So the design goes on from the written footing until that one is accepted as it
@@ -95,11 +146,13 @@ void Calcular(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) {
         if (vuelta == 100)
             guard::fault("El diseño de la zapata no se estabiliza al redondear sus medidas a "
                          "centímetros. Revise los datos del muro.");
-        CalculaBase(s, w, out);
+        CalculaBase(s, w, out, kMaxPasosDiseno, altZapInicial);
         const float antes[3] = {s.AltZap, s.Punta, s.Talon};
         out.EscribeZapata(s, TextoCampo(s.AltZap), TextoCampo(s.Punta), TextoCampo(s.Talon));
         if (antes[0] == s.AltZap && antes[1] == s.Punta && antes[2] == s.Talon) break;
     }
+    if (s.Dsz != dszInicial || s.Dsz < s.AltZap)
+        out.EscribeDsz(s, TextoCampo(std::max(s.Dsz, s.AltZap)));
     out.AlineaCotas();
 }
 

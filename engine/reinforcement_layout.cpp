@@ -5,8 +5,10 @@
 namespace tarelvo {
 
 ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std::string& titulo) {
-    // 0.0015 × 100 cm × (minimum top thickness − 5 cm) and × footing depth.
-    s.AsRep1 = static_cast<float>((static_cast<double>(s.Ancho) - 5) * 0.15);
+    // 0.0015 × 100 cm × (stem crown − 5 cm) and × footing depth. The crown is the analysed
+    // one: a stem thickened for shear needs the steel of its real crown, not of the typed
+    // minimum.
+    s.AsRep1 = static_cast<float>((static_cast<double>(s.EspTope) - 5) * 0.15);
     s.AsRep2 = static_cast<float>(static_cast<double>(s.PeraltZap) * 0.15 * 100);
     g.Carga(s);
 

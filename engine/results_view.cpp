@@ -32,6 +32,12 @@ std::string AvisoBarras(int grupo) {
            " no caben: separacion libre menor que su diametro y que 2.5 cm.";
 }
 
+std::string UnaLinea(const std::vector<std::string>& lineas) {
+    std::string todas;
+    for (const std::string& l : lineas) todas += (todas.empty() ? "" : " | ") + l;
+    return todas;
+}
+
 bool FallaCorteMuro(const ProjectState& s) {
     const double exceso = static_cast<double>(s.EsfCortMuro) - s.CortAdm;
     return !(exceso <= 1e-5 * dmath::fabs(static_cast<double>(s.CortAdm)));

@@ -77,6 +77,9 @@ FallasMuro EvaluaFallas(const ProjectState& s);
 // The failed checks' lines, in the order of ResultsView::avisos.
 std::vector<std::string> AvisosDe(const FallasMuro& f);
 
+// The lines on one line, " | " between them: the batch's Avisos column and --dump's Avisos=.
+std::string UnaLinea(const std::vector<std::string>& lineas);
+
 // The larger of the two soil pressures under the footing, t/m2.
 float PresionMayor(const ProjectState& s);
 

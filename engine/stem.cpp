@@ -1,4 +1,5 @@
 // CalculaMuro: angles, active coefficient, stem thickness and shear, stem reinforcement.
+#include <algorithm>
 #include <string>
 
 #include "common/number_text.h"
@@ -148,6 +149,18 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
                                 static_cast<double>(s.Fc) * 0.85 * s.FactCm2,
                                 "el coeficiente del refuerzo (F'c es cero)"),
                      "el coeficiente del refuerzo");
+
+    // The largest steel ratio a section may have, so that the steel yields well before the
+    // concrete crushes: 0.75 of the balanced ratio, ρb = 0.85 β1 (F'c / Fy) 6000 / (6000 + Fy)
+    // in kg/cm2 (6000 = Es εcu = 2 000 000 × 0.003), with β1 = 0.85 up to F'c 280 and 0.05 less
+    // for each 70 kg/cm2 above, never below 0.65 (ACI 318-99 10.2.7.3 and 10.3.3; Nilson,
+    // Design of Concrete Structures, eq. 3.41).
+    s.ExcesoFc = s.Fc > 280 ? static_cast<float>(static_cast<double>(s.Fc) - 280.0) : 0.0f;
+    s.Beta1 = static_cast<float>(std::max(0.65, 0.85 - 0.05 * s.ExcesoFc / 70.0));
+    s.CuantMax = store(0.75 * 0.85 * s.Beta1 *
+                           guard::div(s.Fc, s.Fy, "la cuantía máxima (Fy es cero)") * 6000.0 /
+                           (6000.0 + s.Fy),
+                       "la cuantía máxima");
 
     // Eleven sections from the top to the base; the last one stays stored.
     for (int sec = 0; sec <= 10; ++sec) {

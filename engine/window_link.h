@@ -35,6 +35,9 @@ public:
     // toe and heel to the Punta and Talon fields, so that what is analysed is what they show.
     virtual void EscribePuntaTalon(ProjectState& state, const std::string& punta,
                                    const std::string& talon) = 0;
+    // A design that thickened the footing beyond the foundation depth hands the new depth to
+    // the Dsz field, as leaving that field would; its change handler stores the number.
+    virtual void EscribeDsz(ProjectState& state, const std::string& dsz) = 0;
 };
 
 }  // namespace tarelvo

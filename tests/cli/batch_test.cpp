@@ -5,10 +5,12 @@
 #include <charconv>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "calc_run.h"
 #include "cli/batch_run.h"
 #include "cli/csv_dialect.h"
+#include "engine/results_view.h"
 #include "hostile_targets.h"
 
 namespace tarelvo {
@@ -74,15 +76,16 @@ std::map<std::string, std::string> Calc(const std::vector<std::string>& args,
 }
 
 // The notices of the pairs (on standard error) and the panel's warning, as a row joins them.
+// The notices of the typing (on standard error) come before the panel's failed checks.
 std::string AvisosDelPanel(const std::string& salida) {
-    std::string avisos;
+    std::vector<std::string> atencion, avisos;
     std::istringstream in(salida);
     for (std::string l; std::getline(in, l);) {
-        if (l.rfind("Aviso: ", 0) == 0) l.erase(0, 7);
-        else if (l.rfind("ATENCION", 0) != 0) continue;
-        avisos += (avisos.empty() ? "" : " | ") + l;
+        if (l.rfind("Aviso: ", 0) == 0) avisos.push_back(l.erase(0, 7));
+        else if (l.rfind("ATENCION", 0) == 0) atencion.push_back(l);
     }
-    return avisos;
+    atencion.insert(atencion.end(), avisos.begin(), avisos.end());
+    return UnaLinea(atencion);
 }
 
 // Stations of varied walls: the stem types, the footing positions, a key, passive pressure, a
@@ -91,7 +94,7 @@ const char* const kEstaciones =
     "Id,Altura,Sobrec,Phi1,Beta,Phi2,Gamma1,Padm,FormaMuro,Centrica,ConDent,Pasiva,Titulo\n"
     "0+000,2.5,1,30,0,30,1.8,2,0,1,0,0,Tramo A\n"
     "0+020,3.2,1.5,32,10,30,1.9,2.5,1,0,1,1,\"Tramo \"\"B\"\", sur\"\n"
-    "0+040,4,0.5,28,30,32,1.75,0,2,1,0,0,\n"
+    "0+040,4,0.5,28,30,32,1.75,0,2,0,0,0,\n"
     "0+060,1.8,0,34,5,28,1.85,1.5,0,0,1,0,Tramo C\n"
     "0+080,5.5,2,30,0,30,1.8,3,2,0,0,1,Tramo D\n"
     "0+100,1,0,30,0,20,1.8,0,0,1,0,0,Tramo E\n";
@@ -125,6 +128,9 @@ void ComparaConLaHerramienta(bool diseno) {
         for (const char* c : kColumnasEstado)
             EXPECT_EQ(F(fila.at(c)), F(d.at(c))) << c;
         EXPECT_EQ(fila.at("Veredicto"), d.at("Verdict"));
+        EXPECT_EQ(fila.at("Avisos").find("ATENCION") == std::string::npos ? fila.at("Avisos")
+                                                                          : d.at("Avisos"),
+                  d.at("Avisos"));
         EXPECT_EQ(fila.at("Error"), "");
         std::string panel;
         Calc(args, &panel);
@@ -151,9 +157,11 @@ TEST(Lote, RowsRepeatTheirInputsAndCarryTheNotices) {
     EXPECT_EQ(filas[1].at("Titulo"), "Tramo \"B\", sur");
     EXPECT_EQ(filas[2].at("Beta"), "30");
     EXPECT_NE(filas[2].at("Avisos").find("ATENCION"), std::string::npos);  // slope over Phi1
-    EXPECT_EQ(filas[0].at("Avisos"), "");
-    EXPECT_EQ(filas[5].at("Avisos"),
-              "La Presion Maxima sobre el Terreno es mayor que la Admisible. RECALCULE!");
+    // Every failed check, in the order of the window's list.
+    EXPECT_EQ(filas[0].at("Veredicto"), "MURO INESTABLE");
+    EXPECT_EQ(filas[0].at("Avisos").rfind(kAvisoExcent, 0), 0u);
+    EXPECT_EQ(filas[5].at("Veredicto"), "NO CUMPLE");
+    EXPECT_EQ(filas[5].at("Avisos"), UnaLinea({kAvisoDesliz, kAvisoPresion}));
 }
 
 // The same table with ";" and "," decimals, as a spreadsheet in a Spanish locale exports it.

@@ -21,6 +21,11 @@ void FakeWindow::EscribePuntaTalon(ProjectState& s, const std::string& p, const 
     s.Talon = static_cast<float>(numtext::read(t));
 }
 
+void FakeWindow::EscribeDsz(ProjectState& s, const std::string& d) {
+    dsz = d;
+    s.Dsz = static_cast<float>(numtext::read(d));
+}
+
 ProjectState Defaults() {
     ProjectState s;
     DatosIniciales(s);

@@ -29,6 +29,8 @@ public:
     void EscribeZapata(ProjectState& s, const std::string& a, const std::string& p,
                        const std::string& t) override;
     void EscribePuntaTalon(ProjectState& s, const std::string& p, const std::string& t) override;
+    std::string dsz;  // text handed to the foundation depth field
+    void EscribeDsz(ProjectState& s, const std::string& d) override;
 };
 
 // The default project as DatosIniciales leaves it (F'c 180).

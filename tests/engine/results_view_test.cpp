@@ -1,11 +1,13 @@
 // The results panel as the window shows it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
 
 #include "common/number_text.h"
+#include "engine/bar_groups.h"
 #include "engine/stability_limits.h"
 #include "engine_test_support.h"
 
@@ -57,7 +59,7 @@ TEST(Results, DefaultWallIsStable) {
     ExpectTexts(w.shown, {{"Label28", "6.53"}, {"Label18", "3.76"}, {"Label10", "0.24"}});
 }
 
-TEST(Results, UnstableWallHidesValuesAndWarnings) {
+TEST(Results, UnstableWallHidesValuesButListsItsFailures) {
     FakeWindow w;
     ProjectState s = Defaults();
     s.Sobrec = 10;
@@ -74,144 +76,110 @@ TEST(Results, UnstableWallHidesValuesAndWarnings) {
     for (const char* c : {"Label18", "Label25", "Label27", "Label28", "Label10", "Label32",
                           "Label8", "Label9"})
         EXPECT_TRUE(Value(v, c).text.empty()) << c;
-    EXPECT_TRUE(FallaCorteMuro(s));
-    EXPECT_FALSE(v.warningVisible);
-    EXPECT_TRUE(v.calculo);
-    EXPECT_FALSE(v.preview || v.refuerzo || v.diag);
-    EXPECT_TRUE(v.chequeo);  // a wall fixed by hand can be checked again
-}
-
-TEST(Results, LastWarningWinsAndEveryFailureIsRed) {
-    ProjectState s = Defaults();
-    FakeWindow w;
-    ChequeaMuro(s, w, w);
-    // Stable, with the footing shear and the soil pressure over their limits.
-    s.EsfCortZap = s.CortAdm * 1.1f;
-    s.PresAdm = 1.0f;
-    const ResultsView v = EvaluaResultados(s);
-    ASSERT_EQ(v.verdict, "MURO ESTABLE");
-    EXPECT_TRUE(Value(v, "Label9").red);
-    EXPECT_TRUE(Value(v, "Label10").red);
-    EXPECT_FALSE(Value(v, "Label27").red);
+    ASSERT_GE(v.avisos.size(), 2u);
+    EXPECT_EQ(v.avisos[0], kAvisoExcent);
+    EXPECT_NE(std::find(v.avisos.begin(), v.avisos.end(), kAvisoCorteMuro), v.avisos.end());
     EXPECT_TRUE(v.warningVisible);
-    EXPECT_EQ(v.warning, kAvisoPresion);
-    EXPECT_TRUE(v.calculo);
-    EXPECT_FALSE(v.preview || v.refuerzo || v.diag);
-    EXPECT_TRUE(v.chequeo);
-
-    s.PresAdm = 100;
-    EXPECT_EQ(EvaluaResultados(s).warning, kAvisoCorteZapata);
+    // The record of a failing wall can be kept: printed, reinforced and drawn.
+    EXPECT_TRUE(v.calculo && v.chequeo && v.preview && v.refuerzo && v.diag);
 }
 
-TEST(Results, FactorsOfSafetyBelowTheMinimumWarnBeforeTheOtherChecks) {
+TEST(Results, EveryFailedCheckIsListedInItsOrderAndRed) {
     ProjectState s = Defaults();
     FakeWindow w;
     ChequeaMuro(s, w, w);
-    ASSERT_FALSE(w.shown.warningVisible);
+    ASSERT_TRUE(w.shown.avisos.empty());
+    ASSERT_FALSE(EvaluaFallas(s).alguna());
 
-    // Sliding alone.
-    s.FsDesliz = 1.49f;
-    ResultsView v = EvaluaResultados(s);
-    ASSERT_EQ(v.verdict, "MURO ESTABLE");
-    EXPECT_TRUE(Value(v, "Label25").red);
-    EXPECT_FALSE(Value(v, "Label18").red);
-    EXPECT_EQ(Value(v, "Label25").text, "1.49");
-    EXPECT_EQ(v.warning, kAvisoDesliz);
-    EXPECT_TRUE(v.warningVisible && v.calculo && v.chequeo);
-    EXPECT_FALSE(v.preview || v.refuerzo || v.diag);
+    struct Caso {
+        void (*falla)(ProjectState&);
+        const char* aviso;
+        const char* rojo;  // the value turned red, if any
+    };
+    const Caso casos[] = {
+        {[](ProjectState& t) { t.FsVuelco = 1.49f; }, kAvisoVuelco, "Label18"},
+        {[](ProjectState& t) { t.FsDesliz = 1.2f; }, kAvisoDesliz, "Label25"},
+        {[](ProjectState& t) { t.EsfCortMuro = t.CortAdm * 1.1f; }, kAvisoCorteMuro, "Label27"},
+        {[](ProjectState& t) { t.EsfCortZap = t.CortAdm * 1.1f; }, kAvisoCorteZapata, "Label9"},
+        {[](ProjectState& t) { t.PresAdm = 1.0f; }, kAvisoPresion, "Label10"},
+        {[](ProjectState& t) { t.CuantMuro = t.CuantMax * 1.01f; }, kAvisoCuantiaMuro, nullptr},
+        {[](ProjectState& t) { t.CuantPunta = t.CuantMax * 1.01f; }, kAvisoCuantiaPunta, nullptr},
+        {[](ProjectState& t) { t.CuantTalon = t.CuantMax * 1.01f; }, kAvisoCuantiaTalon, nullptr},
+        {[](ProjectState& t) { t.BarrasSinEspacio = 1 << GruposBarras::ZapataInferior; },
+         nullptr, nullptr},
+    };
+    ProjectState todas = s;
+    std::vector<std::string> esperados;
+    for (const Caso& c : casos) {
+        ProjectState t = s;
+        c.falla(t);
+        c.falla(todas);
+        const std::string aviso =
+            c.aviso ? c.aviso : AvisoBarras(GruposBarras::ZapataInferior);
+        esperados.push_back(aviso);
+        const ResultsView v = EvaluaResultados(t);
+        EXPECT_EQ(v.verdict, "NO CUMPLE") << aviso;
+        EXPECT_TRUE(v.verdictRed);
+        EXPECT_EQ(v.avisos, std::vector<std::string>{aviso});
+        EXPECT_EQ(v.warning, aviso + "\n" + kRecalcule);
+        EXPECT_TRUE(v.warningVisible && v.calculo && v.preview && v.refuerzo && v.diag);
+        for (const ResultValue& r : v.values)
+            EXPECT_EQ(r.red, c.rojo && std::string(c.rojo) == r.control) << r.control;
+    }
+    // All at once: every line, in the order of the checks, then "RECALCULE!".
+    const ResultsView v = EvaluaResultados(todas);
+    EXPECT_EQ(v.avisos, esperados);
+    EXPECT_EQ(std::count(v.warning.begin(), v.warning.end(), '\n'),
+              static_cast<long>(esperados.size()));
+    EXPECT_EQ(v.warning.substr(v.warning.size() - 10), kRecalcule);
 
-    // Overturning too: sliding is evaluated after it, so its text stays; both are red.
-    s.FsVuelco = 1.2f;
-    v = EvaluaResultados(s);
-    EXPECT_TRUE(Value(v, "Label18").red);
-    EXPECT_TRUE(Value(v, "Label25").red);
-    EXPECT_EQ(v.warning, kAvisoDesliz);
-    s.FsDesliz = 1.5f;  // the minimum itself is enough
-    v = EvaluaResultados(s);
-    EXPECT_EQ(v.warning, kAvisoVuelco);
-    EXPECT_FALSE(Value(v, "Label25").red);
-
-    // Any of the three older checks overwrites the text, while every failure stays red.
-    s.FsDesliz = 0.9f;
-    s.PresAdm = 1.0f;
-    v = EvaluaResultados(s);
-    EXPECT_EQ(v.warning, kAvisoPresion);
-    EXPECT_TRUE(Value(v, "Label18").red && Value(v, "Label25").red && Value(v, "Label10").red);
-
-    // An unstable wall shows no warning text and no factors.
-    s.Excent = s.Base6 * 2;
-    v = EvaluaResultados(s);
-    EXPECT_FALSE(v.warningVisible);
-    EXPECT_TRUE(Value(v, "Label25").text.empty());
-
-    // The texts name the minimum the verdict applies.
+    // The minimum itself is enough, and the texts name the minimum the verdict applies.
+    s.FsVuelco = kFsMinVuelco;
+    s.FsDesliz = kFsMinDesliz;
+    EXPECT_EQ(EvaluaResultados(s).verdict, "MURO ESTABLE");
     EXPECT_NE(std::string(kAvisoVuelco).find(numtext::format(kFsMinVuelco, "0.00")),
               std::string::npos);
     EXPECT_NE(std::string(kAvisoDesliz).find(numtext::format(kFsMinDesliz, "0.00")),
               std::string::npos);
 }
 
-TEST(Results, ASlidingWallIsNoLongerCalledStableWithoutAWarning) {
+TEST(Results, ASlidingWallDoesNotPass) {
     ProjectState s = MuroQueDesliza();
     FakeWindow w;
     ChequeaMuro(s, w, w);
     EXPECT_LT(s.FsDesliz, 1.0f);
-    EXPECT_EQ(w.shown.verdict, "MURO ESTABLE");
-    EXPECT_TRUE(w.shown.warningVisible);
-    EXPECT_EQ(w.shown.warning, kAvisoDesliz);
-    EXPECT_FALSE(w.shown.refuerzo);
+    EXPECT_EQ(w.shown.verdict, "NO CUMPLE");
+    EXPECT_EQ(w.shown.avisos, std::vector<std::string>{kAvisoDesliz});
 }
 
-TEST(Results, EveryWarningRaisedIsListedAndANumberThatIsNoneFailsItsCheck) {
+TEST(Results, ANumberThatIsNoneFailsItsCheck) {
     ProjectState s = Defaults();
     FakeWindow w;
-    ChequeaMuro(s, w, w);
-    EXPECT_TRUE(w.shown.avisos.empty());
-    const FallasMuro ninguna = EvaluaFallas(s);
-    EXPECT_FALSE(ninguna.excentricidad || ninguna.vuelco || ninguna.desliz || ninguna.corteMuro ||
-                 ninguna.corteZapata || ninguna.presion);
-
-    // Four checks fail: the label shows the last, the list all of them in their order.
-    s.FsVuelco = 1.2f;
-    s.FsDesliz = 0.9f;
-    s.EsfCortZap = s.CortAdm * 1.1f;
-    s.PresAdm = 1.0f;
-    ResultsView v = EvaluaResultados(s);
-    EXPECT_EQ(v.avisos, (std::vector<std::string>{kAvisoVuelco, kAvisoDesliz, kAvisoCorteZapata,
-                                                  kAvisoPresion}));
-    EXPECT_EQ(v.warning, v.avisos.back());
-
-    // Outside the middle third the label shows none, but a shear that fails is still listed.
-    s.Excent = s.Base6 * 2;
-    v = EvaluaResultados(s);
-    EXPECT_FALSE(v.warningVisible);
-    EXPECT_EQ(v.avisos, std::vector<std::string>{kAvisoCorteZapata});
-    EXPECT_TRUE(EvaluaFallas(s).excentricidad && EvaluaFallas(s).desliz);
-
-    // No value that is not a number passes for a sound one.
     ChequeaMuro(s, w, w);
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (float ProjectState::*campo : {&ProjectState::Excent, &ProjectState::FsVuelco,
                                        &ProjectState::FsDesliz, &ProjectState::EsfCortMuro,
-                                       &ProjectState::EsfCortZap, &ProjectState::PresMin}) {
+                                       &ProjectState::EsfCortZap, &ProjectState::PresMin,
+                                       &ProjectState::CuantMuro, &ProjectState::CuantTalon}) {
         ProjectState t = s;
         t.*campo = nan;
-        const FallasMuro f = EvaluaFallas(t);
-        EXPECT_TRUE(f.excentricidad || f.vuelco || f.desliz || f.corteMuro || f.corteZapata ||
-                    f.presion);
+        EXPECT_TRUE(EvaluaFallas(t).alguna());
+        EXPECT_NE(EvaluaResultados(t).verdict, "MURO ESTABLE");
     }
     s.Excent = nan;
     EXPECT_EQ(EvaluaResultados(s).verdict, "MURO INESTABLE");
 }
 
-TEST(Results, MiddleThirdBoundaryIsStable) {
+TEST(Results, TheMiddleThirdHasTwoSides) {
     ProjectState s = Defaults();
     FakeWindow w;
     ChequeaMuro(s, w, w);
-    s.Excent = s.Base6;
-    EXPECT_EQ(EvaluaResultados(s).verdict, "MURO ESTABLE");
-    s.Excent = std::nextafter(s.Base6, 1.0f);
-    EXPECT_EQ(EvaluaResultados(s).verdict, "MURO INESTABLE");
+    for (float lado : {1.0f, -1.0f}) {
+        s.Excent = lado * s.Base6;
+        EXPECT_EQ(EvaluaResultados(s).verdict, "MURO ESTABLE") << lado;
+        s.Excent = std::nextafter(lado * s.Base6, lado);
+        EXPECT_EQ(EvaluaResultados(s).verdict, "MURO INESTABLE") << lado;
+    }
 }
 
 TEST(Results, ResultantBehindCentreShowsTheLargerPressureAsMaximum) {

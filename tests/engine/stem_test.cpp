@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/reinforcement_layout.h"
 #include "engine_test_support.h"
 
 namespace tarelvo::test {
@@ -177,6 +178,47 @@ TEST(CalculaMuro, SmallAnglesAreEvaluatedInDouble) {
     const double c2p = std::cos(static_cast<double>(static_cast<float>(phi)));
     EXPECT_EQ(s.Cos2Phi1, static_cast<float>(c2p * c2p));
     EXPECT_NEAR(s.MomNeto, 2.19566, 2e-5);
+}
+
+}  // namespace
+}  // namespace tarelvo::test
+
+namespace tarelvo::test {
+namespace {
+
+TEST(CalculaMuro, MaximumSteelRatioIsThreeQuartersOfTheBalancedOne) {
+    // ρb = 0.85 β1 F'c/Fy · 6000/(6000 + Fy): F'c 210, Fy 4200 gives 0.02125 and ρmax 0.0159;
+    // F'c 350 has β1 = 0.80; β1 never goes below 0.65.
+    FakeWindow w;
+    ProjectState s = Defaults();
+    s.Fc = 210;
+    s.Fy = 4200;
+    CalculaMuro(s, w);
+    EXPECT_FLOAT_EQ(s.Beta1, 0.85f);
+    EXPECT_NEAR(s.CuantMax, 0.75 * 0.85 * 0.85 * 210 / 4200 * 6000 / 10200, 1e-7);
+    EXPECT_NEAR(s.CuantMax, 0.0159, 1e-4);
+    s.Fc = 350;
+    CalculaMuro(s, w);
+    EXPECT_FLOAT_EQ(s.Beta1, 0.80f);
+    s.Fc = 700;
+    CalculaMuro(s, w);
+    EXPECT_FLOAT_EQ(s.Beta1, 0.65f);
+}
+
+TEST(DistribuyeRefuerzo, ThickenedStemGetsTheSteelOfItsRealCrown) {
+    // A straight stem typed 20 cm but thickened for shear: 0.0015 × 100 × (crown − 5).
+    FakeWindow w;
+    ProjectState s = Defaults();
+    s.Fc = 210;
+    s.Altura = 6;
+    s.Sobrec = 3;
+    s.Punta = 2;
+    s.Talon = 4;
+    ChequeaMuro(s, w, w);
+    ASSERT_GT(s.EspTope, 40);
+    GruposBarras g;
+    DistribuyeRefuerzo(s, g, "");
+    EXPECT_NEAR(s.AsRep1, (s.EspTope - 5) * 0.15, 1e-4);
 }
 
 }  // namespace

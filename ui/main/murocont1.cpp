@@ -211,6 +211,13 @@ void MuroCont1::EscribePuntaTalon(ProjectState& s, const std::string& punta,
     AnchoEtiqueta();
 }
 
+// The front ground follows a footing the design thickened past it, and the schematic with it.
+void MuroCont1::EscribeDsz(ProjectState& s, const std::string& dsz) {
+    Dsz->setFieldText(QString::fromStdString(dsz));
+    s.Dsz = Guarda(Dsz);
+    CambiaDsz();
+}
+
 // --- Hints ---
 
 void MuroCont1::WatchForHints(QWidget* root) {

@@ -113,6 +113,7 @@ public:
                        const std::string& talon) override;
     void EscribePuntaTalon(ProjectState& s, const std::string& punta,
                            const std::string& talon) override;
+    void EscribeDsz(ProjectState& s, const std::string& dsz) override;
 
     // Controls, by their names.
     FieldEdit *Titulo, *Altura, *Ancho, *Centro, *AltZap, *Punta, *Talon, *Dsz, *AltDent,
