@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calc_run.h"
+#include "engine/results_view.h"
 
 namespace tarelvo {
 namespace {
@@ -299,6 +300,61 @@ TEST(CalcTool, EngineFaultExitsWithThreeAndItsMessage) {
     const Outcome d = Calc({"--design", "Padm=0.01"});
     EXPECT_EQ(d.status, 3);
     EXPECT_NE(d.err.find("Ninguna zapata razonable"), std::string::npos) << d.err;
+}
+
+}  // namespace
+}  // namespace tarelvo
+
+namespace tarelvo {
+namespace {
+
+// Failing walls: the panel, --dump and the batch name the same verdict and the same failed
+// checks, in the window's order.
+TEST(CalcTool, EveryOutputListsEveryFailedCheck) {
+    struct Caso {
+        std::vector<std::string> pares;
+        const char* veredicto;
+        std::vector<std::string> avisos;
+    };
+    const Caso casos[] = {
+        {{"Phi2=15", "Altura=2.5", "Punta=0.6", "Talon=1.4", "Sobrec=1", "Padm=3",
+          "Centrica=0"},
+         "NO CUMPLE",
+         {kAvisoDesliz}},
+        {{"Altura=3", "Punta=1.2", "Talon=1.2", "Padm=0.3"}, "NO CUMPLE", {kAvisoPresion}},
+        {{"Altura=2.5", "Punta=3", "Talon=3"},
+         "MURO INESTABLE",
+         {kAvisoExcent, kAvisoCuantiaPunta, kAvisoCuantiaTalon}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.pares[0] + " " + c.pares[1]);
+        const Outcome panel = Calc(c.pares);
+        ASSERT_EQ(panel.status, 0) << panel.err;
+        EXPECT_EQ(Line(panel.out, "MURO") + Line(panel.out, "NO CUMPLE"),
+                  std::string(c.veredicto) + "  (en rojo)");
+        std::string lineas;
+        for (const std::string& a : c.avisos) lineas += "Aviso: " + a + "\n";
+        EXPECT_NE(panel.out.find(lineas + "RECALCULE!\n"), std::string::npos) << panel.out;
+
+        std::vector<std::string> dump = c.pares;
+        dump.insert(dump.begin(), "--dump");
+        const Outcome d = Calc(dump);
+        EXPECT_EQ(Line(d.out, "Verdict="), std::string("Verdict=") + c.veredicto);
+        EXPECT_EQ(Line(d.out, "Avisos="), "Avisos=" + UnaLinea(c.avisos));
+
+        std::string tabla = "Id", fila = "1";
+        for (const std::string& p : c.pares) {
+            tabla += "," + p.substr(0, p.find('='));
+            fila += "," + p.substr(p.find('=') + 1);
+        }
+        const std::string csv = testing::TempDir() + "fallas.csv";
+        std::ofstream(csv) << tabla << "\n" << fila << "\n";
+        const Outcome lote = Calc({"--batch", csv});
+        ASSERT_EQ(lote.status, 0) << lote.err;
+        const std::string salida = lote.out.substr(lote.out.find('\n') + 1);
+        EXPECT_NE(salida.find(std::string(",") + c.veredicto + ","), std::string::npos) << salida;
+        EXPECT_NE(salida.find(UnaLinea(c.avisos)), std::string::npos) << salida;
+    }
 }
 
 }  // namespace
