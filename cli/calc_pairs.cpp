@@ -6,6 +6,7 @@
 
 #include "common/number_text.h"
 #include "engine/field_limits.h"
+#include "engine/method_options.h"
 #include "engine/field_rules.h"
 #include "engine/state_fields.h"
 #include "files/mur_project.h"
@@ -69,6 +70,7 @@ std::optional<bool> Opcion(double v) { return v != 0; }
 
 bool EsNombreDePar(const std::string& nombre) {
     if (nombre == "Titulo" || nombre == "Centro" || nombre == "Centrica") return true;
+    if (OpcionDe(nombre)) return true;
     const StateField* f = FindStateField(nombre);
     return f && f->input && (f->kind == StateField::Int16 || EntradaDe(nombre));
 }
@@ -94,6 +96,8 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
         dados.centro = texto;
         return "";
     }
+    // The method options belong to the project, not to a field: they are set as given.
+    if (const OpcionCalculo* o = OpcionDe(nombre)) return AplicaOpcion(s, *o, v);
     if (nombre == "Centrica") {
         if (v != 0 && v != 1) return "Centrica debe ser 1 o 0: \"" + texto + "\"";
         dados.centrica = Opcion(v);

@@ -124,6 +124,7 @@ void CalculaPresiones(ProjectState& s) {
 
     s.PresAdm = store(s.CapCarga / 2.0, "la presión admisible");
     if (c > 0.0) s.PresAdm = store(s.CapCarga / 3.0, "la presión admisible");
+    if (s.FsCapacidad > 0) s.PresAdm = store(s.CapCarga / s.FsCapacidad, "la presión admisible");
     if (s.Padm > 0) s.PresAdm = store(10.0 * s.Padm, "la presión admisible");
 
     Presiones(s, V);

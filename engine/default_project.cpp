@@ -42,6 +42,18 @@ void DatosIniciales(ProjectState& s) {
     s.Padm = 0;
     s.Cohes1 = 0;
 
+    s.FsMinVuelco = 1.5f;
+    s.FsMinDesliz = 1.5f;
+    s.FsMinVuelcoSismo = 1.1f;
+    s.FsMinDeslizSismo = 1.1f;
+    s.Friccion = 0;
+    s.Mu = 0.5f;
+    s.PasivaFrente = 1;
+    s.FsCapacidad = 0;
+    s.Kh = 0;
+    s.Kv = 0;
+    s.Hw = 0;
+
     s.AsRep1 = 2.0f;
     s.AsRep2 = 2.5f;
     s.BarrasIniciadas = 0;

@@ -114,7 +114,7 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
             continue;
         }
         // A wider footing weighs more and carries more backfill: both factors grow with it.
-        if (s.FsVuelco < kFsMinVuelco || s.FsDesliz < kFsMinDesliz) {
+        if (s.FsVuelco < s.FsMinVuelco || s.FsDesliz < s.FsMinDesliz) {
             Alarga(s, limites);
             continue;
         }

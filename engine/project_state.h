@@ -40,6 +40,19 @@ struct ProjectState {
     std::int16_t Pasiva = 0;     // 1: passive pressure above the footing considered
     std::int16_t ConDent = 0;    // nonzero: the wall has a shear key
 
+    // --- Method options (the "Opciones de cálculo"); their defaults are today's method ---
+    float FsMinVuelco = 1.5f;         // smallest factor of safety against overturning
+    float FsMinDesliz = 1.5f;         // ... against sliding
+    float FsMinVuelcoSismo = 1.1f;    // the same for the load case with earthquake
+    float FsMinDeslizSismo = 1.1f;
+    std::int16_t Friccion = 0;        // base friction: 0 tan φ, 1 tan(2φ/3), 2 the coefficient Mu
+    float Mu = 0.5f;                  // base friction coefficient typed by the engineer
+    std::int16_t PasivaFrente = 1;    // 1 passive pressure as PRESION PASIVA says, 0 none at all
+    float FsCapacidad = 0;            // safety factor on the capacity (0: 3 with cohesion, else 2)
+    float Kh = 0;                     // horizontal earthquake coefficient (0: no earthquake case)
+    float Kv = 0;                     // vertical earthquake coefficient
+    float Hw = 0;                     // water table above the footing's underside (0: drained)
+
     // --- Project identity ---
     std::string Titulo;
     std::string NombreArchivo;

@@ -50,6 +50,14 @@ float PresionMayor(const ProjectState& s) {
 }
 
 namespace {
+// The warning of a factor of safety quotes the minimum in force.
+std::string AvisoMinimo(const char* texto, float usual, float minimo) {
+    std::string t = texto;
+    const std::string de = numtext::format(usual, "0.00");
+    if (minimo != usual) t.replace(t.find(de), de.size(), numtext::format(minimo, "0.00"));
+    return t;
+}
+
 // A steel ratio above the maximum; no maximum computed yet means no check.
 bool ExcedeCuantia(float cuantia, float maxima) { return maxima > 0 && !(cuantia <= maxima); }
 }  // namespace
@@ -57,8 +65,10 @@ bool ExcedeCuantia(float cuantia, float maxima) { return maxima > 0 && !(cuantia
 FallasMuro EvaluaFallas(const ProjectState& s) {
     FallasMuro f;
     f.excentricidad = !(dmath::fabs(static_cast<double>(s.Excent)) <= s.Base6);
-    f.vuelco = !(s.FsVuelco >= kFsMinVuelco);
-    f.desliz = !(s.FsDesliz >= kFsMinDesliz);
+    f.vuelco = !(s.FsVuelco >= s.FsMinVuelco);
+    f.desliz = !(s.FsDesliz >= s.FsMinDesliz);
+    f.minVuelco = s.FsMinVuelco;
+    f.minDesliz = s.FsMinDesliz;
     f.corteMuro = FallaCorteMuro(s);
     f.corteZapata = !(s.EsfCortZap <= s.CortAdm);
     f.presion = !(PresionMayor(s) <= s.PresAdm);
@@ -72,8 +82,8 @@ FallasMuro EvaluaFallas(const ProjectState& s) {
 std::vector<std::string> AvisosDe(const FallasMuro& f) {
     std::vector<std::string> a;
     if (f.excentricidad) a.push_back(kAvisoExcent);
-    if (f.vuelco) a.push_back(kAvisoVuelco);
-    if (f.desliz) a.push_back(kAvisoDesliz);
+    if (f.vuelco) a.push_back(AvisoMinimo(kAvisoVuelco, kFsMinVuelco, f.minVuelco));
+    if (f.desliz) a.push_back(AvisoMinimo(kAvisoDesliz, kFsMinDesliz, f.minDesliz));
     if (f.corteMuro) a.push_back(kAvisoCorteMuro);
     if (f.corteZapata) a.push_back(kAvisoCorteZapata);
     if (f.presion) a.push_back(kAvisoPresion);

@@ -67,6 +67,7 @@ struct FallasMuro {
          corteZapata = false, presion = false, cuantiaMuro = false, cuantiaPunta = false,
          cuantiaTalon = false;
     int barras = 0;
+    float minVuelco = 1.5f, minDesliz = 1.5f;  // the minimums the factors were judged against
     bool alguna() const {
         return excentricidad || vuelco || desliz || corteMuro || corteZapata || presion ||
                cuantiaMuro || cuantiaPunta || cuantiaTalon || barras != 0;

@@ -8,6 +8,21 @@ namespace tarelvo {
 
 using guard::store;
 
+namespace {
+
+// The friction coefficient under the footing: tan φ of the foundation soil, tan(2φ/3) as many
+// textbooks take for concrete cast on soil (Das, Principles of Foundation Engineering, 13.7),
+// or the coefficient the engineer gives.
+double CoefFriccion(const ProjectState& s) {
+    switch (s.Friccion) {
+        case 1: return dmath::tan(2.0 * s.Phi2Rad / 3.0);
+        case 2: return s.Mu;
+        default: return dmath::tan(static_cast<double>(s.Phi2Rad));
+    }
+}
+
+}  // namespace
+
 void ChequeaDesliz(ProjectState& s) {
     s.EmpPasivo = 0;
     if (s.Pasiva > 0)
@@ -20,9 +35,10 @@ void ChequeaDesliz(ProjectState& s) {
     const double h = s.AltPasiva;
     s.EmpPasivo = store(h * (s.Gamma2 * 0.5 * s.Kp * h) + h * (2.0 * s.Cohes) * s.RaizKp,
                         "el empuje pasivo");
+    // The soil in front may be dug away during the wall's life: then nothing resists there.
+    if (s.PasivaFrente == 0) s.AltPasiva = s.EmpPasivo = 0;
 
-    s.FuerzaFric = store(s.SumaV * dmath::tan(static_cast<double>(s.Phi2Rad)),
-                         "la fuerza de fricción");
+    s.FuerzaFric = store(s.SumaV * CoefFriccion(s), "la fuerza de fricción");
     s.FuerzaCohes = store(static_cast<double>(s.Base) * s.Cohes * 0.667,
                           "la fuerza de cohesión");
     s.FuerzaResist = store(static_cast<double>(s.FuerzaCohes) + s.FuerzaFric + s.EmpPasivo,
