@@ -10,7 +10,7 @@ namespace tarelvo {
 
 const char* const kMuroEstable = "MURO ESTABLE";
 const char* const kMuroInestable = "MURO INESTABLE";
-const char* const kNoCumple = "NO CUMPLE";
+const char* const kMuroNoCumple = "NO CUMPLE";
 const char* const kAvisoExcent =
     "La Resultante cae fuera del Tercio Medio de la Base (|Excent.| mayor que Base/6).";
 const char* const kAvisoVuelco = "El Factor de Seguridad al Vuelco es menor que 1.50.";
@@ -117,7 +117,7 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.values[kPresMax].text = numtext::format(mayor / 10.0, "0.00");
         v.values[kPresMin].text = numtext::format(menor / 10.0, "0.00");
         v.values[kPresAdm].text = numtext::format(s.PresAdm / 10.0, "0.00");
-        v.verdict = falla.alguna() ? kNoCumple : kMuroEstable;
+        v.verdict = falla.alguna() ? kMuroNoCumple : kMuroEstable;
         v.verdictRed = falla.alguna();
         v.values[kFsVuelco].red = falla.vuelco;
         v.values[kFsDesliz].red = falla.desliz;

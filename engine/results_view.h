@@ -42,7 +42,7 @@ struct ResultsView {
 
 extern const char* const kMuroEstable;
 extern const char* const kMuroInestable;
-extern const char* const kNoCumple;
+extern const char* const kMuroNoCumple;
 extern const char* const kAvisoExcent;
 extern const char* const kAvisoVuelco;
 extern const char* const kAvisoDesliz;
