@@ -4,10 +4,14 @@
 
 namespace tarelvo {
 
-ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std::string& titulo) {
+void AreasReparto(ProjectState& s) {
     // 0.0015 × 100 cm × (minimum top thickness − 5 cm) and × footing depth.
     s.AsRep1 = static_cast<float>((static_cast<double>(s.Ancho) - 5) * 0.15);
     s.AsRep2 = static_cast<float>(static_cast<double>(s.PeraltZap) * 0.15 * 100);
+}
+
+ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std::string& titulo) {
+    AreasReparto(s);
     g.Carga(s);
 
     ColumnasRefuerzo c;
@@ -18,7 +22,7 @@ ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std:
     c.llave = g.etiqueta(G::MuroExteriorVertical);
     c.llaveBarras = "2 \xC3\xB8 3/8";
     g.Recalcula(s, G::MuroExteriorHorizontal);
-    g.Recalcula(s, G::ZapataTransversal);
+    g.Recalcula(s, G::ZapataLongitudinal);
 
     auto f = [](double v) { return numtext::format(v, "0.00"); };
     c.area[0] = f(s.AsMuro);

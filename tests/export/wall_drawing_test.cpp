@@ -48,7 +48,7 @@ const EntradaDibujo kLlave = Con([](EntradaDibujo& e) { e.ConDent = 1; });
 const EntradaDibujo kTipo1 = Con([](EntradaDibujo& e) { e.TipoMuro = 1, e.centro = "0.25"; });
 const EntradaDibujo kTipo2 = Con([](EntradaDibujo& e) { e.TipoMuro = 2, e.centro = "0.25"; });
 const EntradaDibujo kZapata85 = Con([](EntradaDibujo& e) {
-    e.ancho = "0.25", e.centro = "0.25", e.Base = 0.85f, e.barras[EntradaDibujo::Transversal] = "ø 3/8\" a 0.25";
+    e.ancho = "0.25", e.centro = "0.25", e.Base = 0.85f, e.barras[EntradaDibujo::Longitudinal] = "ø 3/8\" a 0.25";
 });
 const EntradaDibujo kOtrasBarras = Con([](EntradaDibujo& e) {
     e.barras = {"ø 1\" a 0.15", "ø 1/2\" a 0.22", "ø 1/2\" a 0.45", "ø 3/4\" a 0.12", "ø 1\" a 0.10", "ø 3/4\" a 0.33",

@@ -164,7 +164,7 @@ TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
     in.estado.EsfCortZap = in.estado.CortAdm * 2;
     // A spacing wider than the bar allows, and one that cannot be read.
     in.barras[GruposBarras::ZapataInferior] = "ø 1/2\" a 0.50";
-    in.barras[GruposBarras::ZapataTransversal] = "ø 3/8\" a 0.00";
+    in.barras[GruposBarras::ZapataLongitudinal] = "ø 3/8\" a 0.00";
     const Reporte r(in);
     const int p = PaginaDe(r.doc, "Conclusión");
     for (const char* aviso : {kAvisoVuelco, kAvisoCorteZapata}) {
