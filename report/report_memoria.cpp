@@ -17,7 +17,8 @@ namespace {
 
 const QString kFormatoFuerzas = QStringLiteral("<_3200|>_1200|>_1200|>_1600");
 const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|^_1200");
-const QString kFormatoAcero = QStringLiteral("<_2700|<_1500|>_1100|>_1100|^_1100");
+// The first column holds the longest group name on one line.
+const QString kFormatoAcero = QStringLiteral("<_3300|<_1500|>_1100|>_1100|^_1100");
 
 QString N(double v, const char* patron = "0.00") {
     return QString::fromStdString(numtext::format(v, patron));
