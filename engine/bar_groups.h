@@ -15,10 +15,10 @@ namespace tarelvo {
 struct Barra {
     const char* texto;  // UTF-8: "ø 1\"", "ø 3/4\"", "ø 1/2\"", "ø 3/8\""
     double area;        // cm2
+    double diametro;    // nominal, cm
 };
+// The bars of every list, largest first.
 extern const std::array<Barra, 4> kBarras;
-// The area used for a list position that is no bar of the table (none chosen, a typed text).
-constexpr double kAreaOtra = 0.71;
 
 class GruposBarras {
 public:
@@ -30,12 +30,26 @@ public:
         MuroExteriorHorizontal,  // Combo4, Label20
         ZapataSuperior,          // Combo5, Label23
         ZapataInferior,          // Combo6, Label24
-        ZapataTransversal,       // Combo7, Label25
+        ZapataLongitudinal,      // Combo7, Label25
     };
     static constexpr int kGrupos = 7;
 
-    // The group's name, the same in the form, the report, the drawings and the warnings.
+    // The words that name a group: where its bars lie ("Muro", "Zapata"), on which face
+    // ("cara interior", "ambas caras"), which way they run ("vertical", "transversal": across
+    // the wall; "longitudinal": along it) and that direction as the drawings' callouts write it.
+    struct Nombres {
+        const char* parte;
+        const char* cara;
+        const char* direccion;
+        const char* abreviatura;
+    };
+    static const Nombres& Palabras(int grupo);
+    // The group's name, the same in the form, the report, the drawings and the warnings:
+    // "Zapata, cara superior, transversal".
     static const char* Nombre(int grupo);
+    // A drawing's callout of a group's bars: the description, then the direction in brackets,
+    // "ø 1/2\" a 0.25 (long)".
+    static std::string Llamada(int grupo, const std::string& etiqueta);
 
     // The spacing box (0 Separ1, 1 Separ2, 2 Separ3) that serves a group.
     static int Caja(int grupo);
@@ -49,25 +63,31 @@ public:
     const std::string& etiqueta(int grupo) const { return etiqueta_[grupo]; }
     const std::string& separacion(int caja) const { return separ_[caja]; }
 
-    // The user or the program picks a bar: the list's text becomes the bar's, and the group's
-    // description is computed again.
+    // The user or the program picks a bar of the table: the list's text becomes the bar's,
+    // and the group's description is computed again. A position outside the table is ignored.
     void Selecciona(ProjectState& s, int grupo, int posicion);
-    // A text typed into a list that is not one of its bars (position -1 unless it matches).
-    void Escribe(ProjectState& s, int grupo, const std::string& texto);
-    // A new text in a spacing box recomputes the groups it serves.
+    // A new text in a spacing box recomputes the groups it serves. The form only hands it a
+    // text LeeSeparacion accepts.
     void CambiaSeparacion(ProjectState& s, int caja, const std::string& texto);
 
-    // The description of one group from its current bar, required area and spacing box.
+    // The description of one group from its current bar, required area and spacing box; the
+    // group's bit of ProjectState::BarrasSinEspacio follows it.
     void Recalcula(ProjectState& s, int grupo);
 
-    // Bars chosen from the computed areas, once per project (BarrasIniciadas).
+    // Bars chosen from the computed areas, once per project (BarrasIniciadas). A bar whose
+    // bars would not leave their clear spacing gives way to the next larger one that does.
     void PreseleccionaBarras(ProjectState& s);
 
     // The spacing in metres a description ends with (its last four characters).
     static double SeparacionDe(const std::string& etiqueta);
-    // The area in cm2 of the bar a description names: a bar of the table by its text, any
-    // other text the area the spacing of such a text was computed with (kAreaOtra).
+    // The bar of the table a description names, or null for any other text.
+    static const Barra* BarraDe(const std::string& etiqueta);
+    // The area in cm2 of the bar a description names; not a number for a text that names no
+    // bar of the table.
     static double AreaBarra(const std::string& etiqueta);
+    // True when a description's bars, at its spacing, leave less than their clear spacing
+    // (CabeBarra). A text that names no bar or no spacing is left to the area check.
+    static bool SinEspacio(const std::string& etiqueta);
     // The steel area a group must deliver, cm2/m: the stem base's for the stem's main bars,
     // the heel's and the toe's for the footing's top and bottom bars, the secondary areas for
     // the rest.

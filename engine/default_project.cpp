@@ -57,6 +57,8 @@ void DatosIniciales(ProjectState& s) {
     s.AsRep1 = 2.0f;
     s.AsRep2 = 2.5f;
     s.BarrasIniciadas = 0;
+    // The bars of the last project no longer speak for this one until they are laid out again.
+    s.BarrasSinEspacio = 0;
     s.AlturaAnt = 1.0f;
 }
 

@@ -4,12 +4,16 @@
 
 namespace tarelvo {
 
-ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std::string& titulo) {
+void AreasReparto(ProjectState& s) {
     // 0.0015 × 100 cm × (stem crown − 5 cm) and × footing depth. The crown is the analysed
     // one: a stem thickened for shear needs the steel of its real crown, not of the typed
     // minimum.
     s.AsRep1 = static_cast<float>((static_cast<double>(s.EspTope) - 5) * 0.15);
     s.AsRep2 = static_cast<float>(static_cast<double>(s.PeraltZap) * 0.15 * 100);
+}
+
+ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std::string& titulo) {
+    AreasReparto(s);
     g.Carga(s);
 
     ColumnasRefuerzo c;
@@ -20,7 +24,7 @@ ColumnasRefuerzo DistribuyeRefuerzo(ProjectState& s, GruposBarras& g, const std:
     c.llave = g.etiqueta(G::MuroExteriorVertical);
     c.llaveBarras = "2 \xC3\xB8 3/8";
     g.Recalcula(s, G::MuroExteriorHorizontal);
-    g.Recalcula(s, G::ZapataTransversal);
+    g.Recalcula(s, G::ZapataLongitudinal);
 
     auto f = [](double v) { return numtext::format(v, "0.00"); };
     c.area[0] = f(s.AsMuro);

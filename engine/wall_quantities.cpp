@@ -10,10 +10,11 @@ namespace {
 
 bool ConDentellon(const ProjectState& s) { return s.ConDent != 0 && s.AltDent > 0; }
 
-// The area of a group's bar, cm2, as the group computed its spacing with it.
+// The area of a group's bar, cm2, as the group computed its spacing with it; none before the
+// form's lists are filled.
 double AreaBarra(const GruposBarras& g, int grupo) {
     const int pos = g.posicion(grupo);
-    return pos >= 0 && pos < static_cast<int>(kBarras.size()) ? kBarras[pos].area : kAreaOtra;
+    return pos >= 0 && pos < static_cast<int>(kBarras.size()) ? kBarras[pos].area : 0;
 }
 
 }  // namespace
@@ -35,7 +36,7 @@ double PesoAcero(const ProjectState& s, const GruposBarras& g) {
     largo[G::MuroInteriorVertical] = largo[G::MuroExteriorVertical] = altura + s.AltZap;
     largo[G::MuroInteriorHorizontal] = largo[G::MuroExteriorHorizontal] = altura;
     largo[G::ZapataSuperior] = largo[G::ZapataInferior] = zapata;
-    largo[G::ZapataTransversal] = 2 * zapata;
+    largo[G::ZapataLongitudinal] = 2 * zapata;
     if (ConDentellon(s))
         largo[G::MuroExteriorVertical] += 2.0 * s.AltDent + s.AnchDent;
 

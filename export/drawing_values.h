@@ -41,8 +41,8 @@ inline double Talud(const EntradaDibujo& e) {
 
 // The three rows of dots. The stem rows lose the bottom offset 0.025 and the top cover
 // 0.0425; the footing row loses the offset 0.0425 at both ends.
-inline FilaBarras FilaTransversal(const EntradaDibujo& e) {
-    return Fila(e.Base, EspaciadoDe(e.barras[EntradaDibujo::Transversal]), 0.085);
+inline FilaBarras FilaLongitudinal(const EntradaDibujo& e) {
+    return Fila(e.Base, EspaciadoDe(e.barras[EntradaDibujo::Longitudinal]), 0.085);
 }
 inline FilaBarras FilaExterior(const EntradaDibujo& e) {
     return Fila(e.Altura, EspaciadoDe(e.barras[EntradaDibujo::ExteriorHorizontal]), 0.0675);

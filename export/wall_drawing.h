@@ -23,7 +23,7 @@ struct EntradaDibujo {
         ExteriorHorizontal,  // Label20
         ZapataSuperior,      // Label23
         ZapataInferior,      // Label24
-        Transversal,         // Label25
+        Longitudinal,        // Label25
     };
 
     // Lengths in metres as texts, each read by its numeric prefix. `ancho` and `centro` are
@@ -45,7 +45,7 @@ struct VariablesDibujo {
     float MuroY2 = 0;                       // top of the stem
     float MuroX3 = 0, MuroX4 = 0;           // back face at the top and at the foot
     float TalonX = 0, BaseXm = 0;           // end and middle of the footing
-    float TransX = 0, TransY1 = 0, TransY2 = 0;  // last transverse dot; bottom and top rows
+    float TransX = 0, TransY1 = 0, TransY2 = 0;  // last distribution dot; bottom and top rows
     float ExtX = 0, ExtY = 0, IntX = 0, IntY = 0;  // stem dots that carry a callout
 };
 

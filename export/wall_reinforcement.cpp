@@ -46,18 +46,18 @@ void RefuerDxf(DestinoDibujo& w, const EntradaDibujo& e, VariablesDibujo& v) {
     const double talud = Talud(e);
     w.capa(Capa::Acero);
 
-    // Footing: bottom and top bars, and the two rows of transverse bars.
+    // Footing: bottom and top bars, and the two rows of distribution bars along the wall.
     w.line(D(origenX + kRecub), D(origenY + kRecub), D(talon - kRecub), D(origenY + kRecub));
-    const FilaBarras trans = FilaTransversal(e);
+    const FilaBarras reparto = FilaLongitudinal(e);
     w.line(D(Dbl(v.PuntaX0) + kRecub), D(zapataY1 - kRecub), D(talon - kRecub), D(zapataY1 - kRecub));
     double x = origenX + kPunto;
-    for (int i = 1; i <= trans.n; ++i) {
-        x = origenX + kPunto + (i - 1) * trans.paso;
+    for (int i = 1; i <= reparto.n; ++i) {
+        x = origenX + kPunto + (i - 1) * reparto.paso;
         Punto(w, x, origenY + kPunto);
     }
     v.TransX = static_cast<float>(x);
     v.TransY1 = static_cast<float>(origenY + kPunto);
-    for (int i = 1; i <= trans.n; ++i) Punto(w, origenX + kPunto + (i - 1) * trans.paso, zapataY1 - kPunto);
+    for (int i = 1; i <= reparto.n; ++i) Punto(w, origenX + kPunto + (i - 1) * reparto.paso, zapataY1 - kPunto);
     v.TransY2 = static_cast<float>(zapataY1 - kPunto);
 
     const double mitad = zapataY1 + ((muroY2 - kRecub) - zapataY1) / 2;

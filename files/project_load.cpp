@@ -76,9 +76,11 @@ std::string CargaProyecto(const ProyectoMur& p, ProjectState& s, CamposMuro& c) 
     c.centro = CentroAcoplado(c.formaMuro, c.ancho, c.altura);
     c.anchoZapata = AnchoZapata(c.talon, c.punta, c.centro);
 
-    // A new wall: its bars are preselected afresh, "C&hequeo" takes its height as the one its
+    // A new wall: its bars are preselected afresh (the last wall's bars that could not be
+    // placed are forgotten), "C&hequeo" takes its height as the one its
     // footing was made for, and the free stem height is its own.
     s.BarrasIniciadas = 0;
+    s.BarrasSinEspacio = 0;
     s.AlturaAnt = s.Altura;
     s.AltLibre = AlturaLibre(s);
     return aviso;

@@ -17,7 +17,8 @@ namespace {
 
 const QString kFormatoFuerzas = QStringLiteral("<_3200|>_1200|>_1200|>_1600");
 const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|^_1200");
-const QString kFormatoAcero = QStringLiteral("<_2700|<_1500|>_1100|>_1100|^_1100");
+// The first column holds the longest group name on one line.
+const QString kFormatoAcero = QStringLiteral("<_3300|<_1500|>_1100|>_1100|^_1100");
 
 QString N(double v, const char* patron = "0.00") {
     return QString::fromStdString(numtext::format(v, patron));
@@ -125,8 +126,8 @@ TablaMemoria Capacidad(const ProjectState& s) {
              admisible}};
 }
 
-// The area the bars of a description give at its spacing, cm2/m; not a number when the
-// spacing is not a positive one.
+// The area the bars of a description give at its spacing, cm2/m; not a number when it names
+// no bar of the table or no positive spacing.
 double AreaColocada(const std::string& barra) {
     const double sep = GruposBarras::SeparacionDe(barra);
     if (!(sep > 0)) return std::nan("");
@@ -152,9 +153,11 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
         const std::string& barra = barras[static_cast<std::size_t>(g)];
         const double requerida = GruposBarras::AreaRequerida(s, g);
         const double colocada = AreaColocada(barra);
+        // Enough steel is no use in bars that leave no room for the concrete between them.
+        const bool sinEspacio = (f.barras & (1 << g)) != 0 || GruposBarras::SinEspacio(barra);
         acero.filas.push_back({QString::fromUtf8(GruposBarras::Nombre(g)), QString::fromStdString(barra),
                                N(requerida), N(colocada),
-                               Resultado(!(colocada >= requerida))});
+                               Resultado(!(colocada >= requerida) || sinEspacio)});
     }
     return {corte, acero};
 }

@@ -13,9 +13,9 @@ namespace {
 
 enum Etiqueta { L17, L18, L19, L20, L23, L24, L25 };
 
-QString Texto(const BarrasMuro& barras, Etiqueta l, const char* sufijo) {
-    return QString::fromStdString(barras[static_cast<std::size_t>(l)]) +
-           QString::fromUtf8(sufijo);
+// A group's callout: its description and the direction its bars run.
+QString Texto(const BarrasMuro& barras, Etiqueta l) {
+    return QString::fromStdString(GruposBarras::Llamada(l, barras[static_cast<std::size_t>(l)]));
 }
 
 struct Bloque {
@@ -146,8 +146,10 @@ void DibujaTextosBarras(PageDocument& vp, EspacioLibre& espacio, const Geometria
 
     // The key, beside it and below the footing, where nothing else has to go.
     if (e.ConDent) {
-        const Bloque b = t.Crea({QStringLiteral("Dentellon"), Texto(barras, L24, " (vert)"),
-                                 Texto(barras, L25, " (long)")});
+        // The bottom bars turn down into the key, where they stand vertical.
+        const Bloque b = t.Crea({QStringLiteral("Dentellon"),
+                                 QString::fromStdString(barras[L24]) + QStringLiteral(" (vert)"),
+                                 Texto(barras, L25)});
         std::vector<Lugar> l;
         for (double top : t.Barrido(g.y(9) - 0.75 * g.altDent * s, b.alto, g.y(12) + holgura,
                                     g.y(10) + 0.25 * s)) {
@@ -166,8 +168,8 @@ void DibujaTextosBarras(PageDocument& vp, EspacioLibre& espacio, const Geometria
     }
     // The back face's bars, over the backfill beside it, halfway up.
     {
-        const Bloque b = t.Crea({QStringLiteral("Muro"), Texto(barras, L17, " (vert)"),
-                                 Texto(barras, L18, " (hor)")});
+        const Bloque b = t.Crea({QStringLiteral("Muro"), Texto(barras, L17),
+                                 Texto(barras, L18)});
         const double top = g.y(5) - e.Altura * s / 2 - b.alto / 2;
         std::vector<Lugar> l;
         for (double y : t.Barrido(top, b.alto, g.y(4) + holgura, g.y(5) - holgura))
@@ -182,8 +184,8 @@ void DibujaTextosBarras(PageDocument& vp, EspacioLibre& espacio, const Geometria
     }
     // The front face's bars, ending just before it, two thirds up.
     {
-        const Bloque b = t.Crea({QStringLiteral("Muro"), Texto(barras, L19, " (vert)"),
-                                 Texto(barras, L20, " (hor)")});
+        const Bloque b = t.Crea({QStringLiteral("Muro"), Texto(barras, L19),
+                                 Texto(barras, L20)});
         const double top = g.y(5) - 2 * e.Altura * s / 3 - b.paso;
         std::vector<Lugar> l;
         for (double y : t.Barrido(top, b.alto, g.y(1) + holgura, g.y(5) - holgura))
@@ -198,8 +200,8 @@ void DibujaTextosBarras(PageDocument& vp, EspacioLibre& espacio, const Geometria
     // The footing's top bars, over the heel: ending at its end, or starting at the back face,
     // as low as they fit; else over the toe.
     {
-        const Bloque b = t.Crea({QStringLiteral("Zapata"), Texto(barras, L23, " (trans)"),
-                                 Texto(barras, L25, " (long)")});
+        const Bloque b = t.Crea({QStringLiteral("Zapata"), Texto(barras, L23),
+                                 Texto(barras, L25)});
         const double top = g.y(6) - 0.15 * h - b.alto;
         std::vector<Lugar> l;
         for (double y = top; y >= g.y(4); y -= h / 2) {
@@ -218,8 +220,8 @@ void DibujaTextosBarras(PageDocument& vp, EspacioLibre& espacio, const Geometria
     // The footing's bottom bars, under the footing from the toe's end, else from the heel's,
     // else below the dimension lines.
     {
-        const Bloque b = t.Crea({QStringLiteral("Zapata"), Texto(barras, L24, " (trans)"),
-                                 Texto(barras, L25, " (long)")});
+        const Bloque b = t.Crea({QStringLiteral("Zapata"), Texto(barras, L24),
+                                 Texto(barras, L25)});
         const double top = g.y(12) + 0.25 * h;
         const double cotas = g.y(10) + (e.ConDent ? 0.45 : 0.3) * g.s + holgura;
         std::vector<Lugar> l;

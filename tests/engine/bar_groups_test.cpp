@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "engine/bar_spacing.h"
 #include "engine/reinforcement_layout.h"
+#include "engine/results_view.h"
 #include "engine_test_support.h"
 
 namespace tarelvo::test {
@@ -11,7 +13,6 @@ namespace {
 
 using G = GruposBarras;
 const std::string kMedia = "\xC3\xB8 1/2\"";     // ø 1/2"
-const std::string kTresOctavos = "\xC3\xB8 3/8\"";
 
 ProjectState Checked() {
     ProjectState s = Defaults();
@@ -26,7 +27,7 @@ TEST(GruposBarras, LoadFillsEveryDescription) {
     g.Carga(s);
     EXPECT_EQ(g.posicion(G::MuroInteriorVertical), 0);
     EXPECT_EQ(g.posicion(G::MuroInteriorHorizontal), 3);
-    EXPECT_EQ(g.posicion(G::ZapataTransversal), 3);
+    EXPECT_EQ(g.posicion(G::ZapataLongitudinal), 3);
     for (int i = 0; i < G::kGrupos; ++i) {
         EXPECT_FALSE(g.etiqueta(i).empty());
         EXPECT_EQ(g.etiqueta(i).substr(0, g.textoLista(i).size()), g.textoLista(i));
@@ -77,9 +78,9 @@ TEST(GruposBarras, TheBarAndTheRequiredAreaBehindEachDescription) {
     }
     EXPECT_DOUBLE_EQ(G::AreaBarra(kMedia + " a 0.30"), 1.27);
     EXPECT_DOUBLE_EQ(G::AreaBarra("\xC3\xB8 1\" a 0.15"), 5.07);
-    // A typed text is computed with the smallest bar, as its spacing was.
-    EXPECT_DOUBLE_EQ(G::AreaBarra("barra rara a 0.19"), kAreaOtra);
-    EXPECT_DOUBLE_EQ(G::AreaBarra(" a 0.30"), kAreaOtra);
+    // A text that names no bar of the table gives no area.
+    EXPECT_TRUE(std::isnan(G::AreaBarra("barra rara a 0.19")));
+    EXPECT_TRUE(std::isnan(G::AreaBarra(" a 0.30")));
 }
 
 TEST(GruposBarras, MissingAreasTakeTheirMinimumsAndKeepThem) {
@@ -107,7 +108,7 @@ TEST(GruposBarras, SpacingBoxRecomputesItsGroupsOnly) {
     const std::string muro = g.etiqueta(G::MuroInteriorVertical);
     const int inferior = g.posicion(G::ZapataInferior);
     g.CambiaSeparacion(s, 2, "0.10");
-    for (int i : {G::ZapataSuperior, G::ZapataInferior, G::ZapataTransversal})
+    for (int i : {G::ZapataSuperior, G::ZapataInferior, G::ZapataLongitudinal})
         EXPECT_EQ(g.etiqueta(i).substr(g.etiqueta(i).size() - 4), "0.10");
     EXPECT_EQ(g.posicion(G::ZapataInferior), inferior);
     EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), muro);
@@ -124,7 +125,7 @@ TEST(GruposBarras, PreselectionFromTheComputedAreasOncePerProject) {
     EXPECT_EQ(g.posicion(G::MuroExteriorHorizontal), 3);
     EXPECT_EQ(g.posicion(G::ZapataSuperior), 2);
     EXPECT_EQ(g.posicion(G::ZapataInferior), 1);
-    EXPECT_EQ(g.posicion(G::ZapataTransversal), 2);
+    EXPECT_EQ(g.posicion(G::ZapataLongitudinal), 2);
     EXPECT_EQ(s.BarrasIniciadas, 1);
     // Once done, the user's bars stay.
     g.Selecciona(s, G::ZapataInferior, 0);
@@ -141,16 +142,68 @@ TEST(GruposBarras, PreselectionFromTheComputedAreasOncePerProject) {
     EXPECT_EQ(h.posicion(G::MuroInteriorHorizontal), 1);
 }
 
-TEST(GruposBarras, TypedTextIsNoBar) {
+TEST(EspacioLibre, TheClearSpacingIsAtLeastTheBarAndTwoAndAHalfCentimetres) {
+    // 3/8": 0.95 + 2.5 = 3.45 cm centre to centre; 1": twice its 2.54 cm.
+    EXPECT_TRUE(CabeBarra(0.95, 0.0345));
+    EXPECT_FALSE(CabeBarra(0.95, 0.0344));
+    EXPECT_TRUE(CabeBarra(2.54, 0.0508));
+    EXPECT_FALSE(CabeBarra(2.54, 0.0507));
+    // At whole centimetres, as descriptions show them: the closest each bar may go.
+    const double cerca[4] = {0.06, 0.05, 0.04, 0.04};
+    for (int b = 0; b < 4; ++b) {
+        EXPECT_TRUE(CabeBarra(kBarras[b].diametro, cerca[b])) << kBarras[b].texto;
+        EXPECT_FALSE(CabeBarra(kBarras[b].diametro, cerca[b] - 0.01)) << kBarras[b].texto;
+    }
+    EXPECT_TRUE(G::SinEspacio(kMedia + " a 0.03"));
+    EXPECT_FALSE(G::SinEspacio(kMedia + " a 0.04"));
+    EXPECT_FALSE(G::SinEspacio("barra a 0.01"));  // no bar: the area check judges it
+}
+
+TEST(EspacioLibre, EachGroupKeepsItsBitUpToDate) {
     ProjectState s = Checked();
     G g;
     g.Carga(s);
-    g.Escribe(s, G::MuroInteriorVertical, "barra rara");
-    EXPECT_EQ(g.posicion(G::MuroInteriorVertical), -1);
-    // The smallest bar's area: 0.71 / 3.75 = 0.189.
-    EXPECT_EQ(g.etiqueta(G::MuroInteriorVertical), "barra rara a 0.18");
-    g.Escribe(s, G::MuroInteriorVertical, kTresOctavos);
-    EXPECT_EQ(g.posicion(G::MuroInteriorVertical), 3);
+    s.AsMuro = 40;  // 0.71 / 40 = 0.017: 3/8" at 0.01
+    g.Selecciona(s, G::MuroInteriorVertical, 3);
+    g.Selecciona(s, G::ZapataSuperior, 3);
+    s.AsTalon = 30;
+    g.Recalcula(s, G::ZapataSuperior);
+    EXPECT_EQ(s.BarrasSinEspacio, (1 << G::MuroInteriorVertical) | (1 << G::ZapataSuperior));
+    EXPECT_EQ(EvaluaFallas(s).barras, s.BarrasSinEspacio);
+    g.Selecciona(s, G::MuroInteriorVertical, 0);  // 1" at 0.12
+    EXPECT_EQ(s.BarrasSinEspacio, 1 << G::ZapataSuperior);
+}
+
+TEST(EspacioLibre, SpacingBoxesTakeANumberFromFiveToFiftyCentimetres) {
+    std::string n;
+    for (const char* bien : {"0.05", "0.5", " 0.50 ", "0,25", ".3"}) EXPECT_TRUE(LeeSeparacion(bien, n)) << bien;
+    EXPECT_EQ(n, ".3");
+    ASSERT_TRUE(LeeSeparacion(" 0,25", n));
+    EXPECT_EQ(n, "0.25");
+    for (const char* mal : {"", "abc", "0.049", "0.501", "0.25 m", "0,2,5", "0.2,5", "nan"})
+        EXPECT_FALSE(LeeSeparacion(mal, n)) << mal;
+}
+
+TEST(GruposBarras, PreselectionTakesALargerBarThatCanBePlaced) {
+    // A 1.50 m thick stem needs 21.75 cm2/m of secondary steel: 3/8" bars at 0.03 leave 2.05 cm
+    // between them; 1/2" bars at 0.05 leave 3.73 cm.
+    ProjectState s = Checked();
+    s.Ancho = 150;
+    s.AsMuro = 5;
+    G g;
+    g.PreseleccionaBarras(s);
+    DistribuyeRefuerzo(s, g, "");
+    for (int i : {G::MuroInteriorHorizontal, G::MuroExteriorVertical, G::MuroExteriorHorizontal})
+        EXPECT_EQ(g.etiqueta(i), kMedia + " a 0.05") << i;
+    EXPECT_EQ(s.BarrasSinEspacio, 0);
+    // No bar of the list fits 500 cm2/m: the rule's bar stays, and the group fails.
+    ProjectState t = Checked();
+    t.AsMuro = 500;
+    G h;
+    h.PreseleccionaBarras(t);
+    DistribuyeRefuerzo(t, h, "");
+    EXPECT_EQ(h.posicion(G::MuroInteriorVertical), 0);
+    EXPECT_EQ(t.BarrasSinEspacio, 1 << G::MuroInteriorVertical);
 }
 
 TEST(DistribuyeRefuerzo, DefaultWallColumns) {

@@ -36,7 +36,7 @@ TEST(CantidadesMuro, StartUpWallByHand) {
     //   1/2" a 0.28 footing top and bottom, 0.80 m 2 x 1.27 x 0.785 x 0.80 / 0.28 = 5.6969
     //   3/8" a 0.26 distribution, 2 layers of 0.80 m   0.71 x 0.785 x 1.60 / 0.26 = 3.4298
     const Muro sin(false);
-    ASSERT_EQ(sin.g.etiqueta(GruposBarras::ZapataTransversal), "\xC3\xB8 3/8\" a 0.26");
+    ASSERT_EQ(sin.g.etiqueta(GruposBarras::ZapataLongitudinal), "\xC3\xB8 3/8\" a 0.26");
     EXPECT_NEAR(PesoAcero(sin.s, sin.g), 19.3186, 1e-3);
     // The key adds the exterior verticals round it (2 x 0.50 + 0.20 m at 0.30) and two 3/8".
     const Muro con(true);

@@ -130,8 +130,8 @@ TEST(DibujoCad, HeaderAndStyleCarryTheScriptsSettingsAtTheSheetsScale) {
     // A taller wall gets taller texts, in the same proportions.
     ASSERT_EQ(tarelvo::EscribeDibujoCad(MuroAlto(), ruta), "");
     l = prueba::LeeCad(ruta);
-    EXPECT_EQ(l["TEXTS"], "height 0.065");
-    EXPECT_NE(l["HEADER"].find("DIMTXT=0.065 DIMASZ=0.065 DIMGAP=0.043333 DIMEXE=0.151667 DIMEXO=0.0625"),
+    EXPECT_EQ(l["TEXTS"], "height 0.075");
+    EXPECT_NE(l["HEADER"].find("DIMTXT=0.075 DIMASZ=0.075 DIMGAP=0.05 DIMEXE=0.175 DIMEXO=0.0625"),
               std::string::npos)
         << l["HEADER"];
 }
@@ -140,7 +140,7 @@ TEST(DibujoCad, TextsAreWindows1252AndBadDrawingsAreRefusedWithoutAFile) {
     std::string error;
     const std::string bytes = tarelvo::DibujaMuroCad(prueba::MuroPorDefecto(), &error);
     EXPECT_EQ(error, "");
-    EXPECT_NE(bytes.find("\r\n  1\r\n\xF8 1/2\" a 0.28\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n  1\r\n\xF8 1/2\" a 0.28 (trans)\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find("\xC3\xB8"), std::string::npos);  // no UTF-8 left
 
     EntradaDibujo enorme = prueba::MuroPorDefecto();

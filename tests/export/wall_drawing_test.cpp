@@ -48,7 +48,7 @@ const EntradaDibujo kLlave = Con([](EntradaDibujo& e) { e.ConDent = 1; });
 const EntradaDibujo kTipo1 = Con([](EntradaDibujo& e) { e.TipoMuro = 1, e.centro = "0.25"; });
 const EntradaDibujo kTipo2 = Con([](EntradaDibujo& e) { e.TipoMuro = 2, e.centro = "0.25"; });
 const EntradaDibujo kZapata85 = Con([](EntradaDibujo& e) {
-    e.ancho = "0.25", e.centro = "0.25", e.Base = 0.85f, e.barras[EntradaDibujo::Transversal] = "ø 3/8\" a 0.25";
+    e.ancho = "0.25", e.centro = "0.25", e.Base = 0.85f, e.barras[EntradaDibujo::Longitudinal] = "ø 3/8\" a 0.25";
 });
 const EntradaDibujo kOtrasBarras = Con([](EntradaDibujo& e) {
     e.barras = {"ø 1\" a 0.15", "ø 1/2\" a 0.22", "ø 1/2\" a 0.45", "ø 3/4\" a 0.12", "ø 1\" a 0.10", "ø 3/4\" a 0.33",
@@ -107,15 +107,16 @@ TEST(DibujoMuro, StraightWallBarsAndCallouts) {
     EXPECT_EQ(Lineas(b, 21, 1), (std::vector<Extremos>{{" 2.03 ", " 2.03 ", " 2.76999995231628 ", " 2.03 "}}));
     EXPECT_EQ(Puntos(b).size(), 16u);  // 4 + 4 transverse, 4 exterior, 4 interior
     // The exterior horizontal bars: ring on the highest dot at or below mid-height, the text
-    // ending 0.16 to its left and starting 11 characters before ("ø" counts one).
+    // ending 0.16 to its left and starting 17 characters before ("ø" counts one), the bars'
+    // direction included.
     const auto t = Registros(b, "TEXT");
     ASSERT_EQ(t.size(), 7u);
     EXPECT_EQ(Registros(b, "CIRCLE")[3].valor(20), " 2.585833 ");
     EXPECT_EQ((Extremos{t[5].valor(1), t[5].valor(10), t[5].valor(20), t[5].valor(72), t[5].valor(11)}),
-              (Extremos{"\xF8 3/8\" a 0.30", " 1.85249997138977 ", " 2.585833 ", " 2 ", " 2.18249997138977 "}));
+              (Extremos{"\xF8 3/8\" a 0.30 (hor)", " 1.67249997138977 ", " 2.585833 ", " 2 ", " 2.18249997138977 "}));
     // The interior vertical bar's text 0.65 of a spacing above the interior mark.
     EXPECT_EQ(t[4].valor(10) + t[4].valor(20), " 2.61749998092651  2.78083331108093 ");
-    // The footing bars' leader half a spacing before the last transverse dot.
+    // The footing bars' leader half a spacing before the last distribution dot.
     EXPECT_EQ(Lineas(b, 27, 1), (std::vector<Extremos>{{" 2.6274999332428 ", " 2.03 ", " 2.6274999332428 ", " 1.94 "}}));
 }
 

@@ -230,7 +230,7 @@ TEST(ReportContent, ValuesThatCannotBeComputedShowEmptyAndTheBuildGoesOn) {
     ReportInputs in = muro.Entradas();
     in.estado.PeraltZap = 0;
     in.estado.FsVuelco = std::numeric_limits<float>::quiet_NaN();
-    in.barras[GruposBarras::ZapataTransversal] = "ø 3/8\" a 0.00";
+    in.barras[GruposBarras::ZapataLongitudinal] = "ø 3/8\" a 0.00";
     in.barras[GruposBarras::MuroInteriorHorizontal] = "";
     const PageDocument doc = Construye(in);
     ASSERT_GE(doc.pageCount(), 6);

@@ -83,9 +83,9 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                  {"Muro, cara interior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
                  {"Muro, cara exterior, vertical", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
                  {"Muro, cara exterior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
-                 {"Zapata, superior", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
-                 {"Zapata, inferior", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
-                 {"Zapata, transversal", "ø 3/8\" a 0.26", "2.70", "2.73", "Cumple"}});
+                 {"Zapata, cara superior, transversal", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
+                 {"Zapata, cara inferior, transversal", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
+                 {"Zapata, ambas caras, longitudinal", "ø 3/8\" a 0.26", "2.70", "2.73", "Cumple"}});
     // The sections in their order, the verdict last.
     int anterior = 0;
     for (const char* s : {"Empuje del relleno", "Pesos y momentos", "Estabilidad",
@@ -164,7 +164,8 @@ TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
     in.estado.EsfCortZap = in.estado.CortAdm * 2;
     // A spacing wider than the bar allows, and one that cannot be read.
     in.barras[GruposBarras::ZapataInferior] = "ø 1/2\" a 0.50";
-    in.barras[GruposBarras::ZapataTransversal] = "ø 3/8\" a 0.00";
+    in.barras[GruposBarras::ZapataLongitudinal] = "ø 3/8\" a 0.00";
+    in.barras[GruposBarras::MuroInteriorVertical] = "ø 1\" a 0.05";
     const Reporte r(in);
     const int p = PaginaDe(r.doc, "Conclusión");
     for (const char* aviso : {kAvisoVuelco, kAvisoCorteZapata}) {
@@ -172,10 +173,13 @@ TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
         ASSERT_NE(t, nullptr) << aviso;
         EXPECT_EQ(t->color, QColor(255, 0, 0));
     }
-    EXPECT_EQ(r.Fila("Resistencia", "Zapata, inferior"),
-              (QStringList{"Zapata, inferior", "ø 1/2\" a 0.50", "4.50", "2.54", "No cumple"}));
-    EXPECT_EQ(r.Fila("Resistencia", "Zapata, transversal"),
-              (QStringList{"Zapata, transversal", "ø 3/8\" a 0.00", "2.70", "No cumple"}));
+    EXPECT_EQ(r.Fila("Resistencia", "Zapata, cara inferior, transversal"),
+              (QStringList{"Zapata, cara inferior, transversal", "ø 1/2\" a 0.50", "4.50", "2.54", "No cumple"}));
+    EXPECT_EQ(r.Fila("Resistencia", "Zapata, ambas caras, longitudinal"),
+              (QStringList{"Zapata, ambas caras, longitudinal", "ø 3/8\" a 0.00", "2.70", "No cumple"}));
+    // Steel to spare in bars 2.46 cm apart, less than their 2.54 cm.
+    EXPECT_EQ(r.Fila("Resistencia", "Muro, cara interior, vertical"),
+              (QStringList{"Muro, cara interior, vertical", "ø 1\" a 0.05", "3.75", "101.40", "No cumple"}));
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ TEST(WallDrawing, FootingAndStemDotsFollowTheBarSpacings) {
 
     // A spacing that reads 0, or none at all, skips its row but keeps the end dots.
     Barras malas = kBarras;
-    malas[GruposBarras::ZapataTransversal] = "ø 3/8\" a 0.00";
+    malas[GruposBarras::ZapataLongitudinal] = "ø 3/8\" a 0.00";
     malas[GruposBarras::MuroInteriorHorizontal] = "";
     const Dibujo m = Dibuja(e, malas);
     EXPECT_EQ(CirculosEn(m, abajo), 1);

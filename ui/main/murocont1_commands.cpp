@@ -92,7 +92,14 @@ bool MuroCont1::PreparaRefuerzo() {
     if (!murref_) {
         murref_ = new Murref(s_, grupos_);
         murref_->resize(size());
+        murref_->setMessagePresenter([this](QWidget* parent, const QString& title, const QString& text,
+                                            QMessageBox::Icon icon) {
+            if (presenter_) presenter_(parent, title, text, icon);
+        });
         connect(murref_, &Murref::geometria, this, [this] {
+            // The bars chosen in the form may have changed the verdict: the panel shows it
+            // from the state as the form left it, without checking anew.
+            MuestraResultados(s_);
             show();
             murref_->hide();
         });
@@ -104,6 +111,8 @@ bool MuroCont1::PreparaRefuerzo() {
     }
     grupos_.PreseleccionaBarras(s_);
     murref_->Distribuye(stemShapeSelected(), Option3->isSelected(0), Titulo->text().toStdString());
+    // The check published its verdict before the bars were laid out for it.
+    MuestraResultados(s_);
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "engine/bar_spacing.h"
+#include "engine/results_view.h"
 #include "ui/main/twips_scaler.h"
 #include "ui/reinforcement/esquema_refuerzo_canvas.h"
 
@@ -16,6 +18,7 @@ namespace tarelvo {
 const QColor Murref::kRojoOscuro(128, 0, 0);
 const QColor Murref::kAzulOscuro(0, 0, 128);
 const QColor Murref::kNegro(0, 0, 0);
+const QColor Murref::kRojo(255, 0, 0);
 
 namespace {
 
@@ -92,36 +95,33 @@ void Murref::Construye() {
     label(this, "LabelZapata", QStringLiteral("REFUERZO EN LA ZAPATA"), 120, 3000, 3000, 255, 8,
           true);
 
-    struct Fila {
-        const char* cara;
-        const char* direccion;
-        int top;
+    // Each row names its group in the words of the report and the drawings.
+    const int filas[7] = {960, 1290, 1980, 2310, 3300, 3630, 3960};
+    auto Mayusculas = [](const char* palabras) {
+        QString t = QString::fromUtf8(palabras);
+        for (int i = 0; i < t.size(); ++i)
+            if (i == 0 || t[i - 1] == QLatin1Char(' ')) t[i] = t[i].toUpper();
+        return t;
     };
-    const Fila filas[7] = {{"Cara Interior:", "Vertical", 960},    {"Cara Interior:", "Horizontal", 1290},
-                           {"Cara Exterior:", "Vertical", 1980},   {"Cara Exterior:", "Horizontal", 2310},
-                           {"", "Superior", 3300},                 {"", "Inferior", 3630},
-                           {"", "Transversal", 3960}};
     static const char* const kCombos[7] = {"Combo1", "Combo2", "Combo3", "Combo4",
                                            "Combo5", "Combo6", "Combo7"};
     static const char* const kAreas[7] = {"Label28", "Label29", "Label30", "Label31",
                                           "Label32", "Label33", "Label34"};
     for (int i = 0; i < 7; ++i) {
-        const Fila& f = filas[i];
-        if (*f.cara)
-            label(this, (std::string("LabelCara") + std::to_string(i)).c_str(),
-                  QString::fromLatin1(f.cara), 120, f.top + 30, 1250);
-        label(this, (std::string("LabelDir") + std::to_string(i)).c_str(),
-              QString::fromLatin1(f.direccion), 1320, f.top + 30, 1050);
+        const int top = filas[i];
+        const GruposBarras::Nombres& n = GruposBarras::Palabras(i);
+        label(this, (std::string("LabelCara") + std::to_string(i)).c_str(),
+              Mayusculas(n.cara) + QLatin1Char(':'), 120, top + 30, 1250);
+        label(this, (std::string("LabelDir") + std::to_string(i)).c_str(), Mayusculas(n.direccion),
+              1320, top + 30, 1050);
         auto* c = new QComboBox(this);
-        place(c, kCombos[i], 2400, f.top, 1500, 330);
+        place(c, kCombos[i], 2400, top, 1500, 330);
+        // Only the bars of the table: a typed text would be no bar at all.
         for (const Barra& b : kBarras) c->addItem(QString::fromUtf8(b.texto));
-        // F'c-style free text only where a bar may be typed in.
-        c->setEditable(i == 0 || i == 4 || i == 5);
-        if (c->isEditable()) c->setInsertPolicy(QComboBox::NoInsert);
+        c->setEditable(false);
         c->installEventFilter(this);
-        if (c->lineEdit()) c->lineEdit()->installEventFilter(this);
         Combo[i] = c;
-        Area[i] = label(this, kAreas[i], QStringLiteral("99.99"), 4200, f.top + 30, 600);
+        Area[i] = label(this, kAreas[i], QStringLiteral("99.99"), 4200, top + 30, 600);
         Area[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     Label38 = label(this, "Label38", QStringLiteral("99.99"), 4860, 990, 700);
@@ -176,19 +176,10 @@ void Murref::Construye() {
             g_.Selecciona(s_, i, pos);
             Refresca();
         });
-        if (c->isEditable())
-            connect(c, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
-                if (refrescando_) return;
-                g_.Escribe(s_, i, text.toStdString());
-                Refresca();
-            });
     }
+    // A spacing is judged once typed: "0," on the way to "0,25" is no spacing yet.
     for (int k = 0; k < 3; ++k)
-        connect(Separ[k], &QLineEdit::textChanged, this, [this, k](const QString& text) {
-            if (refrescando_) return;
-            g_.CambiaSeparacion(s_, k, text.toStdString());
-            Refresca();
-        });
+        connect(Separ[k], &QLineEdit::editingFinished, this, [this, k] { SeparacionEditada(k); });
     connect(Geometria, &QPushButton::clicked, this, &Murref::geometria);
     connect(Termina, &QPushButton::clicked, this, &Murref::termina);
 }
@@ -200,15 +191,40 @@ void Murref::Refresca() {
         QComboBox* c = Combo[i];
         const int pos = g_.posicion(i);
         if (c->currentIndex() != pos) c->setCurrentIndex(pos);
-        const QString texto = QString::fromStdString(g_.textoLista(i));
-        if (c->isEditable() && c->currentText() != texto) c->setEditText(texto);
         Resultado[i]->setText(QString::fromStdString(g_.etiqueta(i)));
+        ColorResultado(i);
     }
     for (int k = 0; k < 3; ++k) {
         const QString t = QString::fromStdString(g_.separacion(k));
         if (Separ[k]->text() != t) Separ[k]->setText(t);
     }
     refrescando_ = false;
+}
+
+// A group whose bars cannot be placed stays red, focused or not, and says why when pointed at.
+void Murref::ColorResultado(int grupo) {
+    const bool falla = (s_.BarrasSinEspacio & (1 << grupo)) != 0;
+    Color(Resultado[grupo], falla ? kRojo : foco_ == grupo ? kRojoOscuro : kAzulOscuro);
+    Resultado[grupo]->setToolTip(falla ? QString::fromStdString(AvisoBarras(grupo)) : QString());
+}
+
+void Murref::SeparacionEditada(int caja) {
+    if (refrescando_) return;
+    const std::string texto = Separ[caja]->text().toStdString();
+    const std::string anterior = g_.separacion(caja);
+    std::string normal;
+    if (LeeSeparacion(texto, normal)) {
+        if (normal != anterior) g_.CambiaSeparacion(s_, caja, normal);
+        Refresca();
+        return;
+    }
+    // The box is put back before the message takes the focus, so that leaving it again
+    // finds a spacing it keeps.
+    Refresca();
+    if (presenter_)
+        presenter_(this, QStringLiteral("Tarelvo"),
+                   QString::fromStdString(MensajeSeparacion(texto, anterior)),
+                   QMessageBox::Warning);
 }
 
 void Murref::UbicaEtiquetas() {
@@ -244,8 +260,9 @@ void Murref::Distribuye(int forma, bool conDentellon, const std::string& titulo)
 void Murref::Marca(int grupo, bool foco) {
     const QColor c = foco ? kRojoOscuro : kNegro;
     Color(Combo[grupo], c);
-    if (Combo[grupo]->lineEdit()) Color(Combo[grupo]->lineEdit(), c);
-    Color(Resultado[grupo], foco ? kRojoOscuro : kAzulOscuro);
+    if (foco) foco_ = grupo;
+    else if (foco_ == grupo) foco_ = -1;
+    ColorResultado(grupo);
     for (const Elemento& e : ElementosDe(grupo)) {
         auto visible = [this](const char* n) {
             const std::string s(n);
@@ -269,8 +286,7 @@ void Murref::Marca(int grupo, bool foco) {
 bool Murref::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         for (int i = 0; i < 7; ++i)
-            if (watched == Combo[i] || (Combo[i]->lineEdit() && watched == Combo[i]->lineEdit()))
-                Marca(i, event->type() == QEvent::FocusIn);
+            if (watched == Combo[i]) Marca(i, event->type() == QEvent::FocusIn);
     }
     if (watched == Frame1 && event->type() == QEvent::MouseButtonPress) Geometria->setFocus();
     return QWidget::eventFilter(watched, event);

@@ -3,8 +3,10 @@
 // of bars lies. It replaces the main window on screen while it is open.
 #pragma once
 
+#include <QMessageBox>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "engine/bar_groups.h"
 #include "engine/reinforcement_layout.h"
@@ -25,8 +27,14 @@ public:
     static const QColor kRojoOscuro;  // focus
     static const QColor kAzulOscuro;  // descriptions
     static const QColor kNegro;
+    static const QColor kRojo;        // a group whose bars cannot be placed
+
+    // How a message reaches the user; tests replace it so that nothing blocks.
+    using MessagePresenter = std::function<void(QWidget* parent, const QString& title,
+                                                const QString& text, QMessageBox::Icon icon)>;
 
     Murref(ProjectState& state, GruposBarras& grupos, QWidget* parent = nullptr);
+    void setMessagePresenter(MessagePresenter p) { presenter_ = std::move(p); }
 
     // The layout step, with the stem shape and the shear key as the main window shows them.
     void Distribuye(int formaSeleccionada, bool conDentellon, const std::string& titulo);
@@ -56,13 +64,19 @@ private:
     void Construye();
     void Refresca();
     void Marca(int grupo, bool foco);
+    void ColorResultado(int grupo);
     void UbicaEtiquetas();
+    // A spacing box left or confirmed: a number from 0.05 to 0.50 m recomputes its groups,
+    // anything else is refused with a message and the box keeps its last value.
+    void SeparacionEditada(int caja);
 
     ProjectState& s_;
     GruposBarras& g_;
     EsquemaRefuerzo esquema_;
     TwipsScaler* scaler_;
+    MessagePresenter presenter_;
     bool refrescando_ = false;
+    int foco_ = -1;  // the group whose list has the focus
 };
 
 }  // namespace tarelvo

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "../main/main_window_fixture.h"
+#include "engine/results_view.h"
+#include "report/report_memoria.h"
 #include "ui/files/confirm_dialog.h"
 #include "ui/reinforcement/esquema_refuerzo.h"
 #include "ui/reinforcement/murref.h"
@@ -84,7 +86,27 @@ TEST(EsquemaRefuerzo, DotRowsRunAlongTheBatteredFace) {
     }
 }
 
-class MurrefTest : public MainWindowTest {};
+QColor Texto(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+class MurrefTest : public MainWindowTest {
+protected:
+    // Types into a spacing box as the engineer does, and confirms it with Enter.
+    static void Teclea(QLineEdit* caja, const QString& texto) {
+        caja->setFocus();
+        caja->selectAll();
+        QTest::keyClicks(caja, texto);
+        QTest::keyClick(caja, Qt::Key_Return);
+    }
+    // The row of a bar group in the report's steel table, from the form's descriptions.
+    QStringList FilaAcero(int grupo) {
+        std::array<std::string, GruposBarras::kGrupos> barras;
+        for (int g = 0; g < GruposBarras::kGrupos; ++g) barras[g] = w->grupos().etiqueta(g);
+        for (const TablaMemoria& t : TablasMemoria(w->state(), barras))
+            for (const QStringList& f : t.filas)
+                if (f.value(0) == QString::fromUtf8(GruposBarras::Nombre(grupo))) return f;
+        return {};
+    }
+};
 
 TEST_F(MurrefTest, RefuerzoReplacesTheMainWindow) {
     Type(w->Titulo, "Muro de prueba");
@@ -121,15 +143,82 @@ TEST_F(MurrefTest, ListsAndSpacingBoxesRecomputeTheDescriptions) {
     r->Combo[5]->setCurrentIndex(0);  // 1-inch bars at the bottom
     EXPECT_EQ(r->Resultado[5]->text(), QString::fromUtf8("ø 1\" a 0.30"));
     EXPECT_EQ(w->grupos().posicion(GruposBarras::ZapataInferior), 0);
-    r->Separ[2]->setText("0.10");
+    Teclea(r->Separ[2], "0.10");
     EXPECT_TRUE(r->Resultado[4]->text().endsWith("0.10"));
     EXPECT_TRUE(r->Resultado[6]->text().endsWith("0.10"));
     EXPECT_EQ(r->Combo[5]->currentIndex(), 0);
-    r->Combo[0]->setEditText("barra");
-    EXPECT_EQ(r->Resultado[0]->text(), "barra a 0.18");
+    // The lists hold their four bars and nothing typed.
+    for (QComboBox* c : r->Combo) {
+        EXPECT_FALSE(c->isEditable());
+        EXPECT_EQ(c->count(), 4);
+    }
 }
 
-QColor Texto(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+TEST_F(MurrefTest, SpacingBoxesTakeOnlyANumberFromFiveToFiftyCentimetres) {
+    w->Command7->click();
+    Murref* r = w->murref();
+    r->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(r));
+    const QString antes = r->Resultado[0]->text();
+    for (const char* mal : {"abc", "0.01", "0.9"}) {
+        messages.clear();
+        Teclea(r->Separ[0], mal);
+        ASSERT_EQ(messages.size(), 1u) << mal;
+        EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(mal))) << mal;
+        EXPECT_TRUE(messages[0].text.contains("0.05 a 0.50")) << mal;
+        EXPECT_EQ(r->Separ[0]->text(), "0.30") << mal;
+        EXPECT_EQ(w->grupos().separacion(0), "0.30") << mal;
+        EXPECT_EQ(r->Resultado[0]->text(), antes) << mal;
+    }
+    messages.clear();
+    // The default stem's 3/8" horizontal bars reach 0.31 m: the box caps them.
+    Teclea(r->Separ[0], "0,25");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(r->Separ[0]->text(), "0.25");
+    EXPECT_EQ(r->Resultado[1]->text(), QString::fromUtf8("ø 3/8\" a 0.25"));
+    EXPECT_EQ(r->Resultado[2]->text(), QString::fromUtf8("ø 3/8\" a 0.30"));  // Separ2's
+}
+
+TEST_F(MurrefTest, ThePreselectionOfASixMetreWallAvoidsThreeEighthBarsThatCannotBePlaced) {
+    // A 1.50 m thick stem needs 21.75 cm2/m of secondary steel: 3/8" bars would go at 0.03,
+    // 2.05 cm apart.
+    TypeAndLeave(w->Altura, "6");
+    TypeAndLeave(w->Ancho, "1.50");
+    w->Command7->click();
+    Murref* r = w->murref();
+    for (int g : {1, 2, 3}) {
+        EXPECT_EQ(r->Resultado[g]->text(), QString::fromUtf8("ø 1/2\" a 0.05")) << g;
+        EXPECT_EQ(Texto(r->Resultado[g]), Murref::kAzulOscuro) << g;
+    }
+    EXPECT_EQ(w->state().BarrasSinEspacio, 0);
+}
+
+TEST_F(MurrefTest, ABarThatCannotBePlacedIsRedFailsItsReportRowAndTheVerdict) {
+    TypeAndLeave(w->Altura, "6");
+    w->Command8->click();
+    w->Command1->click();
+    ASSERT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+    w->Command7->click();
+    Murref* r = w->murref();
+    ASSERT_EQ(FilaAcero(0).value(4), kCumple);
+    // 3/8" bars for the 57.7 cm2/m of the stem's base: 0.01 m apart, touching.
+    r->Combo[0]->setCurrentIndex(3);
+    EXPECT_EQ(r->Resultado[0]->text(), QString::fromUtf8("ø 3/8\" a 0.01"));
+    EXPECT_EQ(Texto(r->Resultado[0]), Murref::kRojo);
+    EXPECT_FALSE(r->Resultado[0]->toolTip().isEmpty());
+    EXPECT_EQ(FilaAcero(0).value(4), kNoCumple);
+    r->Geometria->click();
+    EXPECT_EQ(w->Panel3D1->text(), "NO CUMPLE");
+    EXPECT_TRUE(w->Label33->isVisible());
+    EXPECT_TRUE(w->Label33->text().contains(QString::fromStdString(AvisoBarras(0))));
+    // A bar that fits takes it all back.
+    w->Command7->click();
+    r->Combo[0]->setCurrentIndex(0);
+    EXPECT_EQ(Texto(r->Resultado[0]), Murref::kAzulOscuro);
+    EXPECT_EQ(FilaAcero(0).value(4), kCumple);
+    r->Geometria->click();
+    EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
+}
 
 TEST_F(MurrefTest, FocusMarksTheGroupInDarkRed) {
     w->Command7->click();
