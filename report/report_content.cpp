@@ -20,6 +20,7 @@ void ImprimeGrupo(PageDocument& vp, const std::vector<SeccionTabla>& secciones,
         SetNormal(vp, estilos);
         if (!seccion.nota.isEmpty()) {
             vp.paragraphFormat.indentFirst = 0;
+            vp.paragraphFormat.indentLeft = 0;
             vp.paragraph(QString());
             vp.paragraph(seccion.nota);
             SetNormal(vp, estilos);
