@@ -35,8 +35,9 @@ Diagramas CalculaDiagramas(const ProjectState& s) {
     d.empPasivo = s.EmpPasivo;
 
     d.base = s.Base;
-    d.presPunta = static_cast<float>(s.PresMax / 10.0);
-    d.presTalon = static_cast<float>(s.PresMin / 10.0);
+    d.apoyo = ApoyoDe(s);
+    d.presPunta = static_cast<float>(d.apoyo.presPunta / 10.0);
+    d.presTalon = static_cast<float>(d.apoyo.presTalon / 10.0);
     d.presAdm = static_cast<float>(s.PresAdm / 10.0);
 
     ProjectState copia = s;

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "engine/project_state.h"
+#include "engine/soil_contact.h"
 
 namespace tarelvo {
 
@@ -35,9 +36,11 @@ struct Diagramas {
     float presPasivaTope = 0;   // 2 c √Kp at its top
     float presPasivaBase = 0;   // Gamma2 Kp h + 2 c √Kp at its bottom
     float empPasivo = 0;
-    // Soil pressure under the footing, kg/cm2: toe and heel edge, admissible.
+    // Soil pressure under the footing, kg/cm2: toe and heel edge, admissible, never negative;
+    // and how the footing bears: the whole base, part of it under a triangle, or none.
     float base = 0;
     float presPunta = 0, presTalon = 0, presAdm = 0;
+    ApoyoZapata apoyo;
     // The eleven stem sections, from the top (0) to the base (10).
     std::array<SeccionDiagrama, 11> secciones;
 };

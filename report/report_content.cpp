@@ -1,5 +1,6 @@
 #include "report/report_content.h"
 
+#include "engine/results_view.h"
 #include "report/report_diagram_page.h"
 #include "report/report_memoria.h"
 #include "report/report_rows.h"
@@ -17,6 +18,13 @@ void ImprimeGrupo(PageDocument& vp, const std::vector<SeccionTabla>& secciones,
         SetNormal(vp, estilos);
         MuestraTabla(vp, kFormatoTabla, QString(), CuerpoTabla(seccion));
         SetNormal(vp, estilos);
+        if (!seccion.nota.isEmpty()) {
+            vp.paragraphFormat.indentFirst = 0;
+            vp.paragraphFormat.indentLeft = 0;
+            vp.paragraph(QString());
+            vp.paragraph(seccion.nota);
+            SetNormal(vp, estilos);
+        }
     }
 }
 
@@ -81,6 +89,14 @@ void Inicia(PageDocument& vp, const ReportInputs& in) {
         primera = false;
     };
     const bool refuerzo = in.refuerzo && in.estado.RefuerzoDisp != 0;
+    // A wall that fails says so before anything else: its verdict and failed checks head the
+    // first page, unless the results, which open with them, come first anyway.
+    if (EvaluaFallas(in.estado).alguna() && (in.datos || !refuerzo) &&
+        (in.datos || refuerzo || in.memoria || in.diagramas)) {
+        parte();
+        ImprimeVeredicto(vp, in.estado, estilos);
+        primera = true;  // the first part follows on this page
+    }
     if (in.datos) {
         parte();
         ImprimeGrupo(vp, SeccionesDatos(in.estado), estilos);

@@ -1,7 +1,8 @@
 // The report: header and footer, then the parts chosen, each from a new page: the input-data
 // tables ("Datos"); the verdict and the result tables ("Refuerzo"); the calculation
 // ("Memoria"); the four diagrams ("Diagramas"); and last, with "Refuerzo", the drawing of the
-// wall. Written into a page document.
+// wall. A wall that fails any check has its verdict, in red, at the top of the first page.
+// Written into a page document.
 #pragma once
 
 #include <QString>

@@ -1,11 +1,14 @@
 #include "report/report_memoria.h"
 
 #include <cmath>
+#include <utility>
 
 #include "common/number_text.h"
 #include "engine/bar_groups.h"
 #include "engine/results_view.h"
+#include "engine/soil_contact.h"
 #include "engine/stability_limits.h"
+#include "report/calc_basis.h"
 #include "report/report_rows.h"
 
 namespace tarelvo {
@@ -19,6 +22,7 @@ const QString kFormatoFuerzas = QStringLiteral("<_3200|>_1200|>_1200|>_1600");
 const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|^_1200");
 // The first column holds the longest group name on one line.
 const QString kFormatoAcero = QStringLiteral("<_3300|<_1500|>_1100|>_1100|^_1100");
+const QString kFormatoCuantia = QStringLiteral("<_2700|>_1100|>_1100|>_1100|^_1100");
 
 QString N(double v, const char* patron = "0.00") {
     return QString::fromStdString(numtext::format(v, patron));
@@ -57,8 +61,13 @@ TablaMemoria PesosYMomentos(const ProjectState& s) {
                               : QStringLiteral("Muro: parte inclinada");
     const QString relleno = s.Sobrec != 0 ? QStringLiteral("Relleno y sobrecarga sobre el talón")
                                           : QStringLiteral("Relleno sobre el talón");
+    // The analysis weighs the footing without its key.
+    const QString nota = s.ConDent != 0 && s.AltDent > 0
+                             ? QStringLiteral("Brazos medidos desde el extremo de la punta. El "
+                                              "peso del dentellón no se cuenta.")
+                             : QStringLiteral("Brazos medidos desde el extremo de la punta.");
     return {QStringLiteral("Pesos y momentos"),
-            QStringLiteral("Brazos medidos desde el extremo de la punta."),
+            nota,
             kFormatoFuerzas,
             QStringLiteral("Elemento|Fuerza (To)|Brazo (m)|Momento (To-m)"),
             {fila(muro1, s.PesoMuro1, s.BrazoMuro1, s.MomMuro1),
@@ -83,9 +92,10 @@ std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f
           Resultado(f.vuelco)},
          {QStringLiteral("Factor de seguridad al deslizamiento"), N(s.FsDesliz), minDesliz,
           Resultado(f.desliz)},
+         // The middle third is left on either side: |e| against B/6.
          {QStringLiteral("Excentricidad de la resultante (m)"),
-          N(s.Excent, "0.000"), QStringLiteral("≤ ") + N(s.Base6, "0.000"),
-          Resultado(f.excentricidad)},
+          N(std::fabs(static_cast<double>(s.Excent)), "0.000"),
+          QStringLiteral("≤ B/6 = ") + N(s.Base6, "0.000"), Resultado(f.excentricidad)},
          {QStringLiteral("Presión máxima (Kg/cm2)"),
           N(PresionMayor(s) / 10.0), QStringLiteral("≤ ") + N(s.PresAdm / 10.0),
           Resultado(f.presion)}}};
@@ -98,6 +108,9 @@ std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f
                          Dato("Empuje pasivo", s.EmpPasivo, "To"),
                          Dato("Resistencia al deslizamiento", s.FuerzaResist, "To"),
                          Dato("Fuerza de deslizamiento", s.EmpujeH, "To")}};
+    // A resultant outside the middle third: what it does to the footing's bearing.
+    const std::string apoyo = FraseApoyo(s);
+    if (!apoyo.empty()) checks.parrafos.push_back(QString::fromStdString(apoyo));
     return {checks, desliz};
 }
 
@@ -121,7 +134,7 @@ TablaMemoria Capacidad(const ProjectState& s) {
              Dato("Factor de inclinación iγ", s.Igamma, "", "0.000"),
              Dato("Factor de profundidad dc", s.Dc, "", "0.000"),
              Dato("Factor de profundidad dq", s.Dq, "", "0.000"),
-             Dato("Ancho efectivo de la base (B - 2e)", s.BaseEfec, "m"),
+             Dato("Ancho efectivo de la base (B - 2e)", ApoyoDe(s).baseEfec, "m"),
              Dato("Capacidad de carga", s.CapCarga / 10.0, "Kg/cm2"),
              admisible}};
 }
@@ -159,7 +172,26 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
                                N(requerida), N(colocada),
                                Resultado(!(colocada >= requerida) || sinEspacio)});
     }
-    return {corte, acero};
+    // The ratios the engine designed, against the bounds it holds them to.
+    const QString maxima = s.CuantMax > 0 ? N(s.CuantMax, "0.0000") : QStringLiteral("-");
+    auto cuantia = [&](const char* elemento, float valor, bool falla) {
+        return QStringList{QString::fromUtf8(elemento), N(valor, "0.0000"),
+                           N(s.CuantMin, "0.0000"), maxima, Resultado(falla)};
+    };
+    TablaMemoria cuantias{{},
+                          QStringLiteral("Cuantía de acero (As / b·d):"),
+                          kFormatoCuantia,
+                          QStringLiteral("Elemento|Cuantía|Mínima|Máxima|Resultado"),
+                          {cuantia("Muro, en la base", s.CuantMuro, f.cuantiaMuro),
+                           cuantia("Punta", s.CuantPunta, f.cuantiaPunta),
+                           cuantia("Talón", s.CuantTalon, f.cuantiaTalon)}};
+    return {corte, cuantias, acero};
+}
+
+TablaMemoria Bases(const ProjectState& s) {
+    TablaMemoria t{QStringLiteral("Bases de cálculo"), {}, {}, {}, {}};
+    t.parrafos = BasesDeCalculo(s);
+    return t;
 }
 
 }  // namespace
@@ -167,7 +199,7 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
 std::vector<TablaMemoria> TablasMemoria(
     const ProjectState& s, const std::array<std::string, GruposBarras::kGrupos>& barras) {
     const FallasMuro f = EvaluaFallas(s);
-    std::vector<TablaMemoria> tablas{Empuje(s), PesosYMomentos(s)};
+    std::vector<TablaMemoria> tablas{Bases(s), Empuje(s), PesosYMomentos(s)};
     for (TablaMemoria& t : Estabilidad(s, f)) tablas.push_back(std::move(t));
     tablas.push_back(Capacidad(s));
     for (TablaMemoria& t : Resistencia(s, f, barras)) tablas.push_back(std::move(t));

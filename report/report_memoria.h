@@ -1,7 +1,8 @@
 // The calculation report ("Memoria"): how the analysis reached its results, as tables the
-// report prints after its results tables. The backfill's thrust, the forces and their moments
-// about the toe, the stability checks with their required values, the bearing capacity, and
-// the strength of the concrete and of the chosen bars. Every value is the state's own, every
+// report prints after its results tables. What the analysis assumes ("Bases de cálculo"), the
+// backfill's thrust, the forces and their moments about the toe, the stability checks with
+// their required values, the bearing capacity, and the strength of the concrete, the steel
+// ratios and the chosen bars. Every value is the state's own, every
 // "Cumple" the verdict's own judgement (EvaluaFallas), so the report cannot disagree with the
 // main window.
 #pragma once
@@ -25,7 +26,8 @@ struct TablaMemoria {
     QString nota;        // a line of text before the table, or empty
     QString formato;     // the page component's column format
     QString encabezado;  // the header row, or empty
-    std::vector<QStringList> filas;
+    std::vector<QStringList> filas;  // none: no table
+    std::vector<QString> parrafos{};  // paragraphs after the table, each set off as an item
 };
 
 extern const QString kCumple;

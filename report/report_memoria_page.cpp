@@ -29,7 +29,9 @@ void Tabla(PageDocument& vp, const TablaMemoria& t, const ReportStyles& estilos)
         SetSubTitle(vp, t.nombre, estilos);
         SetNormal(vp, estilos);
     }
-    if (t.nota.isEmpty()) {
+    if (t.filas.empty()) {
+        // A section of text only: its paragraphs follow.
+    } else if (t.nota.isEmpty()) {
         MuestraTabla(vp, t.formato, t.encabezado, CuerpoMemoria(t));
     } else {
         vp.paragraphFormat.indentFirst = 0;
@@ -40,6 +42,13 @@ void Tabla(PageDocument& vp, const TablaMemoria& t, const ReportStyles& estilos)
         vp.tableBorder = 4;
         vp.addTable(t.formato, t.encabezado, CuerpoMemoria(t));
         vp.tableBorder = 0;
+    }
+    SetNormal(vp, estilos);
+    for (const QString& p : t.parrafos) {
+        // Each an item, its lines under its first word.
+        vp.paragraphFormat.indentFirst = 0;
+        vp.paragraphFormat.indentLeft = 240;
+        vp.paragraph(QStringLiteral("•  ") + p);
     }
     SetNormal(vp, estilos);
 }

@@ -1,9 +1,12 @@
 #include "report/report_rows.h"
 
+#include <utility>
+
 #include <QStringList>
 
 #include "common/number_text.h"
 #include "engine/analysed_wall.h"
+#include "engine/soil_contact.h"
 
 namespace tarelvo {
 
@@ -85,22 +88,33 @@ std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s) {
 }
 
 std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s) {
+    const ApoyoZapata apoyo = ApoyoDe(s);
+    std::vector<FilaTabla> analisis{
+        Fila("Sumatoria de fuerzas resistentes", s.SumaV, "To"),
+        Fila("Sumatoria de momentos resistentes", s.MomEstab, "To-m"),
+        Fila("Momento de vuelco", s.MomVuelco, "To-m"),
+        Fila("Factor de seguridad al vuelco", s.FsVuelco, " "),
+        Fila("Fuerza de deslizamiento", s.EmpujeH, "To"),
+        Fila("Resistencia al deslizamiento", s.FuerzaResist, "To"),
+        Fila("Factor seguridad al deslizamiento", s.FsDesliz, " "),
+        Fila("Presión sobre el terreno en la punta", static_cast<float>(apoyo.presPunta / 10),
+             "Kg/cm2"),
+        Fila("Presión sobre el terreno en el talón", static_cast<float>(apoyo.presTalon / 10),
+             "Kg/cm2")};
+    if (apoyo.tipo != ApoyoZapata::Tipo::Completo)
+        analisis.push_back(
+            Fila("Longitud de contacto de la zapata", static_cast<float>(apoyo.contacto), "m"));
+    for (FilaTabla f : {Fila("Presión admisible del terreno", s.PresAdm / 10, "Kg/cm2"),
+                        Fila("Esfuerzo cortante máximo en el muro", s.EsfCortMuro, "Kg/cm2"),
+                        Fila("Esfuerzo cortante en la punta", EsfuerzoZapata(s, s.CortPunta),
+                             "Kg/cm2"),
+                        Fila("Esfuerzo cortante en el talón", EsfuerzoZapata(s, s.CortTalon),
+                             "Kg/cm2"),
+                        Fila("Esfuerzo cortante admisible", s.CortAdm, "Kg/cm2")})
+        analisis.push_back(std::move(f));
     return {
-        {QStringLiteral("Resultados del analisis"),
-         {Fila("Sumatoria de fuerzas resistentes", s.SumaV, "To"),
-          Fila("Sumatoria de momentos resistentes", s.MomEstab, "To-m"),
-          Fila("Momento de vuelco", s.MomVuelco, "To-m"),
-          Fila("Factor de seguridad al vuelco", s.FsVuelco, " "),
-          Fila("Fuerza de deslizamiento", s.EmpujeH, "To"),
-          Fila("Resistencia al deslizamiento", s.FuerzaResist, "To"),
-          Fila("Factor seguridad al deslizamiento", s.FsDesliz, " "),
-          Fila("Presión sobre el terreno en la punta", s.PresMax / 10, "Kg/cm2"),
-          Fila("Presión sobre el terreno en el talón", s.PresMin / 10, "Kg/cm2"),
-          Fila("Presión admisible del terreno", s.PresAdm / 10, "Kg/cm2"),
-          Fila("Esfuerzo cortante máximo en el muro", s.EsfCortMuro, "Kg/cm2"),
-          Fila("Esfuerzo cortante en la punta", EsfuerzoZapata(s, s.CortPunta), "Kg/cm2"),
-          Fila("Esfuerzo cortante en el talón", EsfuerzoZapata(s, s.CortTalon), "Kg/cm2"),
-          Fila("Esfuerzo cortante admisible", s.CortAdm, "Kg/cm2")}},
+        {QStringLiteral("Resultados del analisis"), std::move(analisis),
+         QString::fromStdString(FraseApoyo(s))},
         {QStringLiteral("Refuerzo en el muro"),
          {Fila("Momento en la base del Muro", s.MomSeccActual, "To-m"),
           Fila("Refuerzo en la base del muro", s.AsMuro, "cm2/m"),

@@ -19,6 +19,7 @@ struct FilaTabla {
 struct SeccionTabla {
     QString nombre;
     std::vector<FilaTabla> filas;
+    QString nota{};  // a paragraph after the table, or empty
 };
 
 // Every table goes in this column format, without a header row.
@@ -28,7 +29,8 @@ extern const QString kFormatoTabla;
 // options in the words of the main window.
 std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s);
 
-// The results: three sections.
+// The results: three sections. The soil pressures are those of a footing that cannot take
+// tension, never negative; a lifted one adds its contact length and says what it means.
 std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s);
 
 // The table body of a section: caption|value|unit, rows joined by ";".

@@ -17,6 +17,8 @@ std::vector<LineaVeredicto> LineasVeredicto(const ProjectState& s) {
         {QString::fromStdString(v.verdict), v.verdictRed ? kRojo : kAzul, true}};
     for (const std::string& aviso : v.avisos)
         lineas.push_back({QString::fromStdString(aviso), kRojo, false});
+    // The last line of the window's warning.
+    if (!v.avisos.empty()) lineas.push_back({QString::fromUtf8(kRecalcule), kRojo, true});
     return lineas;
 }
 
@@ -24,9 +26,10 @@ void ImprimeVeredicto(PageDocument& vp, const ProjectState& s, const ReportStyle
     SetNormal(vp, estilos);
     vp.paragraphFormat.indentFirst = 0;
     vp.paragraph(QString());
-    for (const LineaVeredicto& l : LineasVeredicto(s)) {
+    const std::vector<LineaVeredicto> lineas = LineasVeredicto(s);
+    for (const LineaVeredicto& l : lineas) {
         vp.font.bold = l.negrita;
-        if (l.negrita) vp.font.size = estilos.subtitle.font.size;
+        if (&l == &lineas.front()) vp.font.size = estilos.subtitle.font.size;
         vp.textColor = l.color;
         vp.paragraph(l.texto);
         SetNormal(vp, estilos);

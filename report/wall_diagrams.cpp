@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "common/number_text.h"
+#include "report/label_space.h"
 
 namespace tarelvo {
 
@@ -207,15 +211,60 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
     l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.4, "t/m2", Qt::black);
 }
 
+// A text or a block of lines put in the first free place of its candidates: nothing drawn on
+// the page so far, and no text placed before it, is crossed when any place is free.
+struct Rotulos {
+    Lienzo& l;
+    EspacioLibre espacio;
+
+    Rotulos(Lienzo& lienzo, const QRectF& limites)
+        : l(lienzo), espacio(lienzo.doc.pages().back(), limites) {}
+
+    // Each candidate is the top-left corner of the block's box for its width and height.
+    using Candidatos = std::function<std::vector<QPointF>(double ancho, double alto)>;
+
+    void Coloca(const std::vector<std::pair<QString, QColor>>& lineas, bool negrita,
+                const Candidatos& candidatos) {
+        l.doc.font.size = l.pt;
+        l.doc.font.bold = negrita;
+        l.doc.textAngle = 0;
+        double ancho = 0;
+        for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
+        const double h = l.doc.textHeight();
+        const double alto = h * static_cast<double>(lineas.size());
+        std::vector<QRectF> cajas;
+        for (const QPointF& p : candidatos(ancho, alto)) cajas.emplace_back(p, QSizeF(ancho, alto));
+        const int i = espacio.Elige(cajas, h * 0.15);
+        if (i < 0) return;
+        const QRectF caja = cajas[static_cast<std::size_t>(i)];
+        double y = caja.top();
+        for (const auto& linea : lineas) {
+            l.doc.textColor = linea.second;
+            // Lines of a block are centred on it.
+            l.doc.textAt(caja.center().x() - l.doc.textWidth(linea.first) / 2, y, linea.first);
+            y += h;
+        }
+        espacio.Ocupa(caja);
+    }
+    void Coloca(const QString& texto, const QColor& color, bool negrita,
+                const Candidatos& candidatos) {
+        Coloca({{texto, color}}, negrita, candidatos);
+    }
+};
+
 // Soil pressure under the footing, hanging below it, with the admissible line and any excess
-// in red.
-void Presiones(Lienzo& l, const Diagramas& d, const QRectF& r) {
+// in red. A footing that cannot take tension and whose resultant leaves the middle third bears
+// under a triangle on the resultant's side only; one whose resultant leaves the base, not at
+// all. Every text goes where it crosses nothing.
+void Presiones(Lienzo& l, const Diagramas& d, const QRectF& r, const QRectF& panel) {
+    using Tipo = ApoyoZapata::Tipo;
+    const ApoyoZapata& apoyo = d.apoyo;
     const double B = std::max<double>(d.base, 1e-3);
-    const double pMax = std::max({static_cast<double>(d.presPunta), static_cast<double>(d.presTalon),
-                                  static_cast<double>(d.presAdm), 1e-3});
-    const double pMin = std::min({0.0, static_cast<double>(d.presPunta), static_cast<double>(d.presTalon)});
+    const double pPunta = std::max<double>(d.presPunta, 0), pTalon = std::max<double>(d.presTalon, 0);
+    const double pMax = std::max({pPunta, pTalon, static_cast<double>(d.presAdm), 1e-3});
     const double kx = r.width() / B;
-    const double y0 = r.top() + l.Alto() * 1.5 + (r.height() - l.Alto() * 1.5) * (-pMin) / (pMax - pMin);
+    const double h = l.Alto();
+    const double y0 = r.top() + h * 1.5;
     const double ky = (r.bottom() - y0) / pMax;
     auto P = [&](double x, double p) { return QPointF(r.left() + x * kx, y0 + p * ky); };
 
@@ -223,43 +272,101 @@ void Presiones(Lienzo& l, const Diagramas& d, const QRectF& r) {
     l.Pluma(kConcreto, 12);
     l.Relleno(QColor(200, 200, 200), 0);
     QPolygonF zap;
-    zap << QPointF(r.left(), y0 - l.Alto() * 1.2) << QPointF(r.right(), y0 - l.Alto() * 1.2)
+    zap << QPointF(r.left(), y0 - h * 1.2) << QPointF(r.right(), y0 - h * 1.2)
         << QPointF(r.right(), y0) << QPointF(r.left(), y0);
     l.Poligono(zap);
 
-    l.Pluma(Qt::black, 10);
-    l.Relleno(QColor(120, 160, 220), 4);
-    QPolygonF tr;
-    tr << P(0, 0) << P(0, d.presPunta) << P(B, d.presTalon) << P(B, 0);
-    l.Poligono(tr);
+    // Where the footing bears, and the pressure at either end of that stretch.
+    const double L = std::clamp(apoyo.contacto, 0.0, B);
+    double xa = 0, xb = B, pa = pPunta, pb = pTalon;
+    if (apoyo.tipo == Tipo::Parcial) {
+        if (apoyo.desdePunta) xb = L, pb = 0;
+        else xa = B - L, pa = 0;
+    }
+    const bool apoya = apoyo.tipo != Tipo::SinApoyo && xb > xa;
+    if (apoya) {
+        l.Pluma(Qt::black, 10);
+        l.Relleno(QColor(120, 160, 220), 4);
+        QPolygonF tr;
+        tr << P(xa, 0) << P(xa, pa) << P(xb, pb) << P(xb, 0);
+        l.Poligono(tr);
 
-    // The part above the admissible pressure, in red.
+        // The part above the admissible pressure, in red.
+        const double a = d.presAdm;
+        if (pa > a || pb > a) {
+            QPolygonF ex;
+            const double xc = std::fabs(pb - pa) > 0 ? xa + (a - pa) / (pb - pa) * (xb - xa) : xa;
+            if (pa > a && pb > a) ex << P(xa, a) << P(xa, pa) << P(xb, pb) << P(xb, a);
+            else if (pa > a) ex << P(xa, a) << P(xa, pa) << P(xc, a);
+            else ex << P(xc, a) << P(xb, pb) << P(xb, a);
+            l.Pluma(kExceso, 10);
+            l.Relleno(kExceso, 0);
+            l.Poligono(ex);
+        }
+    }
     const double a = d.presAdm;
-    auto Exceso = [&](double p0, double p1) {
-        if (p0 <= a && p1 <= a) return;
-        QPolygonF ex;
-        const double xa = std::fabs(p1 - p0) > 0 ? (a - p0) / (p1 - p0) * B : 0;
-        if (p0 > a && p1 > a) ex << P(0, a) << P(0, p0) << P(B, p1) << P(B, a);
-        else if (p0 > a) ex << P(0, a) << P(0, p0) << P(xa, a);
-        else ex << P(xa, a) << P(B, p1) << P(B, a);
-        l.Pluma(kExceso, 10);
-        l.Relleno(kExceso, 0);
-        l.Poligono(ex);
-    };
-    Exceso(d.presPunta, d.presTalon);
     l.Pluma(kAdmisible, 14, 1);
     l.Linea(P(0, a), P(B, a));
-    l.TextoLado(P(B, a).x(), P(B, a).y() - l.Alto() * 0.6, "adm. " + Num(a), kAdmisible, true);
 
-    const QColor cPunta = d.presPunta > a ? kExceso : Qt::black;
-    const QColor cTalon = d.presTalon > a ? kExceso : Qt::black;
-    l.TextoLado(P(0, d.presPunta).x() - l.Alto() * 0.3, P(0, d.presPunta).y(), Num(d.presPunta),
-                cPunta, true);
-    l.TextoLado(P(B, d.presTalon).x() + l.Alto() * 0.3, P(B, d.presTalon).y() + l.Alto() * 0.9,
-                Num(d.presTalon), cTalon);
-    l.Texto(r.left(), y0 - l.Alto() * 2.5, "Punta", Qt::black);
-    l.Texto(r.right(), y0 - l.Alto() * 2.5, "Talón", Qt::black);
-    l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.3, "kg/cm2", Qt::black);
+    Rotulos rot(l, panel.adjusted(h * 0.2, h * 0.2, -h * 0.2, -h * 0.2));
+    const double g = h * 0.3;  // the gap between a text and what it names
+    // Edge names and the unit first: their places are fixed.
+    rot.Coloca("Punta", Qt::black, false, [&](double w, double) {
+        return std::vector<QPointF>{{r.left() - w / 2, y0 - h * 2.5}, {r.left(), y0 - h * 2.5}};
+    });
+    rot.Coloca("Talón", Qt::black, false, [&](double w, double) {
+        return std::vector<QPointF>{{r.right() - w / 2, y0 - h * 2.5}, {r.right() - w, y0 - h * 2.5}};
+    });
+    rot.Coloca("kg/cm2", Qt::black, false, [&](double w, double) {
+        return std::vector<QPointF>{{r.center().x() - w / 2, r.bottom() + h * 0.3}};
+    });
+    // The pressure at each edge the footing bears on, beside it, outside the diagram first.
+    auto valor = [&](double x, double p, bool izquierda) {
+        const QPointF q = P(x, p);
+        const QColor c = p > a ? kExceso : Qt::black;
+        rot.Coloca(Num(p), c, true, [&](double w, double hh) {
+            const double fuera = izquierda ? q.x() - g - w : q.x() + g;
+            const double dentro = izquierda ? q.x() + g : q.x() - g - w;
+            return std::vector<QPointF>{{fuera, q.y() - hh / 2}, {fuera, q.y() - hh * 1.2},
+                                        {fuera, q.y() + hh * 0.2}, {dentro, q.y() + g},
+                                        {dentro, q.y() - hh - g}, {fuera, q.y() - hh * 2}};
+        });
+    };
+    if (apoya) {
+        if (xa == 0) valor(0, pPunta, true);
+        if (xb == B) valor(B, pTalon, false);
+    }
+    // The admissible pressure at one end of its line, above or below it.
+    rot.Coloca("adm. " + Num(a), kAdmisible, true, [&](double w, double hh) {
+        const QPointF der = P(B, a), izq = P(0, a);
+        return std::vector<QPointF>{{der.x() - w, der.y() - hh - g}, {der.x() - w, der.y() + g},
+                                    {izq.x(), izq.y() - hh - g}, {izq.x(), izq.y() + g},
+                                    {der.x() + g, der.y() - hh / 2}, {izq.x() - g - w, der.y() - hh / 2},
+                                    {r.center().x() - w / 2, der.y() - hh - g}};
+    });
+    if (apoyo.tipo == Tipo::Completo) return;
+
+    // What a lifted footing means, in the stretch that does not bear, else in a free corner.
+    std::vector<std::pair<QString, QColor>> nota;
+    if (apoyo.tipo == Tipo::Parcial) {
+        nota = {{QStringLiteral("Resultante fuera del tercio medio"), kExceso},
+                {"Contacto " + Num(L) + " m", Qt::black}};
+    } else {
+        nota = {{QStringLiteral("Resultante fuera de la base"), kExceso},
+                {QStringLiteral("Sin presión de contacto"), Qt::black}};
+    }
+    const bool derecha = apoyo.tipo == Tipo::Parcial && apoyo.desdePunta;
+    rot.Coloca(nota, false, [&](double w, double hh) {
+        const double xLibre = apoyo.tipo != Tipo::Parcial ? r.center().x() - w / 2
+                              : derecha ? P(xb, 0).x() + g
+                                        : P(xa, 0).x() - g - w;
+        const double xEsquina = derecha ? r.right() - w : r.left();
+        return std::vector<QPointF>{{xLibre, y0 + g},
+                                    {xEsquina, y0 + g},
+                                    {xEsquina, r.bottom() - hh},
+                                    {r.center().x() - w / 2, r.bottom() - hh},
+                                    {r.center().x() - w / 2, y0 + g}};
+    });
 }
 
 // A value along the stem, from its top (section 0) to its base (section 10), with a second
@@ -330,7 +437,7 @@ void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& 
     const double hueco = area.width() * 0.015;
     const auto empujes = [&](const QRectF& r) { Empujes(l, d, Panel(l, r, "Empujes sobre el muro")); };
     const auto presiones = [&](const QRectF& r) {
-        Presiones(l, d, Panel(l, r, "Presiones sobre el terreno"));
+        Presiones(l, d, Panel(l, r, "Presiones sobre el terreno"), r);
     };
     const auto cortante = [&](const QRectF& r) {
         AlLargoDelMuro(l, d, Panel(l, r, "Cortante en el muro"), &SeccionDiagrama::cortante,

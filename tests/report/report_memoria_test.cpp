@@ -1,8 +1,10 @@
 // The "Memoria": every row of the default wall, the judgements of a wall that slides and of
-// one outside the middle third, and the verdict on the results page and after the Memoria.
+// one outside the middle third, the verdict at the head of a failing wall's report, on the
+// results page and after the Memoria, the bases of the calculation and the steel ratios.
 #include <gtest/gtest.h>
 
 #include "engine/results_view.h"
+#include "report/calc_basis.h"
 #include "report/report_content.h"
 #include "report/report_memoria.h"
 #include "report_fixture.h"
@@ -55,7 +57,7 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
     EsperaFilas(r, "Estabilidad",
                 {{"Factor de seguridad al vuelco", "3.76", "≥ 1.50", "Cumple"},
                  {"Factor de seguridad al deslizamiento", "2.21", "≥ 1.50", "Cumple"},
-                 {"Excentricidad de la resultante (m)", "0.040", "≤ 0.133", "Cumple"},
+                 {"Excentricidad de la resultante (m)", "0.040", "≤ B/6 = 0.133", "Cumple"},
                  {"Presión máxima (Kg/cm2)", "0.24", "≤ 0.56", "Cumple"},
                  {"Fricción en la base", "0.87", "To"},
                  {"Cohesión en la base", "0.00", "To"},
@@ -98,7 +100,8 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
 }
 
 TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
-    // The window calls it stable and warns; the report says the same, and which check fails.
+    // The window says it does not pass and why; the report says the same, and which check
+    // fails.
     const Muro muro{{"Phi2", "15"}, {"Altura", "2.5"}, {"Punta", "0.6"}, {"Talon", "1.4"},
                     {"Sobrec", "1"}, {"Padm", "3"}, {"Centrica", "0"}};
     ASSERT_EQ(muro.ventana.shown.values[3].text, "0.89");
@@ -106,7 +109,7 @@ TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
     EsperaFilas(r, "Estabilidad",
                 {{"Factor de seguridad al vuelco", "4.14", "≥ 1.50", "Cumple"},
                  {"Factor de seguridad al deslizamiento", "0.89", "≥ 1.50", "No cumple"},
-                 {"Excentricidad de la resultante (m)", "0.072", "≤ 0.367", "Cumple"},
+                 {"Excentricidad de la resultante (m)", "0.072", "≤ B/6 = 0.367", "Cumple"},
                  {"Presión máxima (Kg/cm2)", "0.56", "≤ 3.00", "Cumple"}});
     EsperaFilas(r, "Capacidad portante", {{"Presión admisible dada", "3.00", "Kg/cm2"}});
     int rojos = 0;
@@ -123,9 +126,9 @@ TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
     EXPECT_EQ(rojos, 1);
 
     const int conclusion = PaginaDe(r.doc, "Conclusión");
-    const TextItem* veredicto = Busca(r.doc, conclusion, "MURO ESTABLE");
+    const TextItem* veredicto = Busca(r.doc, conclusion, kMuroNoCumple);
     ASSERT_NE(veredicto, nullptr);
-    EXPECT_EQ(veredicto->color, QColor(0, 0, 128));
+    EXPECT_EQ(veredicto->color, QColor(255, 0, 0));
     const TextItem* aviso = Busca(r.doc, conclusion, kAvisoDesliz);
     ASSERT_NE(aviso, nullptr);
     EXPECT_EQ(aviso->color, QColor(255, 0, 0));
@@ -154,7 +157,8 @@ TEST(Memoria, TheVerdictOpensTheResultsPageAsTheWindowShowsIt) {
     EXPECT_EQ(rojo->color, QColor(255, 0, 0));
     EXPECT_EQ(Busca(b.doc, pagina, "MURO ESTABLE"), nullptr);
     EXPECT_NE(Busca(b.doc, PaginaDe(b.doc, "Conclusión"), "MURO INESTABLE"), nullptr);
-    EXPECT_EQ(b.Fila("Estabilidad", "Excentricidad de la resultante (m)").value(3), kNoCumple);
+    EXPECT_EQ(b.Fila("Estabilidad", "Excentricidad de la resultante (m)").value(3),
+              kNoCumple);
 }
 
 TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
@@ -180,6 +184,113 @@ TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
     // Steel to spare in bars 2.46 cm apart, less than their 2.54 cm.
     EXPECT_EQ(r.Fila("Resistencia", "Muro, cara interior, vertical"),
               (QStringList{"Muro, cara interior, vertical", "ø 1\" a 0.05", "3.75", "101.40", "No cumple"}));
+}
+
+TEST(Memoria, AFailingWallOpensWithItsVerdictInRedAndEndsWithEveryFailedCheck) {
+    const Muro muro{{"Phi2", "15"}, {"Altura", "2.5"}, {"Punta", "0.6"}, {"Talon", "1.4"},
+                    {"Sobrec", "1"}, {"Padm", "3"}, {"Centrica", "0"}};
+    ReportInputs in = muro.Entradas();
+    // Two checks failing at once: each gets its own line, as in the window.
+    in.estado.EsfCortZap = in.estado.CortAdm * 1.5f;
+    const ResultsView v = EvaluaResultados(in.estado);
+    ASSERT_EQ(v.verdict, kMuroNoCumple);
+    ASSERT_EQ(v.avisos, (std::vector<std::string>{kAvisoDesliz, kAvisoCorteZapata}));
+    const Reporte r(in);
+
+    std::vector<std::string> lineas = v.avisos;
+    lineas.push_back(kRecalcule);
+    // Near the top of the first page, before the data; and again under "Conclusión".
+    const int conclusion = PaginaDe(r.doc, "Conclusión");
+    for (const int pagina : {0, conclusion}) {
+        const TextItem* veredicto = Busca(r.doc, pagina, kMuroNoCumple);
+        ASSERT_NE(veredicto, nullptr) << pagina;
+        EXPECT_EQ(veredicto->color, QColor(255, 0, 0));
+        EXPECT_TRUE(veredicto->font.bold);
+        double y = veredicto->y;
+        for (const std::string& l : lineas) {
+            const TextItem* t = Busca(r.doc, pagina, QString::fromStdString(l));
+            ASSERT_NE(t, nullptr) << l << " en la página " << pagina;
+            EXPECT_EQ(t->color, QColor(255, 0, 0)) << l;
+            EXPECT_GT(t->y, y) << l;
+            y = t->y;
+        }
+    }
+    EXPECT_LT(Busca(r.doc, 0, kMuroNoCumple)->y, Busca(r.doc, 0, "Datos generales")->y);
+    EXPECT_LT(Busca(r.doc, 0, kMuroNoCumple)->y, r.doc.flowTop() + 1500);
+
+    // A wall that passes has no verdict before its data.
+    const Muro estable;
+    const Reporte e(estable.Entradas());
+    EXPECT_EQ(Busca(e.doc, 0, kMuroEstable), nullptr);
+    EXPECT_EQ(Busca(e.doc, 0, kRecalcule), nullptr);
+}
+
+// The section's paragraphs as one text.
+std::string Bases(const ProjectState& s) {
+    std::string t;
+    for (const QString& p : BasesDeCalculo(s)) t += p.toStdString() + "\n";
+    return t;
+}
+
+TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
+    const Muro muro;
+    const std::string b = Bases(muro.estado);
+    for (const char* dice :
+         {"Rankine", "Ka = 0.333", "Nc = 30.14, Nq = 18.40, Nγ = 15.07",
+          "la capacidad entre 2, suelo sin cohesión, 0.56 Kg/cm2", "tan 30.00° = 0.577",
+          "2/3 de la cohesión (0.00 To/m2)", "Kp = 3.00", "h = 0.25 m",
+          "\"Despreciada\": no se cuenta el suelo sobre la zapata, pero sí la presión pasiva "
+          "sobre la cara de la zapata.",
+          "hormigón 2.40 To/m3", "factor de carga 1.50", "0.90 en flexión",
+          "0.85·0.53·√F'c = 6.53 Kg/cm2", "h - 5 cm en el muro", "h - 7 cm", "a 3 cm",
+          "al menos 1.50 al vuelco y 1.50 al deslizamiento", "ρmin = 0.0025", "ρmax = 0.75·ρb",
+          "el mayor entre su diámetro y 2.5 cm", "No se consideran: el peso del suelo sobre la "
+          "punta, el peso del dentellón, el agua"})
+        EXPECT_NE(b.find(dice), std::string::npos) << dice << "\n" << b;
+    EXPECT_EQ(b.find("reduce Ka"), std::string::npos);
+
+    // Cohesion in both soils, passive pressure considered down to the key's bottom.
+    const Muro otro{{"Cohes", "1"}, {"Cohes1", "0.1"}, {"Pasiva", "1"}, {"ConDent", "1"},
+                    {"AltDent", "0.4"}, {"AnchDent", "0.3"}, {"Padm", "0"}};
+    const std::string c = Bases(otro.estado);
+    for (const char* dice :
+         {"cohesión del relleno (c = 0.10 To/m2) reduce Ka", "la capacidad entre 3",
+          "2/3 de la cohesión (0.67 To/m2)", "h = 0.90 m", "\"Considerada\"",
+          "hasta el fondo de la zapata y del dentellón"})
+        EXPECT_NE(c.find(dice), std::string::npos) << dice << "\n" << c;
+    ProjectState dada = muro.estado;
+    dada.Padm = 1.2f;
+    dada.PresAdm = 12;
+    EXPECT_NE(Bases(dada).find("Presión admisible dada: 1.20 Kg/cm2"), std::string::npos);
+
+    // In the Memoria, before the thrust; the key's weight said not to be counted.
+    const Reporte r(otro.Entradas());
+    const int p = PaginaDe(r.doc, "Bases de cálculo");
+    ASSERT_GE(p, 0);
+    const int q = PaginaDe(r.doc, "Empuje del relleno");
+    ASSERT_TRUE(q > p || Busca(r.doc, p, "Empuje del relleno")->y >
+                             Busca(r.doc, p, "Bases de cálculo")->y);
+    bool peso = false;
+    for (int i = 0; i < r.doc.pageCount(); ++i)
+        for (const TextItem* t : Textos(r.doc, i))
+            peso = peso || t->text.contains("El peso del dentellón no se cuenta.");
+    EXPECT_TRUE(peso);
+}
+
+TEST(Memoria, SteelRatiosAgainstTheirBoundsAsTheVerdictJudgesThem) {
+    const Muro muro;
+    ReportInputs in = muro.Entradas();
+    in.estado.CuantMax = 0.016f;
+    in.estado.CuantPunta = 0.02f;
+    const Reporte r(in);
+    EsperaFilas(r, "Resistencia",
+                {{"Elemento", "Cuantía", "Mínima", "Máxima", "Resultado"},
+                 {"Muro, en la base", "0.0025", "0.0025", "0.0160", "Cumple"},
+                 {"Punta", "0.0200", "0.0025", "0.0160", "No cumple"},
+                 {"Talón", "0.0025", "0.0025", "0.0160", "Cumple"}});
+    const TextItem* aviso = Busca(r.doc, PaginaDe(r.doc, "Conclusión"), kAvisoCuantiaPunta);
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_EQ(aviso->color, QColor(255, 0, 0));
 }
 
 }  // namespace
