@@ -176,22 +176,23 @@ TEST_F(ProjectFilesTest, SlopeIsComparedWithTheFilesOwnFrictionAngle) {
 }
 
 TEST_F(ProjectFilesTest, BackfillCohesionAndBarsAreInTheFile) {
-    Type(w->Cohes1, "1.5");
+    Type(w->Cohes1, "0.5");
     const float vuelco = s.FsVuelco;
+    ASSERT_TRUE(w->Command7->isEnabled()) << (messages.empty() ? "" : messages[0].text.toStdString());
     w->Command7->click();
     w->murref()->Combo[4]->setCurrentIndex(1);
     w->murref()->Separ[2]->setText("0.20");
     const QString barra = w->murref()->Resultado[4]->text();
     w->murref()->Geometria->click();
     Save(Path("c.mur"));
-    EXPECT_TRUE(Bytes(Path("c.mur")).contains("\r\nCohes1=1.5\r\n"));
+    EXPECT_TRUE(Bytes(Path("c.mur")).contains("\r\nCohes1=0.5\r\n"));
     Type(w->Cohes1, "0.4");
     w->Command5->click();
     w->nuevo()->Command2->click();
     Load(Path("c.mur"));
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(w->Cohes1->text(), "1.50");
-    EXPECT_FLOAT_EQ(s.Cohes1, 1.5f);
+    EXPECT_EQ(w->Cohes1->text(), "0.50");
+    EXPECT_FLOAT_EQ(s.Cohes1, 0.5f);
     EXPECT_EQ(s.FsVuelco, vuelco);
     w->Command7->click();
     EXPECT_EQ(w->murref()->Combo[4]->currentIndex(), 1);
