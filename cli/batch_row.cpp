@@ -6,6 +6,7 @@
 
 #include "cli/wall_steps.h"
 #include "common/number_text.h"
+#include "engine/bar_inputs.h"
 #include "engine/wall_quantities.h"
 
 namespace tarelvo {
@@ -50,7 +51,8 @@ std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
         const std::string& nombre = tabla.nombres[i];
         const std::string& celda = campos[i + (tabla.conId ? 1 : 0)];
         std::string texto = celda;
-        if (nombre != "Titulo")
+        // The title and the bar sizes ("1/2") are texts.
+        if (nombre != "Titulo" && GrupoDeDiam(nombre) < 0)
             if (std::string error = ComoNumero(nombre, celda, d, texto); !error.empty())
                 return error;
         pares.emplace_back(nombre, std::move(texto));
@@ -66,8 +68,8 @@ std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
     if (tabla.diseno)
         if (std::string error = Disena(s, w, falla); !error.empty()) return error;
     if (!falla.empty()) return falla;
-    GruposBarras grupos;
-    if (std::string error = Refuerza(s, w, grupos); !error.empty()) return error;
+    if (std::string error = Refuerza(s, w); !error.empty()) return error;
+    const GruposBarras& grupos = w.grupos;
 
     const std::pair<const char*, float> valores[] = {
         {"Excent", s.Excent},     {"Base6", s.Base6},       {"FsVuelco", s.FsVuelco},

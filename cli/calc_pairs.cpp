@@ -71,6 +71,7 @@ std::optional<bool> Opcion(double v) { return v != 0; }
 bool EsNombreDePar(const std::string& nombre) {
     if (nombre == "Titulo" || nombre == "Centro" || nombre == "Centrica") return true;
     if (OpcionDe(nombre)) return true;
+    if (GrupoDeDiam(nombre) >= 0 || CajaDeSepar(nombre) >= 0) return true;
     const StateField* f = FindStateField(nombre);
     return f && f->input && (f->kind == StateField::Int16 || EntradaDe(nombre));
 }
@@ -89,9 +90,23 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
         c.titulo = s.Titulo = texto;
         return "";
     }
+    if (const int g = GrupoDeDiam(nombre); g >= 0) {
+        const int pos = PosicionDeDiam(texto);
+        if (pos < 0)
+            return "El valor de " + nombre + " debe ser " + kDiamValidos + ": \"" + texto + "\"";
+        dados.barras.diam[static_cast<std::size_t>(g)] = pos;
+        return "";
+    }
     double v = 0;
     if (!numtext::parseWhole(texto, v))
         return "El valor de " + nombre + " no es un número: \"" + texto + "\"";
+    if (const int k = CajaDeSepar(nombre); k >= 0) {
+        if (v < kSeparMinima || v > kSeparMaxima)
+            return nombre + "=" + texto + " no se acepta: el valor debe estar entre " +
+                   TextoCampo(kSeparMinima) + " y " + TextoCampo(kSeparMaxima);
+        dados.barras.separ[static_cast<std::size_t>(k)] = static_cast<float>(v);
+        return "";
+    }
     if (nombre == "Centro") {
         dados.centro = texto;
         return "";
@@ -223,6 +238,7 @@ void CierraPares(ProjectState& s, HeadlessWindow& w, const ParesDados& dados,
     c.centro = CentroAcoplado(c.formaMuro, c.ancho, c.altura);
     if (dados.centro) c.centro = CentroTecleado(c.formaMuro, c.ancho, c.altura, *dados.centro);
     c.anchoZapata = AnchoZapata(c.talon, c.punta, c.centro);
+    AplicaBarras(dados.barras, s, w.grupos);
 }
 
 }  // namespace tarelvo

@@ -3,7 +3,9 @@
 // goes into its field in metres), the slope, the loads and the admissible pressure as their
 // spins write them ("0.00", within the spins' range), F'c and Fy as their lists' texts,
 // FormaMuro, Pasiva, ConDent and Centrica as their options clicked once the fields are typed,
-// and Centro typed into its field after the wall type.
+// and Centro typed into its field after the wall type. The bar choices DiamMuroIntVert ...
+// DiamZapTransv (1, 3/4, 1/2 or 3/8) and the spacing boxes Separ1 ... Separ3 (0.05 to 0.50 m)
+// are chosen in the reinforcement form's lists and boxes.
 #pragma once
 
 #include <optional>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "cli/headless_window.h"
+#include "engine/bar_inputs.h"
 
 namespace tarelvo {
 
@@ -22,6 +25,7 @@ struct ParesDados {
     std::optional<int> formaMuro;
     std::optional<bool> pasiva, conDent, centrica;
     std::optional<std::string> centro;
+    BarrasDadas barras;
 };
 
 // Whether `nombre` names a value a pair can give.
@@ -36,7 +40,8 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
 // Once every pair is typed: the foundation depth and the slope rules of their fields, then
 // the options in the order "PRESION PASIVA", "DENTELLON", "POSICION ZAPATA" (which checks the
 // wall, as clicking it does, and writes the toe and heel back into their fields) and "TIPO DE
-// MURO" (which couples the stem base to the top and the height), then the stem base typed.
+// MURO" (which couples the stem base to the top and the height), then the stem base typed;
+// last the bars and spacing boxes given.
 void CierraPares(ProjectState& s, HeadlessWindow& w, const ParesDados& dados,
                  std::vector<std::string>& avisos);
 

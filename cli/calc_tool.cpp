@@ -40,8 +40,8 @@ int Calcula(const OpcionesCalc& op, ProjectState& s, HeadlessWindow& w, std::ost
             return 2;
         }
         s.NombreArchivo = op.archivo;
-        const std::string aviso = CargaProyecto(l.proyecto, s, w.campos);
-        if (!aviso.empty()) err << "ATENCION: " << aviso << "\n";
+        std::istringstream avisos(CargaLectura(l, s, w.campos, w.grupos));
+        for (std::string aviso; std::getline(avisos, aviso);) err << "ATENCION: " << aviso << "\n";
         falla = Chequea(s, w);
     }
     if (!op.pares.empty()) {
@@ -115,9 +115,7 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
     if (const int st = Calcula(op, s, w, err)) return st;
 
     if (!op.guardar.empty()) {
-        const ProyectoMur p = ProyectoDeEstado(
-            s, PosicionEnLista(s.Fc, kListaFc.data(), kOpcionesFc),
-            PosicionEnLista(s.Fy, kListaFy.data(), kOpcionesFy), w.campos.centrica ? 1 : 0);
+        const ProyectoMur p = ProyectoDeEstado(s, w.campos, w.grupos);
         const std::string fuera = FueraDeRango(p);
         if (!fuera.empty()) {
             err << op.guardar << ": " << fuera << "\n";
@@ -133,9 +131,9 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
 
     // The bars are laid out whatever was asked: a group that cannot be placed is part of the
     // verdict, in the panel as in --dump and the batch.
-    GruposBarras grupos;
+    const GruposBarras& grupos = w.grupos;
     {
-        if (const std::string falla = Refuerza(s, w, grupos); !falla.empty()) {
+        if (const std::string falla = Refuerza(s, w); !falla.empty()) {
             err << falla << "\n";
             return 3;
         }
@@ -168,18 +166,21 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
 
+    // Every output asked for, in this order: the results panel (unless --dump or --bars is
+    // given) or the variables of --dump, then the bars of --bars.
+    if (op.dump) {
+        MuestraVariables(s, w.shown, out);
+    } else if (!op.bars) {
+        MuestraPanel(w.shown, out);
+        if (op.design)
+            out << "AltZap=" << w.campos.altZap << "\nPunta=" << w.campos.punta
+                << "\nTalon=" << w.campos.talon << "\n";
+    }
     if (op.bars) {
         static const char* const kNombres[GruposBarras::kGrupos] = {
             "Label17", "Label18", "Label19", "Label20", "Label23", "Label24", "Label25"};
         for (int g = 0; g < GruposBarras::kGrupos; ++g)
             out << kNombres[g] << "=" << grupos.etiqueta(g) << "\n";
-    } else if (op.dump) {
-        MuestraVariables(s, w.shown, out);
-    } else {
-        MuestraPanel(w.shown, out);
-        if (op.design)
-            out << "AltZap=" << w.campos.altZap << "\nPunta=" << w.campos.punta
-                << "\nTalon=" << w.campos.talon << "\n";
     }
     return 0;
 }

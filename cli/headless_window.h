@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/bar_groups.h"
 #include "engine/engine.h"
 #include "engine/results_view.h"
 #include "engine/wall_fields.h"
@@ -15,6 +16,7 @@ namespace tarelvo {
 class HeadlessWindow : public WindowInputs, public ResultsPublisher {
 public:
     CamposMuro campos;
+    GruposBarras grupos;  // the reinforcement form's bar lists and spacing boxes
     ResultsView shown;  // the last results published
 
     std::string centroText() const override { return campos.centro; }

@@ -36,11 +36,11 @@ std::string Disena(ProjectState& s, HeadlessWindow& w, std::string& falla) {
     return "";
 }
 
-std::string Refuerza(ProjectState& s, HeadlessWindow& w, GruposBarras& grupos) {
+std::string Refuerza(ProjectState& s, HeadlessWindow& w) {
     std::string falla = Chequea(s, w);
     if (!falla.empty()) return falla;
-    grupos.PreseleccionaBarras(s);
-    DistribuyeRefuerzo(s, grupos, s.Titulo);
+    w.grupos.PreseleccionaBarras(s);
+    DistribuyeRefuerzo(s, w.grupos, s.Titulo);
     // The bars are part of the verdict once chosen: a group that cannot be placed fails.
     w.MuestraResultados(s);
     return "";

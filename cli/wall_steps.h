@@ -27,8 +27,8 @@ std::string TecleaPares(const Pares& pares, ProjectState& s, HeadlessWindow& w,
 // after which there is nothing new to check.
 std::string Disena(ProjectState& s, HeadlessWindow& w, std::string& falla);
 
-// The wall checked again, the bars preselected and laid out with the spacing boxes at 0.30.
-// Returns the check's fault, or empty.
-std::string Refuerza(ProjectState& s, HeadlessWindow& w, GruposBarras& grupos);
+// The wall checked again, the bars in w.grupos preselected (unless they were given) and laid
+// out with the spacing boxes as given (0.30 otherwise). Returns the check's fault, or empty.
+std::string Refuerza(ProjectState& s, HeadlessWindow& w);
 
 }  // namespace tarelvo

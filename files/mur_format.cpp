@@ -6,9 +6,15 @@
 #include <system_error>
 
 #include "common/number_text.h"
+#include "engine/bar_inputs.h"
 #include "files/mur_title.h"
 
 namespace tarelvo {
+
+bool operator==(const ValoresMur& a, const ValoresMur& b) {
+    return a.cohes1 == b.cohes1 && a.centro == b.centro && a.conDent == b.conDent &&
+           a.diam == b.diam && a.separ == b.separ;
+}
 
 bool operator==(const ProyectoMur& a, const ProyectoMur& b) {
     return a.titulo == b.titulo && a.formaMuro == b.formaMuro && a.beta == b.beta &&
@@ -18,8 +24,43 @@ bool operator==(const ProyectoMur& a, const ProyectoMur& b) {
            a.punta == b.punta && a.talon == b.talon && a.phi1 == b.phi1 && a.phi2 == b.phi2 &&
            a.gamma1 == b.gamma1 && a.gamma2 == b.gamma2 && a.cohes == b.cohes &&
            a.comboFc == b.comboFc && a.comboFy == b.comboFy &&
-           a.zapCentrada == b.zapCentrada && a.padm == b.padm;
+           a.zapCentrada == b.zapCentrada && a.padm == b.padm && a.valores == b.valores;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The Nombre=valor lines
+
+namespace {
+
+enum class Tipo { Real, Opcion, Diametro };
+
+struct Valor {
+    const char* nombre;
+    Tipo tipo;
+    std::optional<float>* real = nullptr;
+    std::optional<int>* entero = nullptr;
+};
+
+// Every value of the lines after the fourth, in the order they are written, bound to `v`.
+std::vector<Valor> Valores(ValoresMur& v) {
+    std::vector<Valor> t = {{"Cohes1", Tipo::Real, &v.cohes1},
+                            {"Centro", Tipo::Real, &v.centro},
+                            {"ConDent", Tipo::Opcion, nullptr, &v.conDent}};
+    for (std::size_t g = 0; g < v.diam.size(); ++g)
+        t.push_back({kNombresDiam[g], Tipo::Diametro, nullptr, &v.diam[g]});
+    for (std::size_t k = 0; k < v.separ.size(); ++k)
+        t.push_back({kNombresSepar[k], Tipo::Real, &v.separ[k]});
+    return t;
+}
+
+// The shortest text that reads back as the same float, "." decimals whatever the locale.
+std::string RealCorto(float v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v + 0.0f);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -118,6 +159,20 @@ std::string EscribeMur(const ProyectoMur& p) {
     out += EnteroMur(p.zapCentrada);
     out += NumeroMur(p.padm);
     out += "\r\n";
+
+    ValoresMur valores = p.valores;
+    for (const Valor& v : Valores(valores)) {
+        std::string texto;
+        if (v.real && *v.real && std::isfinite(**v.real)) texto = RealCorto(**v.real);
+        if (v.entero && *v.entero) {
+            if (v.tipo == Tipo::Diametro) {
+                if (const char* d = DiamDePosicion(**v.entero)) texto = d;
+            } else {
+                texto = std::to_string(**v.entero);
+            }
+        }
+        if (!texto.empty()) out += std::string(v.nombre) + "=" + texto + "\r\n";
+    }
     return out;
 }
 
@@ -231,7 +286,104 @@ std::string GuardaDato(int indice, std::string_view item, ProyectoMur& p) {
 
 }  // namespace
 
-LecturaMur LeeMur(std::string_view contenido) {
+namespace {
+
+bool EsBlancoDeLinea(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view SinBlancos(std::string_view t) {
+    while (!t.empty() && EsBlancoDeLinea(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsBlancoDeLinea(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+// The number of the line that starts at `pos`: line ends are CR LF, LF or a lone CR.
+int NumeroDeLinea(std::string_view contenido, std::size_t pos) {
+    int linea = 1;
+    for (std::size_t i = 0; i < pos && i < contenido.size(); ++i)
+        if (contenido[i] == '\n' || (contenido[i] == '\r' && (i + 1 >= contenido.size() ||
+                                                              contenido[i + 1] != '\n')))
+            ++linea;
+    return linea;
+}
+
+std::string DemasDatos() {
+    return "El archivo tiene datos de más después del dato " + std::to_string(kCantidadDatos) +
+           " (" + kDatos[kCantidadDatos - 1].nombre + ")";
+}
+
+// One value of a Nombre=valor line into `v`; an empty text when it is fine, else what is wrong
+// with it.
+std::string GuardaValor(const Valor& v, std::string_view texto) {
+    const std::string cita = Cita(texto);
+    if (v.tipo == Tipo::Diametro) {
+        const int pos = PosicionDeDiam(texto);
+        if (pos < 0)
+            return std::string("el valor de ") + v.nombre + " debe ser " + kDiamValidos + ": " +
+                   cita;
+        *v.entero = pos;
+        return "";
+    }
+    // A comma typed as the decimal point reads as one.
+    std::string numero(texto);
+    if (numero.find('.') == std::string::npos && numero.find(',') == numero.rfind(','))
+        if (const std::size_t coma = numero.find(','); coma != std::string::npos) numero[coma] = '.';
+    double x = 0;
+    if (!numtext::parseWhole(numero, x) || numero.find_first_of(" \t") != std::string::npos)
+        return std::string("el valor de ") + v.nombre + " no es un número: " + cita;
+    if (v.tipo == Tipo::Opcion) {
+        if (x != 0 && x != 1) return std::string("el valor de ") + v.nombre + " debe ser 1 o 0: " + cita;
+        *v.entero = static_cast<int>(x);
+        return "";
+    }
+    if (std::fabs(x) > kMaximoReal)
+        return std::string("el valor de ") + v.nombre + " está fuera de rango: " + cita;
+    *v.real = static_cast<float>(x) + 0.0f;
+    return "";
+}
+
+// The lines after the 22nd number, from `i` on, into `r`.
+bool LeeValores(std::string_view contenido, std::size_t i, LecturaMur& r) {
+    // The rest of the 22nd number's line holds nothing more.
+    while (i < contenido.size() && EsBlancoDeLinea(contenido[i])) ++i;
+    if (i < contenido.size() && contenido[i] != '\r' && contenido[i] != '\n') return false;
+    std::vector<Valor> valores = Valores(r.proyecto.valores);
+    std::vector<bool> dado(valores.size(), false);
+    int linea = NumeroDeLinea(contenido, i);
+    while (i < contenido.size()) {
+        // `i` is on a line end: step over it to the next line.
+        i += (contenido[i] == '\r' && i + 1 < contenido.size() && contenido[i + 1] == '\n') ? 2 : 1;
+        ++linea;
+        std::size_t fin = contenido.find_first_of("\r\n", i);
+        if (fin == std::string_view::npos) fin = contenido.size();
+        const std::string_view texto = SinBlancos(contenido.substr(i, fin - i));
+        i = fin;
+        if (texto.empty()) continue;
+        const std::size_t igual = texto.find('=');
+        if (igual == std::string_view::npos) return false;
+        const std::string_view nombre = SinBlancos(texto.substr(0, igual));
+        const std::string_view valor = SinBlancos(texto.substr(igual + 1));
+        const std::string donde = "Línea " + std::to_string(linea) + " del archivo: ";
+        std::size_t k = 0;
+        while (k < valores.size() && nombre != valores[k].nombre) ++k;
+        if (k == valores.size()) {
+            r.avisos.push_back(donde + Cita(nombre) + " no es un dato de Tarelvo; se ignora");
+            continue;
+        }
+        if (dado[k]) {
+            r.avisos.push_back(donde + valores[k].nombre + " ya se dio antes; se ignora");
+            continue;
+        }
+        dado[k] = true;
+        if (std::string error = GuardaValor(valores[k], valor); !error.empty())
+            r.avisos.push_back(donde + error + "; se ignora");
+    }
+    return true;
+}
+
+}  // namespace
+
+LecturaMur LeeVeintidosDatos(std::string_view contenido, std::size_t& fin) {
+    const char* const origen = contenido.data();
     // Byte order marks: an editor's, and any it repeated. The title cannot start with one, so
     // that a title read from a file is written and read back unchanged.
     while (contenido.substr(0, 3) == "\xEF\xBB\xBF") contenido.remove_prefix(3);
@@ -245,34 +397,20 @@ LecturaMur LeeMur(std::string_view contenido) {
     }
 
     LecturaMur r;
-    std::size_t fin = contenido.find_first_of("\r\n");
-    if (fin == std::string_view::npos) fin = contenido.size();
-    if (!TituloDeArchivo(contenido.substr(0, fin), r.proyecto.titulo)) return Falla(kNoEsProyecto);
+    std::size_t i = contenido.find_first_of("\r\n");
+    if (i == std::string_view::npos) i = contenido.size();
+    if (!TituloDeArchivo(contenido.substr(0, i), r.proyecto.titulo)) return Falla(kNoEsProyecto);
 
     // From here on line ends are separators like blanks, so whichever line break ends the
     // title needs no special care.
-    std::size_t i = fin;
-
-    for (int indice = 0; indice <= kCantidadDatos; ++indice) {
+    for (int indice = 0; indice < kCantidadDatos; ++indice) {
         // The separator before this item: blanks and line ends, at most one comma.
         int comas = 0;
         while (i < contenido.size() && (EsBlanco(contenido[i]) || contenido[i] == ',')) {
-            if (contenido[i] == ',' && ++comas > 1) {
-                if (indice == kCantidadDatos)
-                    return Falla("El archivo tiene datos de más después del dato " +
-                                 std::to_string(kCantidadDatos) + " (" +
-                                 kDatos[kCantidadDatos - 1].nombre + ")");
+            if (contenido[i] == ',' && ++comas > 1)
                 return Falla("El archivo no contiene un proyecto: falta " + NombreDato(indice) +
                              " (hay dos comas seguidas)");
-            }
             ++i;
-        }
-        if (indice == kCantidadDatos) {
-            if (i < contenido.size() || comas > 0)
-                return Falla("El archivo tiene datos de más después del dato " +
-                             std::to_string(kCantidadDatos) + " (" +
-                             kDatos[kCantidadDatos - 1].nombre + ")");
-            break;
         }
         if (i == contenido.size())
             return Falla("El archivo no contiene un proyecto: falta " + NombreDato(indice));
@@ -284,7 +422,20 @@ LecturaMur LeeMur(std::string_view contenido) {
         std::string error = GuardaDato(indice, contenido.substr(inicio, i - inicio), r.proyecto);
         if (!error.empty()) return Falla(std::move(error));
     }
+    // Where the 22nd number ends, counted in the text as it was given.
+    fin = i + static_cast<std::size_t>(contenido.data() - origen);
     r.ok = true;
+    return r;
+}
+
+LecturaMur LeeMur(std::string_view contenido) {
+    // The same text the 22 numbers were read from: marks and Ctrl-Z left out alike.
+    while (contenido.substr(0, 3) == "\xEF\xBB\xBF") contenido.remove_prefix(3);
+    if (!contenido.empty() && contenido.back() == '\x1A') contenido.remove_suffix(1);
+    std::size_t fin = 0;
+    LecturaMur r = LeeVeintidosDatos(contenido, fin);
+    if (!r.ok) return r;
+    if (!LeeValores(contenido, fin, r)) return Falla(DemasDatos());
     return r;
 }
 

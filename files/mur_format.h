@@ -5,15 +5,32 @@
 //   2  FormaMuro Beta Sobrec Reac Pasiva AltDent AnchDent
 //   3  Ancho (in metres) Altura AltZap Dsz Punta Talon Phi1 Phi2 Gamma1 Gamma2 Cohes
 //   4  the F'c list position, the Fy list position, ZapCentrada, Padm
+// then one line per further value, "Nombre=valor" with "." decimals (ValoresMur). A reader
+// of the 22 numbers alone still reads the wall those lines describe, less what they add.
 // Units are those of the project state, except the stem top thickness, kept in metres here.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/mur_title.h"
 
 namespace tarelvo {
+
+// The values of the Nombre=valor lines; a value a file does not give is empty. New values
+// go at the end of the table in mur_format.cpp, which writes and reads them all.
+struct ValoresMur {
+    std::optional<float> cohes1;   // Cohes1: backfill cohesion, t/m2
+    std::optional<float> centro;   // Centro: the stem's base thickness field, m
+    std::optional<int> conDent;    // ConDent: 1 "Incluye", 0 "No incluye"
+    // DiamMuroIntVert ... DiamZapTransv: the bar lists' positions, written 1, 3/4, 1/2, 3/8.
+    std::array<std::optional<int>, 7> diam;
+    std::array<std::optional<float>, 3> separ;  // Separ1 ... Separ3: spacing boxes, m
+};
+bool operator==(const ValoresMur& a, const ValoresMur& b);
 
 // What a .mur file holds, in file units. The defaults are the default project.
 struct ProyectoMur {
@@ -34,6 +51,8 @@ struct ProyectoMur {
     // and in the Fy list ("2800" "4200").
     int comboFc = 2, comboFy = 0, zapCentrada = 0;
     float padm = 0;
+
+    ValoresMur valores;  // the lines after the fourth
 };
 
 bool operator==(const ProyectoMur& a, const ProyectoMur& b);
@@ -54,7 +73,8 @@ std::string NumeroMur(float v);
 // An integer as the file writes it: " 1 ", "-3 ".
 std::string EnteroMur(int v);
 
-// The whole file: four lines, each ended by "\r\n". The title is written as TituloParaArchivo
+// The whole file: four lines, each ended by "\r\n", then "Nombre=valor\r\n" for each value
+// given, in the table's order; reals in their shortest text that reads back as the same float. The title is written as TituloParaArchivo
 // (files/mur_title.h) gives it, so that it stays one line and reads back unchanged; its
 // length is the caller's to keep within kLargoTitulo (see FueraDeRango).
 // Reals are written as they are; the reader refuses magnitudes above 1e6 (see LeeMur).
@@ -64,6 +84,9 @@ struct LecturaMur {
     bool ok = false;
     std::string error;      // when !ok: a Spanish sentence for the user
     ProyectoMur proyecto;   // when ok: what the file holds
+    // When ok: the Nombre=valor lines that were left aside (an unknown name, a value that is
+    // not one, a name given twice), one Spanish sentence each, for an "ATENCION" message.
+    std::vector<std::string> avisos;
 };
 
 // Reads a project file.
@@ -85,8 +108,17 @@ struct LecturaMur {
 //   - an integer item (FormaMuro, Pasiva, the two list positions, ZapCentrada) has decimals
 //     or lies outside -32768..32767,
 //   - a list position is not a position of its list,
-//   - anything but blanks and line ends follows the 22nd number.
+//   - anything but blanks follows the 22nd number on its line,
+//   - a later line that is not blank holds no "=".
+// Every later line is "Nombre=valor", blanks around either allowed; a value may use "," as
+// its decimal point. An unknown name, a value that is not one, or a name already given is
+// left aside and named in `avisos`; the rest still loads.
 // Any input is safe: the reader never crashes or hangs and takes linear time.
 LecturaMur LeeMur(std::string_view contenido);
+
+// The title and the 22 numbers alone, as a reader that knows nothing of the later lines takes
+// them; `fin` is where the 22nd number ends. The file is refused as LeeMur refuses it, but
+// for what follows the 22nd number.
+LecturaMur LeeVeintidosDatos(std::string_view contenido, std::size_t& fin);
 
 }  // namespace tarelvo

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/bar_inputs.h"
+#include "engine/field_rules.h"
+
 namespace tarelvo {
 
 const std::array<int, kOpcionesFc> kListaFc{{160, 180, 210, 240, 280, 300, 350}};
@@ -15,7 +18,8 @@ int PosicionEnLista(double valor, const int* lista, int cuantos) {
     return mejor;
 }
 
-ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, int zapCentrada) {
+ProyectoMur ProyectoDeEstado(const ProjectState& s, const CamposMuro& c,
+                             const GruposBarras& grupos) {
     ProyectoMur p;
     p.titulo = s.Titulo;
     p.formaMuro = s.FormaMuro;
@@ -36,10 +40,25 @@ ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, in
     p.gamma1 = s.Gamma1;
     p.gamma2 = s.Gamma2;
     p.cohes = s.Cohes;
-    p.comboFc = comboFc;
-    p.comboFy = comboFy;
-    p.zapCentrada = zapCentrada;
+    p.comboFc = PosicionEnLista(NumeroDe(c.fc), kListaFc.data(), kOpcionesFc);
+    p.comboFy = PosicionEnLista(NumeroDe(c.fy), kListaFy.data(), kOpcionesFy);
+    // The footing position as its option shows it, which the state only learns when the
+    // option is clicked.
+    p.zapCentrada = c.centrica ? 1 : 0;
     p.padm = s.Padm;
+
+    ValoresMur& v = p.valores;
+    v.cohes1 = s.Cohes1;
+    v.centro = ComoFloat(NumeroDe(c.centro));
+    v.conDent = s.ConDent != 0 ? 1 : 0;
+    if (s.BarrasIniciadas != 0 && grupos.cargado())
+        for (int g = 0; g < GruposBarras::kGrupos; ++g)
+            if (DiamDePosicion(grupos.posicion(g))) v.diam[static_cast<std::size_t>(g)] = grupos.posicion(g);
+    for (std::size_t k = 0; k < v.separ.size(); ++k) {
+        const double separ = NumeroDe(grupos.separacion(static_cast<int>(k)));
+        // A box that holds no spacing caps nothing, and the file has no way to say so.
+        if (separ > 0) v.separ[k] = ComoFloat(separ);
+    }
     return p;
 }
 
@@ -53,7 +72,9 @@ std::string FueraDeRango(const ProyectoMur& p) {
         {"el talón", p.talon},               {"el ángulo de fricción del relleno", p.phi1},
         {"el ángulo de fricción del suelo", p.phi2}, {"el peso del relleno", p.gamma1},
         {"el peso del suelo", p.gamma2},     {"la cohesión", p.cohes},
-        {"la presión admisible", p.padm}};
+        {"la presión admisible", p.padm},
+        {"la cohesión del relleno", p.valores.cohes1.value_or(0)},
+        {"el espesor en la base del muro", p.valores.centro.value_or(0)}};
     for (const auto& [nombre, v] : reales)
         if (!(std::fabs(v) <= 1e6))
             return std::string("El proyecto no se puede guardar: ") + nombre +

@@ -5,7 +5,9 @@
 #include <array>
 #include <string>
 
+#include "engine/bar_groups.h"
 #include "engine/project_state.h"
+#include "engine/wall_fields.h"
 #include "files/mur_format.h"
 
 namespace tarelvo {
@@ -18,8 +20,11 @@ extern const std::array<int, kOpcionesFy> kListaFy;
 // saved file can always be read back.
 int PosicionEnLista(double valor, const int* lista, int cuantos);
 
-// The project as a save writes it (the stem top thickness in metres).
-ProyectoMur ProyectoDeEstado(const ProjectState& s, int comboFc, int comboFy, int zapCentrada);
+// The project as a save writes it (the stem top thickness in metres): the state, the controls
+// that hold what the state does not (the stem base, the lists, the footing position) and the
+// reinforcement form's spacing boxes, with its bars once they are chosen (BarrasIniciadas).
+ProyectoMur ProyectoDeEstado(const ProjectState& s, const CamposMuro& c,
+                             const GruposBarras& grupos);
 
 // Empty when the project can be saved and read back; otherwise a message naming the value
 // that a file could not hold: a real of magnitude above 1e6 (the reader refuses them), or a

@@ -200,3 +200,86 @@ TEST(LeeMur, HugeLinesAreReadQuickly) {
 
 }  // namespace
 }  // namespace tarelvo
+
+namespace tarelvo {
+namespace {
+
+// The inclined wall with every value of the lines after the fourth.
+ProyectoMur ConValores() {
+    ProyectoMur p = MuroInclinado();
+    p.titulo = "T";
+    ValoresMur& v = p.valores;
+    v.cohes1 = 0.7f, v.centro = 0.465f, v.conDent = 1;
+    v.diam = {1, 3, 3, 2, 0, 1, 3};
+    v.separ = {0.25f, 0.3f, 0.125f};
+    return p;
+}
+
+TEST(ValoresMur, WrittenAsNamedLinesAfterTheFourUnchangedOnes) {
+    const ProyectoMur p = ConValores();
+    ProyectoMur cuatro = p;
+    cuatro.valores = ValoresMur();
+    const std::string texto = EscribeMur(p);
+    EXPECT_EQ(texto, EscribeMur(cuatro) +
+                         "Cohes1=0.7\r\nCentro=0.465\r\nConDent=1\r\n"
+                         "DiamMuroIntVert=3/4\r\nDiamMuroIntHoriz=3/8\r\nDiamMuroExtVert=3/8\r\n"
+                         "DiamMuroExtHoriz=1/2\r\nDiamZapSup=1\r\nDiamZapInf=3/4\r\n"
+                         "DiamZapTransv=3/8\r\nSepar1=0.25\r\nSepar2=0.3\r\nSepar3=0.125\r\n");
+    const LecturaMur leido = LeeMur(texto);
+    ASSERT_TRUE(leido.ok) << leido.error;
+    EXPECT_EQ(leido.proyecto, p);
+    EXPECT_TRUE(leido.avisos.empty());
+
+    // A reader of the 22 numbers reads them and stops where the named lines begin.
+    std::size_t fin = 0;
+    const LecturaMur veintidos = LeeVeintidosDatos(texto, fin);
+    ASSERT_TRUE(veintidos.ok) << veintidos.error;
+    EXPECT_EQ(veintidos.proyecto, cuatro);
+    EXPECT_EQ(texto.substr(fin, 10), " \r\nCohes1=");
+
+    // Only what is given is written; a bar the table lacks is not.
+    ProyectoMur parte = cuatro;
+    parte.valores.conDent = 0;
+    parte.valores.diam[4] = -1;
+    EXPECT_EQ(EscribeMur(parte), EscribeMur(cuatro) + "ConDent=0\r\n");
+}
+
+TEST(ValoresMur, UnknownNamesAndBadValuesAreNamedAndTheRestLoads) {
+    const std::string texto = std::string(kDefecto) +
+                              "\r\n"
+                              "  Cohes1 = 1,5 \r\n"
+                              "Vuelco=2\n"
+                              "Centro=abc\r\n"
+                              "DiamZapSup=5/8\r\n"
+                              "ConDent=2\r\n"
+                              "Separ1=1e9\r\n"
+                              "Cohes1=0.2\r\n"
+                              "DiamZapInf=1/2\r\n"
+                              "Separ2=.2\r\n";
+    const LecturaMur leido = LeeMur(texto);
+    ASSERT_TRUE(leido.ok) << leido.error;
+    const std::vector<std::string> avisos = {
+        "Línea 7 del archivo: \"Vuelco\" no es un dato de Tarelvo; se ignora",
+        "Línea 8 del archivo: el valor de Centro no es un número: \"abc\"; se ignora",
+        "Línea 9 del archivo: el valor de DiamZapSup debe ser 1, 3/4, 1/2 o 3/8: \"5/8\"; se ignora",
+        "Línea 10 del archivo: el valor de ConDent debe ser 1 o 0: \"2\"; se ignora",
+        "Línea 11 del archivo: el valor de Separ1 está fuera de rango: \"1e9\"; se ignora",
+        "Línea 12 del archivo: Cohes1 ya se dio antes; se ignora"};
+    EXPECT_EQ(leido.avisos, avisos);
+    ValoresMur esperado;
+    esperado.cohes1 = 1.5f;
+    esperado.diam[5] = 2;
+    esperado.separ[1] = 0.2f;
+    EXPECT_EQ(leido.proyecto.valores, esperado);
+    ProyectoMur cuatro = leido.proyecto;
+    cuatro.valores = ValoresMur();
+    EXPECT_EQ(cuatro, LeeMur(kDefecto).proyecto);
+
+    // A file without named lines gives none; a later line that is not one refuses the file.
+    EXPECT_EQ(LeeMur(kDefecto).proyecto.valores, ValoresMur());
+    EXPECT_FALSE(LeeMur(std::string(kDefecto) + "Cohes1=1\r\n 7 \r\n").ok);
+    EXPECT_FALSE(LeeMur(ConDato(22, "0 Cohes1=1")).ok);
+}
+
+}  // namespace
+}  // namespace tarelvo

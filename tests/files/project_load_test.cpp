@@ -1,6 +1,7 @@
 // A project file applied to the project: what the fields show is what the state holds.
 #include <gtest/gtest.h>
 
+#include "engine/bar_inputs.h"
 #include "engine/start_project.h"
 #include "files/project_load.h"
 
@@ -10,7 +11,8 @@ namespace {
 struct Cargado {
     ProjectState s;
     CamposMuro c;
-    std::string aviso;
+    GruposBarras grupos;
+    std::vector<std::string> avisos;
 };
 
 Cargado Carga(const ProyectoMur& p) {
@@ -21,7 +23,7 @@ Cargado Carga(const ProyectoMur& p) {
     r.s.AlturaAnt = 5;
     r.s.Cohes1 = 0.7f;
     r.c.cohes1 = "0.7";
-    r.aviso = CargaProyecto(p, r.s, r.c);
+    r.avisos = CargaProyecto(p, r.s, r.c, r.grupos);
     return r;
 }
 
@@ -32,29 +34,89 @@ TEST(ProjectLoad, TheLoadedWallIsANewWall) {
     EXPECT_EQ(r.s.BarrasIniciadas, 0);
     EXPECT_EQ(r.s.AlturaAnt, 2.5f);
     EXPECT_FLOAT_EQ(r.s.AltLibre, 2.5f + 0.25f - 0.5f);
-    // The backfill cohesion is not in the file.
+    // A file without the backfill cohesion leaves it as it was, and its bars to be chosen.
     EXPECT_EQ(r.s.Cohes1, 0.7f);
     EXPECT_EQ(r.c.cohes1, "0.7");
+    EXPECT_FALSE(r.grupos.cargado());
+    EXPECT_TRUE(r.avisos.empty());
 }
 
 TEST(ProjectLoad, ValuesAreThoseTheirFieldsShow) {
     ProyectoMur p;
     p.phi1 = 30.004f;
     p.padm = 0.004f;
-    p.altDent = 0.004f;  // shows 0.00: no key
+    p.altDent = 0.004f;  // a key, however shallow
     p.anchDent = 0.333f;
+    p.ancho = 0.175f;
+    p.altZap = 0.3f;
     p.sobrec = 1.256f;
     const Cargado r = Carga(p);
-    EXPECT_EQ(r.c.phi1, "30.00");
-    EXPECT_EQ(r.s.Phi1, 30.0f);
+    // A field shows a value typed with more decimals as it was saved, an ordinary one "0.00".
+    EXPECT_EQ(r.c.phi1, "30.004");
+    EXPECT_EQ(r.s.Phi1, 30.004f);
+    EXPECT_EQ(r.c.ancho, "0.175");
+    EXPECT_EQ(r.s.Ancho, 17.5f);
+    EXPECT_EQ(r.c.altZap, "0.30");
+    EXPECT_TRUE(r.c.dentellon);
+    EXPECT_EQ(r.s.ConDent, -1);
+    EXPECT_EQ(r.s.AltDent, 0.004f);
+    EXPECT_EQ(r.s.AnchDent, 0.333f);
+    // The spins' values are shown as the spins write them.
     EXPECT_EQ(r.c.padm, "0.00");
     EXPECT_EQ(r.s.Padm, 0.0f);
-    EXPECT_FALSE(r.c.dentellon);
-    EXPECT_EQ(r.s.ConDent, 0);
-    EXPECT_EQ(r.s.AltDent, 0.0f);
-    EXPECT_EQ(r.s.AnchDent, 0.33f);
     EXPECT_EQ(r.c.sobrec, "1.26");
     EXPECT_EQ(r.s.Sobrec, 1.26f);
+}
+
+TEST(ProjectLoad, NamedValuesMeetTheirFieldsRules) {
+    ProyectoMur p;
+    p.formaMuro = 1;
+    p.altura = 2;
+    p.altDent = 0.5f;
+    ValoresMur& v = p.valores;
+    v.cohes1 = 60;
+    v.centro = 0.25f;  // below 0.20 + 5 % of 2.00
+    v.conDent = 0;
+    v.separ = {0.8f, 0.01f, 0.125f};
+    Cargado r = Carga(p);
+    EXPECT_EQ(r.avisos,
+              (std::vector<std::string>{
+                  "El valor de Cohes1 no puede ser mayor que 50.00: se toma 50.00",
+                  "El espesor en la base (Centro) de un muro inclinado no puede ser menor que el "
+                  "del tope más el 5 % de la altura: se toma 0.30",
+                  "El valor de Separ1 debe estar entre 0.05 y 0.50: se toma 0.50",
+                  "El valor de Separ2 debe estar entre 0.05 y 0.50: se toma 0.05"}));
+    EXPECT_EQ(r.s.Cohes1, 50.0f);
+    EXPECT_EQ(r.c.cohes1, "50.00");
+    EXPECT_EQ(r.c.centro, "0.30");
+    // "No incluye" keeps the depth in its field and leaves it out of the wall.
+    EXPECT_FALSE(r.c.dentellon);
+    EXPECT_EQ(r.c.altDent, "0.50");
+    EXPECT_EQ(r.s.AltDent, 0.0f);
+    EXPECT_EQ(r.grupos.separacion(0), "0.50");
+    EXPECT_EQ(r.grupos.separacion(1), "0.05");
+    EXPECT_EQ(r.grupos.separacion(2), "0.125");
+    // Spacings alone leave the bars to the preselection.
+    EXPECT_EQ(r.s.BarrasIniciadas, 0);
+
+    // A thicker base is kept; "Incluye" with no depth is kept too.
+    v = ValoresMur();
+    v.centro = 0.6f;
+    v.conDent = 1;
+    p.altDent = 0;
+    v.diam[0] = 1;
+    v.diam[6] = 2;
+    r = Carga(p);
+    EXPECT_TRUE(r.avisos.empty());
+    EXPECT_EQ(r.c.centro, "0.60");
+    EXPECT_TRUE(r.c.dentellon);
+    EXPECT_EQ(r.s.ConDent, -1);
+    // Bars given are chosen; a group the file leaves out gets the bar its list starts with.
+    EXPECT_EQ(r.s.BarrasIniciadas, 1);
+    EXPECT_EQ(r.grupos.posicion(0), 1);
+    EXPECT_EQ(r.grupos.posicion(6), 2);
+    EXPECT_EQ(r.grupos.posicion(1), 3);
+    EXPECT_EQ(r.grupos.posicion(4), 0);
 }
 
 TEST(ProjectLoad, OptionsAndSlopeFollowTheWindowsRules) {
@@ -72,7 +134,7 @@ TEST(ProjectLoad, OptionsAndSlopeFollowTheWindowsRules) {
     EXPECT_EQ(r.s.Pasiva, 0);
     EXPECT_TRUE(r.c.centrica);
     EXPECT_EQ(r.s.ZapCentrada, 1);
-    EXPECT_FALSE(r.aviso.empty());
+    EXPECT_EQ(r.avisos.size(), 1u);
     EXPECT_EQ(r.c.beta, "28.00");
     EXPECT_EQ(r.s.Beta, 28.0f);
 }

@@ -25,9 +25,6 @@ namespace tarelvo {
 
 namespace {
 
-// The list position of a list's text; the lists hold only their entries.
-int PosicionLista(const QComboBox* c) { return std::max(0, c->findText(c->currentText())); }
-
 const char* const kFiltroMur = "Proyectos de muro (*.mur)";
 
 // A name without an extension gets ".mur", so that "&Abre" can show the file.
@@ -238,10 +235,7 @@ bool MuroCont1::SalvaArchivo() {
 // Checks the wall and writes it; a failed write may be retried (a disk that was not ready).
 bool MuroCont1::EscribeProyecto(const std::string& ruta) {
     Chequea();
-    // The footing position as its option shows it, which the state only learns when the
-    // option is clicked.
-    const ProyectoMur p = ProyectoDeEstado(s_, PosicionLista(Combo1), PosicionLista(Combo2),
-                                           Option5->isSelected(3) ? 1 : 0);
+    const ProyectoMur p = ProyectoDeEstado(s_, Campos(), grupos_);
     const std::string fuera = FueraDeRango(p);
     if (!fuera.empty()) {
         Mensaje(QStringLiteral("Tarelvo"), QString::fromStdString(fuera), QMessageBox::Warning);
@@ -290,7 +284,9 @@ void MuroCont1::LeeProyecto(const QString& ruta) {
     ProjectState cargado = s_;
     cargado.NombreArchivo = ruta.toStdString();
     CamposMuro c = Campos();
-    const std::string aviso = CargaProyecto(l.proyecto, cargado, c);
+    // The bars and spacing boxes the file gives go into the form's lists, which show them the
+    // next time "&Refuerzo" opens it.
+    const std::string aviso = CargaLectura(l, cargado, c, grupos_);
     PonProyecto(cargado, c);
     DibujaSuelo();
     if (!aviso.empty())

@@ -141,15 +141,21 @@ TEST_F(ProjectFilesTest, SaveThenLoadRestoresTheProject) {
     EXPECT_EQ(w->esquema().sueloY(), e.SueloFrontal(0.80f, 0.40f, 3.00f));
 }
 
-TEST_F(ProjectFilesTest, InclinedWallLoadsWithTheMinimumBaseThickness) {
+TEST_F(ProjectFilesTest, InclinedWallKeepsItsBaseThickness) {
     Click(w->Option1, 1);
     TypeAndLeave(w->Altura, "2.00");
     Type(w->Centro, "0.60");
     ASSERT_EQ(w->Centro->text(), "0.60");
     Save(Path("inclinado.mur"));
+    Click(w->Option1, 2);
     Load(Path("inclinado.mur"));
-    EXPECT_EQ(w->Centro->text(), "0.30");
+    EXPECT_EQ(w->Centro->text(), "0.60");
     EXPECT_TRUE(w->Option1->isSelected(1));
+    // A file without the line gets the minimum base thickness, as before.
+    const QByteArray cuatro = Bytes(Path("inclinado.mur")).split('C').first();
+    Write(Path("cuatro.mur"), cuatro);
+    Load(Path("cuatro.mur"));
+    EXPECT_EQ(w->Centro->text(), "0.30");
 }
 
 TEST_F(ProjectFilesTest, SlopeIsComparedWithTheFilesOwnFrictionAngle) {
@@ -169,13 +175,41 @@ TEST_F(ProjectFilesTest, SlopeIsComparedWithTheFilesOwnFrictionAngle) {
     EXPECT_FLOAT_EQ(s.Beta, 30);
 }
 
-TEST_F(ProjectFilesTest, BackfillCohesionIsNotInTheFile) {
-    Type(w->Cohes1, "0.7");
+TEST_F(ProjectFilesTest, BackfillCohesionAndBarsAreInTheFile) {
+    Type(w->Cohes1, "0.5");
+    const float vuelco = s.FsVuelco;
+    ASSERT_TRUE(w->Command7->isEnabled()) << (messages.empty() ? "" : messages[0].text.toStdString());
+    w->Command7->click();
+    w->murref()->Combo[4]->setCurrentIndex(1);
+    w->murref()->Separ[2]->setText("0.20");
+    const QString barra = w->murref()->Resultado[4]->text();
+    w->murref()->Geometria->click();
     Save(Path("c.mur"));
+    EXPECT_TRUE(Bytes(Path("c.mur")).contains("\r\nCohes1=0.5\r\n"));
     Type(w->Cohes1, "0.4");
+    w->Command5->click();
+    w->nuevo()->Command2->click();
     Load(Path("c.mur"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->Cohes1->text(), "0.50");
+    EXPECT_FLOAT_EQ(s.Cohes1, 0.5f);
+    EXPECT_EQ(s.FsVuelco, vuelco);
+    w->Command7->click();
+    EXPECT_EQ(w->murref()->Combo[4]->currentIndex(), 1);
+    EXPECT_EQ(w->murref()->Separ[2]->text(), "0.20");
+    EXPECT_EQ(w->murref()->Resultado[4]->text(), barra);
+    w->murref()->Geometria->click();
+
+    // A file without the line keeps the field's value; a line it cannot take is named.
+    Write(Path("d.mur"), Bytes(Path("c.mur")).split('C').first() + "Cohes2=1\r\nCohes1=x\r\n");
+    Type(w->Cohes1, "0.4");
+    Load(Path("d.mur"));
     EXPECT_EQ(w->Cohes1->text(), "0.4");
-    EXPECT_FLOAT_EQ(s.Cohes1, 0.4f);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "ATENCION");
+    EXPECT_EQ(messages[0].text.toStdString(),
+              "Línea 5 del archivo: \"Cohes2\" no es un dato de Tarelvo; se ignora\n"
+              "Línea 6 del archivo: el valor de Cohes1 no es un número: \"x\"; se ignora");
 }
 
 TEST_F(ProjectFilesTest, CentredProjectKeepsItsToeAndHeel) {
