@@ -4,6 +4,7 @@
 
 #include "engine/field_rules.h"
 #include "files/mur_project.h"
+#include "files/project_limits.h"
 
 namespace tarelvo {
 
@@ -19,7 +20,10 @@ std::size_t Posicion(int i, int cuantos) {
 }
 }  // namespace
 
-std::string CargaProyecto(const ProyectoMur& p, ProjectState& s, CamposMuro& c) {
+std::string CargaProyecto(const ProyectoMur& archivo, ProjectState& s, CamposMuro& c) {
+    // What the window's fields could not hold comes in at their limits, said in the warning.
+    ProyectoMur p = archivo;
+    std::string aviso = AjustaALimites(p);
     // As the window's title field keeps it: an older file may hold a longer title.
     c.titulo = s.Titulo = RecortaUtf16(p.titulo, kLargoTitulo);
     // Any wall type other than 0 and 1 is the third option, any pasiva other than 1 is
@@ -55,10 +59,9 @@ std::string CargaProyecto(const ProyectoMur& p, ProjectState& s, CamposMuro& c) 
     s.AltDent = c.dentellon ? altDent : 0;
 
     // The slope is compared with the file's own friction angle.
-    std::string aviso;
     c.beta = TextoCampo(p.beta);
     if (TaludExcede(c.beta, c.phi1)) {
-        aviso = kAvisoTalud;
+        aviso += (aviso.empty() ? "" : "\n") + std::string(kAvisoTalud);
         c.beta = TextoCampo(NumeroDe(c.phi1));
     }
     s.Beta = NumeroCampo(c.beta);

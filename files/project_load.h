@@ -13,8 +13,8 @@
 
 namespace tarelvo {
 
-// Returns the warning the user must see (a slope above the file's friction angle, brought back
-// to it), or an empty text.
+// Returns the warning the user must see, one line a cause (values beyond their fields' limits,
+// set to them; a slope above the file's friction angle, brought back to it), or an empty text.
 std::string CargaProyecto(const ProyectoMur& p, ProjectState& s, CamposMuro& c);
 
 }  // namespace tarelvo
