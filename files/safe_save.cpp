@@ -24,22 +24,24 @@ bool EsSoloLectura(const std::string& ruta, const struct stat& datos) {
            (errno == EACCES || errno == EPERM);
 }
 
-// Gives the new file `fd` what the file it replaces was: its owner and group when root saves,
-// its group when this user belongs to it, and its permission bits. What cannot be kept grants
-// nothing more: the set-user and set-group bits go with an owner or group that is not kept,
-// and the group's permissions are then no more than others have.
+// Gives the new file `fd` what the file it replaces was: its owner when root saves, its group
+// when root saves or this user belongs to it, and its permission bits. What cannot be kept
+// grants nothing more: the set-user and set-group bits go with an owner or group that is not
+// kept, and the group's permissions are then no more than others have. A file system that
+// cannot take the bits (FAT) fails the save only when the new file would grant more.
 ResultadoArchivo ConservaPermisos(int fd, const struct stat& viejo) {
     struct stat nuevo {};
     if (fstat(fd, &nuevo) != 0) return FallaArchivo(errno);
+    bool dueno = nuevo.st_uid == viejo.st_uid, grupo = nuevo.st_gid == viejo.st_gid;
+    if (!dueno && geteuid() == 0 && fchown(fd, viejo.st_uid, viejo.st_gid) == 0)
+        dueno = grupo = true;
+    if (!grupo && fchown(fd, static_cast<uid_t>(-1), viejo.st_gid) == 0) grupo = true;
     mode_t modo = viejo.st_mode & 07777;
-    if (geteuid() == 0 && (nuevo.st_uid != viejo.st_uid || nuevo.st_gid != viejo.st_gid)) {
-        if (fchown(fd, viejo.st_uid, viejo.st_gid) != 0) return FallaArchivo(errno);
-    } else {
-        if (nuevo.st_uid != viejo.st_uid) modo &= ~static_cast<mode_t>(S_ISUID);
-        if (nuevo.st_gid != viejo.st_gid && fchown(fd, static_cast<uid_t>(-1), viejo.st_gid) != 0)
-            modo = (modo & ~static_cast<mode_t>(S_ISGID | S_IRWXG)) | ((modo & S_IRWXO) << 3);
-    }
-    if (fchmod(fd, modo) != 0) return FallaArchivo(errno);
+    if (!dueno) modo &= ~static_cast<mode_t>(S_ISUID);
+    if (!grupo) modo = (modo & ~static_cast<mode_t>(S_ISGID | S_IRWXG)) | ((modo & S_IRWXO) << 3);
+    if ((nuevo.st_mode & 07777) != modo && fchmod(fd, modo) != 0 &&
+        (nuevo.st_mode & ~modo & 0777) != 0)
+        return FallaArchivo(errno);
     return ResultadoArchivo{};
 }
 
