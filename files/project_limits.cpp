@@ -29,7 +29,9 @@ const ValorArchivo kValores[] = {
 
 // "; el archivo tiene 1000000 y se toma 50.00"
 std::string LoTomado(float valor, const std::string& limite) {
-    return "; el archivo tiene " + numtext::format(valor, "0.###") + " y se toma " + limite;
+    std::string tiene = numtext::format(valor, "0.###");
+    if (!tiene.empty() && tiene.back() == '.') tiene.pop_back();
+    return "; el archivo tiene " + tiene + " y se toma " + limite;
 }
 
 std::string MensajeMinimo(const std::string& nombre, double minimo) {

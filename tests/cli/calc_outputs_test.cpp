@@ -122,8 +122,9 @@ TEST(CalcToolOutputs, ReportsCanBeWrittenOneAfterAnotherWithoutAScreen) {
 TEST(CalcToolOutputs, NamesOfTheLongestLengthAreWrittenAndReplaced) {
     Carpeta c;
     std::vector<std::string> args;
-    for (const std::string& opcion : kSalidas)
-        args.insert(args.end(), {opcion, c / (std::string(246, opcion[2]) + "." + opcion.substr(2, 3))});
+    for (std::size_t i = 0; i < kSalidas.size(); ++i)
+        args.insert(args.end(), {kSalidas[i], c / (std::string(246, static_cast<char>('a' + i)) +
+                                                   "." + kSalidas[i].substr(2, 3))});
     for (int vez = 0; vez < 2; ++vez) {
         const Salida s = Calc(args);
         ASSERT_EQ(s.estado, 0) << s.err;
