@@ -29,7 +29,7 @@ std::string Diagramas(const ProjectState& s, const GruposBarras&, const std::str
     }
     if (png.empty()) return ruta + ": no se pudo dibujar la imagen de los diagramas.";
     const ResultadoArchivo r = GuardaArchivoSeguro(ruta, png);
-    return r.ok ? std::string() : ruta + ": " + r.mensaje;
+    return r.ok ? std::string() : MensajeGuardado(ruta, r);
 }
 
 }  // namespace

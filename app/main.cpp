@@ -6,11 +6,13 @@
 
 #include "app/calc_mode.h"
 #include "engine/project_state.h"
+#include "files/safe_save.h"
 #include "ui/main/murocont1.h"
 #include "report/font_names.h"
 #include "ui/qt_spanish.h"
 
 int main(int argc, char** argv) {
+    tarelvo::PreparaGuardados();
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     if (tarelvo::EsModoCalculo(args)) return tarelvo::ModoCalculo(args, std::cout, std::cerr);

@@ -136,9 +136,11 @@ std::string Fila(const TablaLote& tabla, const std::vector<std::string>& campos,
 }  // namespace
 
 std::string FilaDeResultados(const ArranqueLote& arranque, const TablaLote& tabla,
-                             std::string_view linea, bool& conError) {
+                             std::string_view linea, std::uint64_t numeroDeLinea, bool& conError) {
     std::vector<std::string> campos;
     std::string error = PartePorCampos(linea, tabla.dialecto.separador, campos);
+    // The row may be one of many alike: where it is tells which.
+    if (!error.empty()) error = "Línea " + std::to_string(numeroDeLinea) + ": " + error;
     if (error.empty() && campos.size() != tabla.columnas())
         error = "La fila tiene " + std::to_string(campos.size()) + " campos y el encabezado " +
                 std::to_string(tabla.columnas());

@@ -2,6 +2,7 @@
 // the same steps as tarelvo-calc takes a single wall, and its line of results.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,10 +18,10 @@ struct ArranqueLote {
     ArranqueLote() { w.Arranque(s); }
 };
 
-// The line of results of one row of the table, with its line break. `conError` says the
-// row's Error column holds a message.
+// The line of results of one row of the table, which began on line `numeroDeLinea` of the
+// file, with its line break. `conError` says the row's Error column holds a message.
 std::string FilaDeResultados(const ArranqueLote& arranque, const TablaLote& tabla,
-                             std::string_view linea, bool& conError);
+                             std::string_view linea, std::uint64_t numeroDeLinea, bool& conError);
 
 // The line of results of a row that could not be read at all: its inputs empty and `mensaje`
 // in its Error column.

@@ -29,10 +29,11 @@ std::string Larga(std::uint64_t linea) {
            std::to_string(kMaxLineaLote) + " bytes; no se leyó";
 }
 
-// A row read: its text, or the message of a line too long to hold.
+// A row read: its text and the line it began on, or the message of a line too long to hold.
 struct FilaLeida {
     std::string texto;
     std::string ilegible;
+    std::uint64_t linea = 0;
 };
 
 }  // namespace
@@ -62,6 +63,7 @@ int EjecutaLote(std::istream& in, const std::string& nombre, std::uint64_t taman
         err << nombre << ", línea " << lector.numeroDeLinea() << ": " << error << "\n";
         return 2;
     }
+    lector.FijaSeparador(tabla.dialecto.separador);
 
     const ArranqueLote arranque;
     out << EncabezadoResultados(tabla);
@@ -81,6 +83,7 @@ int EjecutaLote(std::istream& in, const std::string& nombre, std::uint64_t taman
             }
             if (!larga && EnBlanco(filas[n].texto, tabla.dialecto.separador)) continue;
             filas[n].ilegible = larga ? Larga(lector.numeroDeLinea()) : std::string();
+            filas[n].linea = lector.numeroDeLinea();
             bytes += filas[n].texto.size();
             ++n;
         }
@@ -88,7 +91,7 @@ int EjecutaLote(std::istream& in, const std::string& nombre, std::uint64_t taman
             bool e = true;
             try {
                 salidas[i] = filas[i].ilegible.empty()
-                                 ? FilaDeResultados(arranque, tabla, filas[i].texto, e)
+                                 ? FilaDeResultados(arranque, tabla, filas[i].texto, filas[i].linea, e)
                                  : FilaIlegible(tabla, filas[i].ilegible);
             } catch (const std::exception& x) {
                 salidas[i] = FilaIlegible(tabla, std::string("Falla interna: ") + x.what());
@@ -111,7 +114,7 @@ int EjecutaLote(std::istream& in, const std::string& nombre, std::uint64_t taman
     }
     if (lector.FallaDeLectura()) {
         err << nombre << ": la lectura se interrumpió después de la línea "
-            << lector.numeroDeLinea() << "\n";
+            << lector.lineasLeidas() << "\n";
         return 2;
     }
     if (errores > 0) {

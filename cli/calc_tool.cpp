@@ -123,7 +123,7 @@ int RunCalcTool(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         const ResultadoArchivo r = GuardaArchivoSeguro(op.guardar, EscribeMur(p));
         if (!r.ok) {
-            err << op.guardar << ": " << r.mensaje << "\n";
+            err << MensajeGuardado(op.guardar, r) << "\n";
             return 4;
         }
         s.NombreArchivo = op.guardar;

@@ -1,7 +1,5 @@
 #include "cli/line_reader.h"
 
-#include <cstring>
-
 namespace tarelvo {
 
 namespace {
@@ -21,37 +19,83 @@ bool LectorLineas::Llena() {
 bool LectorLineas::Siguiente(std::string& linea, bool& larga) {
     linea.clear();
     larga = false;
-    bool algo = false;
+    // Where the record stands, as PartePorCampos (cli/csv_dialect.h) will split it: a quote
+    // opens a field only at its start (blanks aside), and inside one a doubled quote is a
+    // quote while a single one closes it.
+    bool inicioCampo = true, entreComillas = false, comilla = false;
+    bool algo = false, enLinea = false;
+    auto guarda = [&](const char* desde, std::size_t cuantos) {
+        if (larga || cuantos == 0) return;
+        if (linea.size() + cuantos > maximo_) {
+            larga = true;
+            linea.clear();
+            linea.shrink_to_fit();
+        } else {
+            linea.append(desde, cuantos);
+        }
+    };
     while (true) {
         if (pos_ >= buffer_.size() && !Llena()) break;
-        algo = true;
-        const char* inicio = buffer_.data() + pos_;
-        const std::size_t resto = buffer_.size() - pos_;
-        const void* fin = std::memchr(inicio, '\n', resto);
-        const std::size_t largo =
-            fin ? static_cast<std::size_t>(static_cast<const char*>(fin) - inicio) : resto;
-        if (!larga) {
-            if (linea.size() + largo > maximo_ + 1) {  // room for a "\r"
-                larga = true;
-                linea.clear();
-                linea.shrink_to_fit();
-            } else {
-                linea.append(inicio, largo);
+        const char* datos = buffer_.data();
+        if (trasRetorno_) {
+            trasRetorno_ = false;
+            if (datos[pos_] == '\n') {
+                ++pos_;
+                continue;
             }
         }
-        pos_ += largo;
-        if (fin) {
-            ++pos_;
-            break;
+        if (!algo) primera_ = lineas_ + 1;
+        algo = true;
+        std::size_t desde = pos_;
+        std::size_t i = pos_;
+        bool fin = false;
+        for (; i < buffer_.size(); ++i) {
+            const char c = datos[i];
+            if (comilla) {
+                comilla = false;
+                if (c == '"') continue;  // a doubled quote: still inside
+                entreComillas = false;
+            }
+            if (c == '\n' || c == '\r') {
+                guarda(datos + desde, i - desde);
+                ++lineas_;
+                trasRetorno_ = c == '\r';
+                if (!entreComillas) {
+                    fin = true;
+                    ++i;
+                    break;
+                }
+                guarda("\n", 1);
+                enLinea = false;
+                desde = i + 1;
+                // A "\r\n" inside the field is one break; its "\n" may start the next block.
+                if (trasRetorno_ && i + 1 < buffer_.size()) {
+                    trasRetorno_ = false;
+                    if (datos[i + 1] == '\n') {
+                        ++i;
+                        desde = i + 1;
+                    }
+                }
+                continue;
+            }
+            enLinea = true;
+            if (entreComillas) {
+                if (c == '"') comilla = true;
+            } else if (EsSeparador(c)) {
+                inicioCampo = true;
+            } else if (c == '"' && inicioCampo) {
+                entreComillas = true;
+                inicioCampo = false;
+            } else if (c != ' ' && c != '\t') {
+                inicioCampo = false;
+            }
         }
+        if (!fin) guarda(datos + desde, i - desde);
+        pos_ = i;
+        if (fin) return true;
     }
     if (!algo) return false;
-    ++lineas_;
-    if (!linea.empty() && linea.back() == '\r') linea.pop_back();
-    if (!larga && linea.size() > maximo_) {
-        larga = true;
-        linea.clear();
-    }
+    if (enLinea) ++lineas_;  // the last line, without its end
     return true;
 }
 

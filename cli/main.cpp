@@ -6,8 +6,10 @@
 
 #include "cli/calc_tool.h"
 #include "cli/desktop_handoff.h"
+#include "files/safe_save.h"
 
 int main(int argc, char** argv) {
+    tarelvo::PreparaGuardados();
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     if (tarelvo::PideSalidaGrafica(args))

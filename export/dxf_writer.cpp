@@ -401,9 +401,7 @@ std::string fileErrorCause(int errnoValue) {
 
 std::string saveExportFile(const std::string& path, std::string_view data) {
     const ResultadoArchivo r = GuardaArchivoSeguro(path, data);
-    if (r.ok) return std::string();
-    return (r.alEscribir ? "No se puede escribir el archivo " : "No se puede crear el archivo ") +
-           path + ": " + fileErrorCause(r.errnoValue);
+    return r.ok ? std::string() : MensajeGuardado(path, r);
 }
 
 std::string DxfWriter::save(const std::string& path) const {

@@ -96,13 +96,14 @@ private:
 
 // Writes `data` to `path` through the program's safe save
 // (GuardaArchivoSeguro in files/safe_save.h): never a partial file in place
-// of a good one, links followed, devices written and not replaced. Returns
-// empty on success, else "No se puede crear el archivo <path>: <cause>" or,
-// when the writing itself failed, "No se puede escribir el archivo ...".
+// of a good one, links followed, devices written and not replaced, a
+// read-only file refused. Returns empty on success, else the message every
+// failed save gives (MensajeGuardado in files/file_io.h).
 std::string saveExportFile(const std::string& path, std::string_view data);
 
-// The cause of a failed file operation, in Spanish for the common cases
-// (disco lleno, permiso denegado, carpeta inexistente), else strerror's text.
+// The cause of a failed start of a program (a folder to enter, a program to
+// run), in Spanish for the common cases (permiso denegado, carpeta
+// inexistente), else strerror's text. Saves say theirs with TextoErrorArchivo.
 std::string fileErrorCause(int errnoValue);
 
 }  // namespace tarelvo

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace tarelvo {
 
@@ -19,7 +20,12 @@ int AbreExistente(const std::string& ruta, bool regular, ResultadoArchivo& r,
                   struct stat& datos) {
     const int fd = open(ruta.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        r = FallaArchivo(errno);
+        const int causa = errno;
+        r = FallaArchivo(causa);
+        // ENXIO is "no such device" too; for a pipe it only means that nobody reads it.
+        struct stat tipo {};
+        if (causa == ENXIO && stat(ruta.c_str(), &tipo) == 0 && S_ISFIFO(tipo.st_mode))
+            r.mensaje = kSinLector;
         return -1;
     }
     if (fstat(fd, &datos) != 0) {
@@ -90,6 +96,25 @@ ResultadoArchivo EscribeEnDispositivo(const std::string& ruta, std::string_view 
         r = EscribeTodo(fd, contenido);
     }
     return Termina(fd, r, true);
+}
+
+ResultadoArchivo EscribeEnDescriptor(int fd, std::string_view contenido) {
+    const int banderas = fcntl(fd, F_GETFL);
+    if (banderas == -1) return FallaArchivo(errno);
+    if ((banderas & O_ACCMODE) == O_RDONLY) return FallaArchivo(EBADF);
+    std::fflush(nullptr);
+    // A copy shares the offset and the append mode, and closing it tells of late write errors
+    // while the original stays open.
+    const int copia = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+    if (copia < 0) return FallaArchivo(errno);
+    struct stat datos {};
+    const bool regular = fstat(copia, &datos) == 0 && S_ISREG(datos.st_mode);
+    ResultadoArchivo r;
+    {
+        SinSigpipe sinSigpipe;
+        r = EscribeTodo(copia, contenido);
+    }
+    return Termina(copia, r, !regular);
 }
 
 ResultadoArchivo EscribeEnSuSitio(const std::string& ruta, std::string_view contenido) {

@@ -1,6 +1,7 @@
 #include "files/file_io.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,9 @@
 #include <cstring>
 
 namespace tarelvo {
+
+const char* const kSoloLectura = "El archivo es de solo lectura";
+const char* const kSinLector = "El destino no está recibiendo los datos";
 
 std::string TextoErrorArchivo(int errnoValue) {
     switch (errnoValue) {
@@ -47,6 +51,8 @@ std::string TextoErrorArchivo(int errnoValue) {
             return "Memoria insuficiente";
         case EPIPE:
             return "El destino dejó de recibir los datos";
+        case EBADF:
+            return "El destino no está abierto para escribir";
         default:
             return std::string("Error de archivo: ") + std::strerror(errnoValue);
     }
@@ -56,6 +62,10 @@ ResultadoArchivo FallaArchivo(int errnoValue, bool alEscribir) {
     ResultadoArchivo r{false, errnoValue, TextoErrorArchivo(errnoValue)};
     r.alEscribir = alEscribir;
     return r;
+}
+
+std::string MensajeGuardado(const std::string& ruta, const ResultadoArchivo& r) {
+    return "No se puede guardar el archivo " + ruta + ": " + r.mensaje;
 }
 
 namespace {
@@ -75,6 +85,11 @@ ResultadoArchivo EscribeTodo(int fd, std::string_view contenido) {
         const ssize_t n = write(fd, p, falta);
         if (n < 0) {
             if (errno == EINTR) continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                // A standard output another program left non-blocking: wait until it drains.
+                pollfd espera{fd, POLLOUT, 0};
+                if (poll(&espera, 1, -1) >= 0 || errno == EINTR) continue;
+            }
             return FallaArchivo(errno, true);
         }
         if (n == 0) return FallaArchivo(EIO, true);  // not expected from a file, but it must not loop

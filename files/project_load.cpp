@@ -7,6 +7,7 @@
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
 #include "files/mur_project.h"
+#include "files/project_limits.h"
 
 namespace tarelvo {
 
@@ -45,9 +46,16 @@ float ConLimites(const char* nombre, float v, std::vector<std::string>& avisos) 
 }
 }  // namespace
 
-std::vector<std::string> CargaProyecto(const ProyectoMur& p, ProjectState& s, CamposMuro& c,
-                                       GruposBarras& grupos) {
+std::vector<std::string> CargaProyecto(const ProyectoMur& archivo, ProjectState& s,
+                                       CamposMuro& c, GruposBarras& grupos) {
     std::vector<std::string> avisos;
+    // What the window's fields could not hold comes in at their limits, said in the warning.
+    ProyectoMur p = archivo;
+    const std::string ajustes = AjustaALimites(p);
+    for (std::size_t k = 0, j = 0; k < ajustes.size(); k = j + 1) {
+        j = std::min(ajustes.find('\n', k), ajustes.size());
+        if (j > k) avisos.push_back(ajustes.substr(k, j - k));
+    }
     const ValoresMur& v = p.valores;
     // As the window's title field keeps it: an older file may hold a longer title.
     c.titulo = s.Titulo = RecortaUtf16(p.titulo, kLargoTitulo);

@@ -1,9 +1,13 @@
 #include "files/save_target.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
 namespace tarelvo {
@@ -39,6 +43,37 @@ bool LeeEnlace(const std::string& ruta, std::string& texto) {
     }
 }
 
+// The file system type of /proc (linux/magic.h).
+constexpr long kProcfs = 0x9fa0;
+
+// Where a link of /proc leads, for the path `ruta`.
+enum class EnlaceProc { Ninguno, Propio, Ajeno };
+
+// Whether `ruta` is an entry of a descriptor folder of /proc ("/proc/PID/fd/N", through any
+// of its aliases), and whose: this process's (any of its threads) or another's. `numero` is N.
+EnlaceProc DescriptorDeProc(const std::string& ruta, int& numero) {
+    const std::size_t barra = ruta.rfind('/');
+    if (barra == std::string::npos) return EnlaceProc::Ninguno;
+    const std::string nombre = ruta.substr(barra + 1);
+    if (nombre.empty() || nombre.size() > 9 ||
+        nombre.find_first_not_of("0123456789") != std::string::npos)
+        return EnlaceProc::Ninguno;
+    const std::string carpeta = barra == 0 ? "/" : ruta.substr(0, barra);
+    struct statfs fs {};
+    if (statfs(carpeta.c_str(), &fs) != 0 || static_cast<long>(fs.f_type) != kProcfs)
+        return EnlaceProc::Ninguno;
+    char real[PATH_MAX];
+    if (!realpath(carpeta.c_str(), real)) return EnlaceProc::Ninguno;
+    const std::string r = real;
+    if (r.size() < 4 || r.compare(r.size() - 3, 3, "/fd") != 0) return EnlaceProc::Ninguno;
+    numero = std::atoi(nombre.c_str());
+    const std::string propio = "/proc/" + std::to_string(getpid());
+    const bool esPropio = r == propio + "/fd" ||
+                          (r.rfind(propio + "/task/", 0) == 0 && r.find('/', propio.size() + 6) ==
+                                                                     r.size() - 3);
+    return esPropio ? EnlaceProc::Propio : EnlaceProc::Ajeno;
+}
+
 }  // namespace
 
 std::string PrefijoCarpeta(const std::string& ruta) {
@@ -56,6 +91,17 @@ ResultadoArchivo ResuelveDestino(const std::string& ruta, DestinoGuardado& desti
     destino = DestinoGuardado{};
     std::string actual = ruta;
     for (int saltos = 0;; ++saltos) {
+        // A descriptor is written through, never replaced: the shell may have opened it to
+        // append, and what it leads to may have no name at all (a pipe).
+        int numero = -1;
+        const EnlaceProc proc = DescriptorDeProc(actual, numero);
+        if (proc == EnlaceProc::Propio) {
+            if (fcntl(numero, F_GETFD) == -1) return Falla(EBADF);
+            destino.descriptor = numero;
+            destino.ruta = actual;
+            destino.existe = true;
+            return ResultadoArchivo{};
+        }
         struct stat datos {};
         if (lstat(actual.c_str(), &datos) != 0) {
             // Nothing there: the file to create. A missing folder shows when it is created.
@@ -72,6 +118,12 @@ ResultadoArchivo ResuelveDestino(const std::string& ruta, DestinoGuardado& desti
         std::string enlace;
         if (!LeeEnlace(actual, enlace)) return Falla(errno);
         if (enlace.empty()) return Falla(ENOENT);
+        if (proc == EnlaceProc::Ajeno && enlace.front() != '/') {
+            // "pipe:[N]", "socket:[N]": only the link itself leads there.
+            destino.ruta = actual;
+            destino.existe = true;
+            return ResultadoArchivo{};
+        }
         actual = enlace.front() == '/' ? enlace : PrefijoCarpeta(actual) + enlace;
     }
     // A link to "folder/" that is not there names no file.

@@ -86,9 +86,7 @@ QString PrintPages(const PageDocument& doc, int first, int last) {
         const ResultadoArchivo saved = GuardaArchivoSeguro(
             QFile::encodeName(path).toStdString(),
             std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-        if (!saved.ok)
-            return QStringLiteral("No se pudo escribir el archivo %1: %2.")
-                .arg(path, QString::fromStdString(saved.mensaje));
+        if (!saved.ok) return QString::fromStdString(MensajeGuardado(path.toStdString(), saved));
         return QString();
     }
 

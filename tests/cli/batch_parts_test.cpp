@@ -1,4 +1,5 @@
-// The parts of a batch on their own: the two CSV forms and the progress line.
+// The parts of a batch on their own: the two CSV forms, the records of a table, and the
+// progress line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 
 #include "cli/batch_progress.h"
 #include "cli/csv_dialect.h"
+#include "cli/line_reader.h"
 
 namespace tarelvo {
 namespace {
@@ -45,6 +47,36 @@ TEST(Csv, FormsFieldsAndQuotes) {
             EXPECT_EQ(Campos(linea, sep), (std::vector<std::string>{texto, "fin"})) << linea;
         }
     }
+}
+
+// Each record with the line it began on.
+std::vector<std::pair<std::string, std::uint64_t>> Registros(const std::string& texto,
+                                                             std::uint64_t* lineas = nullptr) {
+    std::istringstream in(texto);
+    LectorLineas lector(in, 1 << 20);
+    lector.FijaSeparador(',');
+    std::vector<std::pair<std::string, std::uint64_t>> r;
+    std::string registro;
+    bool larga = false;
+    while (lector.Siguiente(registro, larga)) r.emplace_back(registro, lector.numeroDeLinea());
+    if (lineas) *lineas = lector.lineasLeidas();
+    return r;
+}
+
+TEST(Csv, RecordsHoldQuotedLineBreaksAndEndInAnyLineEnd) {
+    using R = std::vector<std::pair<std::string, std::uint64_t>>;
+    std::uint64_t lineas = 0;
+    EXPECT_EQ(Registros("a,\"x\r\ny\",b\rc,\" \"\"z\r\"\"\"\nd\r\n\r\n\"e", &lineas),
+              (R{{"a,\"x\ny\",b", 1}, {"c,\" \"\"z\n\"\"\"", 3}, {"d", 5}, {"", 6}, {"\"e", 7}}));
+    EXPECT_EQ(lineas, 7u);
+    // A quote inside an unquoted field opens nothing.
+    EXPECT_EQ(Registros("a\"b,c\nd\n"), (R{{"a\"b,c", 1}, {"d", 2}}));
+
+    // A "\r\n" and a doubled quote cut by the reader's 64 KiB blocks are still one each.
+    const std::string primero(65535, 'a');
+    const std::string segundo = "\"" + std::string(65533, 'b') + "\"\"c\"";
+    EXPECT_EQ(Registros(primero + "\r\n" + segundo + "\nfin"),
+              (R{{primero, 1}, {segundo, 2}, {"fin", 3}}));
 }
 
 TEST(Progreso, OnATerminalAfterASecondWithFiniteNumbers) {

@@ -10,6 +10,7 @@
 #include "calc_run.h"
 #include "cli/batch_run.h"
 #include "cli/csv_dialect.h"
+#include "cli/line_reader.h"
 #include "engine/results_view.h"
 #include "hostile_targets.h"
 
@@ -31,16 +32,19 @@ Lote Corre(const std::string& tabla, bool diseno = false, int trabajos = 1) {
     return {estado, out.str(), err.str()};
 }
 
-// The results by column name, one map a row.
+// The results by column name, one map a row; a warning of several lines is one quoted field.
 std::vector<std::map<std::string, std::string>> Filas(const std::string& csv) {
     std::istringstream in(csv);
+    LectorLineas lector(in, 1 << 20);
     std::string linea;
-    std::getline(in, linea);
+    bool larga = false;
+    lector.Siguiente(linea, larga);
     const char sep = DetectaDialecto(linea).separador;
+    lector.FijaSeparador(sep);
     std::vector<std::string> nombres, campos;
     EXPECT_EQ(PartePorCampos(linea, sep, nombres), "");
     std::vector<std::map<std::string, std::string>> filas;
-    while (std::getline(in, linea)) {
+    while (lector.Siguiente(linea, larga)) {
         EXPECT_EQ(PartePorCampos(linea, sep, campos), "") << linea;
         EXPECT_EQ(campos.size(), nombres.size()) << linea;
         std::map<std::string, std::string> fila;
@@ -220,15 +224,17 @@ TEST(Lote, BadRowsAreToldInTheirErrorColumn) {
         {"x8,-1,1,1", "Altura=-1 no se acepta: el mínimo de su campo es 0.50"},
         {"x9,2.5,1e38,1", "Sobrec=1e38 no se acepta: el valor debe estar entre 0 y 99.95"},
         {"x10,2.5,1,2", "Centrica debe ser 1 o 0: \"2\""},
-        {"\"x11,2.5,1,1", "Faltan las comillas que cierran un campo"},
+        {"\"x11\"b,2.5,1,1", "Línea 12: Hay texto después de las comillas que cierran un campo"},
         {"x12," + larga + ",1,1", "La línea 13 tiene más de 1048576 bytes; no se leyó"},
         {"x13,3,1,0", "x13,3,1,0"},  // good
+        // A quote left open takes in the lines after it, up to the end.
+        {"\"x14,2.5,1,1", "Línea 15: Faltan las comillas que cierran un campo"},
     };
     std::string tabla = "Id,Altura,Sobrec,Centrica\n";
     for (const auto& c : casos) tabla += c.first + "\n";
     const Lote r = Corre(tabla);
     EXPECT_EQ(r.estado, 3);
-    EXPECT_NE(r.err.find("11 filas de 13 con error"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("12 filas de 14 con error"), std::string::npos) << r.err;
     const auto filas = Filas(r.out);
     ASSERT_EQ(filas.size(), casos.size());
     for (std::size_t i = 0; i < casos.size(); ++i) {
@@ -285,18 +291,46 @@ TEST(Lote, ByteOrderMarkLineEndsAndBlankLines) {
     EXPECT_EQ(Filas(Corre("Id\nsolo\n").out).at(0).at("Veredicto"), "MURO ESTABLE");
 }
 
+TEST(Lote, QuotedFieldsMayHoldLineBreaksAndOldMacFilesAreRead) {
+    for (const std::string fin : {"\n", "\r\n", "\r"}) {
+        const Lote r = Corre("Id,Altura" + fin + "\"Muro" + fin + "Norte\",3" + fin + "\"B\"x,2" +
+                             fin + "C,2.5" + fin);
+        EXPECT_EQ(r.estado, 3) << r.err;
+        std::istringstream in(r.out);
+        LectorLineas lector(in, 1 << 20);
+        std::string linea;
+        bool larga = false;
+        std::vector<std::vector<std::string>> filas;
+        while (lector.Siguiente(linea, larga)) {
+            filas.emplace_back();
+            EXPECT_EQ(PartePorCampos(linea, ',', filas.back()), "") << linea;
+        }
+        ASSERT_EQ(filas.size(), 4u) << r.out;
+        const std::size_t error = filas[0].size() - 1;
+        EXPECT_EQ(filas[1][0], "Muro\nNorte");  // one row, one Id
+        EXPECT_EQ(filas[1][error], "");
+        EXPECT_EQ(filas[2][error],
+                  "Línea 4: Hay texto después de las comillas que cierran un campo");
+        EXPECT_EQ(filas[3][0], "C");
+        EXPECT_EQ(filas[3][error], "");
+    }
+}
+
 // Rows go out while later rows are still to be read: what is held at once is bounded by the rows
 // in flight and the reader's block of 64 KiB, whatever the length of the table.
 TEST(Lote, RowsStreamThroughABoundedWindow) {
     constexpr std::size_t kFilas = 30000;
+    // Counts the rows written: line ends outside quotes (a warning may have several lines).
     struct Salida : std::streambuf {
         std::size_t lineas = 0;
+        bool comillas = false;
         std::streamsize xsputn(const char* s, std::streamsize n) override {
-            for (std::streamsize i = 0; i < n; ++i) lineas += s[i] == '\n';
+            for (std::streamsize i = 0; i < n; ++i) overflow(s[i]);
             return n;
         }
         int overflow(int c) override {
-            lineas += c == '\n';
+            lineas += c == '\n' && !comillas;
+            comillas ^= c == '"';
             return c;
         }
     } salida;

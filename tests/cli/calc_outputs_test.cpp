@@ -45,9 +45,9 @@ std::string Linea(const std::string& texto, const std::string& prefijo) {
 }
 
 #ifdef TARELVO_CON_REPORTE
-const std::vector<std::string> kSalidas = {"--save", "--dxf", "--pdf"};
+const std::vector<std::string> kSalidas = {"--save", "--dxf", "--dxf-cad", "--pdf", "--diag"};
 #else
-const std::vector<std::string> kSalidas = {"--save", "--dxf"};
+const std::vector<std::string> kSalidas = {"--save", "--dxf", "--dxf-cad"};
 #endif
 
 TEST(CalcToolOutputs, DevicesAreWrittenAndNeverReplaced) {
@@ -57,21 +57,27 @@ TEST(CalcToolOutputs, DevicesAreWrittenAndNeverReplaced) {
     if (const std::string error = prueba::CreaLlenoYNulo(disco); !error.empty())
         GTEST_SKIP() << error;
 
+    // One fault, one message, whatever the output.
+    const std::string tubo = disco / "tubo";
+    ASSERT_EQ(mkfifo(tubo.c_str(), 0644), 0);
     for (const std::string& opcion : kSalidas) {
         const Salida s = Calc({opcion, lleno});
         EXPECT_EQ(s.estado, 4) << opcion;
-        EXPECT_NE(s.err.find(lleno), std::string::npos) << s.err;
-        EXPECT_TRUE(s.err.find("El Disco Esta Lleno") != std::string::npos ||
-                    s.err.find("disco lleno") != std::string::npos)
-            << s.err;
+        EXPECT_EQ(s.err, "No se puede guardar el archivo " + lleno + ": El Disco Esta Lleno\n")
+            << opcion;
         EXPECT_TRUE(EsDispositivo(lleno, 7)) << opcion;
+        const Salida sinLector = Calc({opcion, tubo});
+        EXPECT_EQ(sinLector.estado, 4) << opcion;
+        EXPECT_EQ(sinLector.err,
+                  "No se puede guardar el archivo " + tubo + ": El destino no está recibiendo los datos\n")
+            << opcion;
     }
     std::vector<std::string> todas;
     for (const std::string& opcion : kSalidas) todas.insert(todas.end(), {opcion, nulo});
     const Salida s = Calc(todas);
     EXPECT_EQ(s.estado, 0) << s.err;
     EXPECT_TRUE(EsDispositivo(nulo, 3));
-    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"lleno", "nulo"}));
+    EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"lleno", "nulo", "tubo"}));
 }
 
 TEST(CalcToolOutputs, AReportThatDoesNotFitLeavesTheOldOne) {
@@ -116,8 +122,9 @@ TEST(CalcToolOutputs, ReportsCanBeWrittenOneAfterAnotherWithoutAScreen) {
 TEST(CalcToolOutputs, NamesOfTheLongestLengthAreWrittenAndReplaced) {
     Carpeta c;
     std::vector<std::string> args;
-    for (const std::string& opcion : kSalidas)
-        args.insert(args.end(), {opcion, c / (std::string(246, opcion[2]) + "." + opcion.substr(2, 3))});
+    for (std::size_t i = 0; i < kSalidas.size(); ++i)
+        args.insert(args.end(), {kSalidas[i], c / (std::string(246, static_cast<char>('a' + i)) +
+                                                   "." + kSalidas[i].substr(2, 3))});
     for (int vez = 0; vez < 2; ++vez) {
         const Salida s = Calc(args);
         ASSERT_EQ(s.estado, 0) << s.err;
@@ -180,7 +187,7 @@ TEST(CalcToolOutputs, TheDrawingForCurrentCadProgramsBesideTheOriginal) {
     if (const std::string error = prueba::CreaDispositivo(lleno, 1, 7); !error.empty()) GTEST_SKIP() << error;
     s = Calc({"--dxf-cad", lleno});
     EXPECT_EQ(s.estado, 4);
-    EXPECT_NE(s.err.find("No se puede escribir el archivo " + lleno), std::string::npos) << s.err;
+    EXPECT_NE(s.err.find("No se puede guardar el archivo " + lleno), std::string::npos) << s.err;
     EXPECT_TRUE(EsDispositivo(lleno, 7));
 }
 

@@ -153,7 +153,7 @@ TEST(DibujoCad, TextsAreWindows1252AndBadDrawingsAreRefusedWithoutAFile) {
 
     const std::string sinCarpeta = f.str() + "/no/muro.dxf";
     EXPECT_EQ(tarelvo::EscribeDibujoCad(prueba::MuroPorDefecto(), sinCarpeta),
-              "No se puede crear el archivo " + sinCarpeta + ": carpeta inexistente");
+              "No se puede guardar el archivo " + sinCarpeta + ": Nombre de Archivo Ilegal");
 }
 
 TEST(TamanosCad, TheDrawingFitsTheSheetEitherWayAndKeepsTheScriptsProportions) {

@@ -63,8 +63,8 @@ TEST(LanzaCad, FailuresTakeTheFailurePathWithTheirCause) {
     const std::string sinCarpeta = (i.raiz.path / "no_existe").string();
     r = tarelvo::LanzaCad(i.p, kAcad, "Muro1", sinCarpeta);
     EXPECT_EQ(r.estado, ResultadoCad::NoIniciado);
-    EXPECT_EQ(r.mensaje, "No se puede iniciar AutoCad. No se puede crear el archivo " + sinCarpeta +
-                             "/MuroScr.scr: carpeta inexistente");
+    EXPECT_EQ(r.mensaje, "No se puede iniciar AutoCad. No se puede guardar el archivo " + sinCarpeta +
+                             "/MuroScr.scr: Nombre de Archivo Ilegal");
     EXPECT_EQ(i.p.inicios, 0);
 
     i.p.fallo = "la causa";
@@ -82,7 +82,7 @@ TEST(LanzaCad, AScriptThatCannotBeWrittenWholeLeavesTheOldOne) {
     disco.Llena();
     const ResultadoCad r = tarelvo::LanzaCad(i.p, kAcad, "Muro1", disco.ruta);
     EXPECT_EQ(r.estado, ResultadoCad::NoIniciado);
-    EXPECT_EQ(r.mensaje, "No se puede iniciar AutoCad. No se puede escribir el archivo " + guion + ": disco lleno");
+    EXPECT_EQ(r.mensaje, "No se puede iniciar AutoCad. No se puede guardar el archivo " + guion + ": El Disco Esta Lleno");
     EXPECT_EQ(ReadAll(guion), "viejo");
     EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"MuroScr.scr", "relleno"}));
     EXPECT_EQ(i.p.inicios, 0);
@@ -136,7 +136,7 @@ TEST(ImprimeDxf, TheDrawingReplacesAnOldOneOrItsFailureEndsTheExport) {
     const std::string sinCarpeta = (i.raiz.path / "no_existe").string();
     ResultadoCad r = tarelvo::ImprimeDxf(e, "Muro1", kAcad, sinCarpeta, i.p);
     EXPECT_EQ(r.estado, ResultadoCad::DxfFallido);
-    EXPECT_EQ(r.mensaje, "No se puede crear el archivo " + sinCarpeta + "/Muro1.dxf: carpeta inexistente");
+    EXPECT_EQ(r.mensaje, "No se puede guardar el archivo " + sinCarpeta + "/Muro1.dxf: Nombre de Archivo Ilegal");
     EXPECT_EQ(tarelvo::ImprimeDxf(e, "../Muro1", kAcad, i.trabajo.string(), i.p).estado, ResultadoCad::DxfFallido);
     EXPECT_EQ(i.p.inicios, 1);
     EXPECT_FALSE(fs::exists(i.raiz.path / "Muro1.dxf"));

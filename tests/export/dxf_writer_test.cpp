@@ -292,14 +292,14 @@ TEST(DxfWriterSave, FailuresNameTheFileAndCauseAndLeaveNothingBehind) {
     w.sectionTrailer();
 
     const std::string missing = (folder.path() / "no_such_folder" / "Muro1.dxf").string();
-    EXPECT_EQ(w.save(missing), "No se puede crear el archivo " + missing + ": carpeta inexistente");
+    EXPECT_EQ(w.save(missing), "No se puede guardar el archivo " + missing + ": Nombre de Archivo Ilegal");
 
     // A folder in the way: the temporary file is written, the rename fails,
     // and the temporary file must go.
     const fs::path blocked = folder.path() / "Muro2.dxf";
     fs::create_directory(blocked);
     const std::string message = w.save(blocked.string());
-    EXPECT_EQ(message.rfind("No se puede crear el archivo " + blocked.string() + ": ", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("No se puede guardar el archivo " + blocked.string() + ": ", 0), 0u) << message;
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Muro2.dxf"});
 }
 
@@ -313,13 +313,13 @@ TEST(DxfWriterSave, AFullDiskOrDeviceIsReportedAndNothingIsReplaced) {
     w.sectionHeader();
     for (int i = 0; i < 1000; ++i) w.line(S(1.0f), S(2.0f), S(3.0f), D(i));
     w.sectionTrailer();
-    EXPECT_EQ(w.save(path), "No se puede escribir el archivo " + path + ": disco lleno");
+    EXPECT_EQ(w.save(path), "No se puede guardar el archivo " + path + ": El Disco Esta Lleno");
     EXPECT_EQ(ReadAll(path), "viejo");
     EXPECT_EQ(disco.Nombres(), (std::set<std::string>{"Muro1.dxf", "relleno"}));
 
     const std::string lleno = disco / "lleno";
     if (const std::string e = tarelvo::prueba::CreaDispositivo(lleno, 1, 7); !e.empty()) GTEST_SKIP() << e;
-    EXPECT_EQ(w.save(lleno), "No se puede escribir el archivo " + lleno + ": disco lleno");
+    EXPECT_EQ(w.save(lleno), "No se puede guardar el archivo " + lleno + ": El Disco Esta Lleno");
     struct stat st {};
     ASSERT_EQ(::lstat(lleno.c_str(), &st), 0);
     EXPECT_TRUE(S_ISCHR(st.st_mode));

@@ -3,6 +3,7 @@
 
 #include "engine/bar_inputs.h"
 #include "engine/start_project.h"
+#include "engine/field_rules.h"
 #include "files/project_load.h"
 
 namespace tarelvo {
@@ -137,6 +138,35 @@ TEST(ProjectLoad, OptionsAndSlopeFollowTheWindowsRules) {
     EXPECT_EQ(r.avisos.size(), 1u);
     EXPECT_EQ(r.c.beta, "28.00");
     EXPECT_EQ(r.s.Beta, 28.0f);
+}
+
+TEST(ProjectLoad, ValuesBeyondTheirFieldsComeInAtTheLimitsWithAWord) {
+    ProyectoMur p;
+    p.phi1 = 1000000;
+    p.sobrec = 500;
+    p.reac = -2;
+    p.gamma2 = 0.05f;
+    p.beta = 70;  // within its own range, but above the friction angle once that is limited
+    p.anchDent = 0;  // no key: its width is not used, nor limited
+    const Cargado r = Carga(p);
+    EXPECT_EQ(r.s.Phi1, 50.0f);
+    EXPECT_EQ(r.c.phi1, "50.00");
+    EXPECT_EQ(r.s.Sobrec, 99.95f);
+    EXPECT_EQ(r.s.Reac, 0.0f);
+    EXPECT_EQ(r.s.Gamma2, 0.1f);
+    EXPECT_EQ(r.s.Beta, 50.0f);
+    EXPECT_EQ(r.s.AnchDent, 0.0f);
+    EXPECT_EQ(r.aviso,
+              "El valor de Sobrec no puede ser mayor que 99.95; el archivo tiene 500 y se toma 99.95\n"
+              "El valor de Reac no puede ser menor que 0.00; el archivo tiene -2 y se toma 0.00\n"
+              "El valor de Phi1 no puede ser mayor que 50.00; el archivo tiene 1000000 y se toma 50.00\n"
+              "El valor de Gamma2 no puede ser menor que 0.10; el archivo tiene 0.05 y se toma 0.10\n" +
+                  std::string(kAvisoTalud));
+
+    // What the fields show decides: 15.004 shows 15.00, within the limit.
+    ProyectoMur justo;
+    justo.altura = 15.004f;
+    EXPECT_EQ(Carga(justo).aviso, "");
 }
 
 }  // namespace

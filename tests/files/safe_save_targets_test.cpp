@@ -72,7 +72,7 @@ TEST(GuardaArchivoSeguroDestinos, PipesAreWrittenWithoutWaitingForAReader) {
     const auto antes = std::chrono::steady_clock::now();
     const ResultadoArchivo sinLector = GuardaArchivoSeguro(tubo, "texto");
     EXPECT_FALSE(sinLector.ok);
-    EXPECT_FALSE(sinLector.mensaje.empty());
+    EXPECT_EQ(sinLector.mensaje, "El destino no está recibiendo los datos");
     EXPECT_LT(std::chrono::steady_clock::now() - antes, std::chrono::seconds(5));
 
     const int lector = open(tubo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -242,9 +242,20 @@ bool MuroCont1::EscribeProyecto(const std::string& ruta) {
         return false;
     }
     const std::string contenido = EscribeMur(p);
+    bool reemplazaSoloLectura = false;
     for (;;) {
-        const ResultadoArchivo r = GuardaArchivoSeguro(ruta, contenido);
+        const ResultadoArchivo r = GuardaArchivoSeguro(ruta, contenido, reemplazaSoloLectura);
         if (r.ok) break;
+        // Read-only is the owner's word that the file should stay: replaced only on the user's.
+        if (r.soloLectura) {
+            if (!question_ ||
+                !question_(this, QStringLiteral("Tarelvo"),
+                           QStringLiteral("El archivo %1 es de solo lectura. ¿Desea reemplazarlo?")
+                               .arg(QFileInfo(QString::fromStdString(ruta)).fileName())))
+                return false;
+            reemplazaSoloLectura = true;
+            continue;
+        }
         if (!question_ || !question_(this, QStringLiteral("Tarelvo"),
                                      QString::fromStdString(r.mensaje)))
             return false;

@@ -249,7 +249,7 @@ TEST_F(FormaCad, NoDesktopProgramACancelledDialogAndAFailedSaveAreEachToldApart)
     forma.show();
     guardarEn = QString::fromStdString((trabajo / "no" / "muro.dxf").string());
     forma.Command2->click();
-    EXPECT_EQ(mensajes, QStringList{"Tarelvo|No se puede crear el archivo " + guardarEn + ": carpeta inexistente|2"});
+    EXPECT_EQ(mensajes, QStringList{"Tarelvo|No se puede guardar el archivo " + guardarEn + ": Nombre de Archivo Ilegal|2"});
     EXPECT_TRUE(preguntas.isEmpty());
     EXPECT_TRUE(forma.isVisible());
     EXPECT_EQ(p->inicios, 0);

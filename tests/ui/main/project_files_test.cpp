@@ -323,6 +323,25 @@ TEST_F(ProjectFilesTest, FailedSaveAsksAndRetries) {
     EXPECT_TRUE(w->isEnabled());
 }
 
+TEST_F(ProjectFilesTest, AReadOnlyFileIsReplacedOnlyWhenTheUserSaysSo) {
+    const QString ruta = Path("firmado.mur");
+    Write(ruta, "firmado");
+    ASSERT_TRUE(QFile::setPermissions(ruta, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ReadOther));
+    Save(ruta);  // No
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, QString::fromUtf8("El archivo firmado.mur es de solo lectura. "
+                                                   "¿Desea reemplazarlo?"));
+    EXPECT_EQ(Bytes(ruta), "firmado");
+
+    questions.clear();
+    retries = 2;  // Yes
+    Save(ruta);
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(Bytes(ruta).endsWith("\r\n"));  // the project
+    EXPECT_EQ(QFile::permissions(ruta) & QFileDevice::WriteOwner, 0);
+}
+
 TEST_F(ProjectFilesTest, ValuesNoFileCouldHoldAreNotSaved) {
     TypeAndLeave(w->Talon, "5e6");
     Save(Path("grande.mur"));
