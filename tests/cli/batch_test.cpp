@@ -215,12 +215,13 @@ TEST(Lote, BadRowsAreToldInTheirErrorColumn) {
         {"\"x11,2.5,1,1", "Faltan las comillas que cierran un campo"},
         {"x12," + larga + ",1,1", "La línea 13 tiene más de 1048576 bytes; no se leyó"},
         {"x13,3,1,0", "x13,3,1,0"},  // good
+        {"x14,99999,1,1", "Altura=99999 no se acepta: el máximo de su campo es 15.00"},
     };
     std::string tabla = "Id,Altura,Sobrec,Centrica\n";
     for (const auto& c : casos) tabla += c.first + "\n";
     const Lote r = Corre(tabla);
     EXPECT_EQ(r.estado, 3);
-    EXPECT_NE(r.err.find("11 filas de 13 con error"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("12 filas de 14 con error"), std::string::npos) << r.err;
     const auto filas = Filas(r.out);
     ASSERT_EQ(filas.size(), casos.size());
     for (std::size_t i = 0; i < casos.size(); ++i) {
