@@ -37,12 +37,13 @@ protected:
             case Cierra: w->close(); break;
         }
     }
-    // Whether the command went on: its dialog shows, or the file dialog was asked for.
+    // Whether the command went on: its dialog shows, or the file dialog was asked for, or,
+    // once the save question was answered, it did its work without asking more.
     bool Siguio(Camino c) {
         switch (c) {
-            case Nuevo: return w->nuevo()->isVisible();
+            case Nuevo: return w->nuevo()->isVisible() || w->Altura->text() == "1.00";
             case Abre: return openDialogs > 0;
-            default: return w->saleForm()->isVisible();
+            default: return w->saleForm()->isVisible() || exits > 0;
         }
     }
     void CierraDialogos() {
@@ -72,7 +73,9 @@ TEST_F(UnsavedTest, AnUnchangedProjectGoesStraightOn) {
 }
 
 TEST_F(UnsavedTest, CancelAbortsNoGoesOnYesSavesFirst) {
-    for (Camino c : {Nuevo, Abre, Termina, Cierra}) {
+    // A confirmed exit lets the frame close the window at once, so closing by the frame is
+    // not tried after it in the same window.
+    for (Camino c : {Nuevo, Abre, Termina}) {
         SCOPED_TRACE(c);
         const QString altura = QString::number(2 + c) + QStringLiteral(".00");
         TypeAndLeave(w->Altura, altura);
@@ -95,7 +98,11 @@ TEST_F(UnsavedTest, CancelAbortsNoGoesOnYesSavesFirst) {
         Ejecuta(c);
         EXPECT_TRUE(Siguio(c));
         EXPECT_EQ(saveDialogs, dialogos);
+        // The answered question was the only one.
+        EXPECT_FALSE(w->nuevo()->isVisible() || w->saleForm()->isVisible());
         CierraDialogos();
+        exits = 0;
+        TypeAndLeave(w->Altura, altura);
 
         // Sí on a project without a file: "&Salva" asks where; a cancelled save stops the
         // command, a good one lets it go on.
@@ -112,11 +119,11 @@ TEST_F(UnsavedTest, CancelAbortsNoGoesOnYesSavesFirst) {
         EXPECT_TRUE(Siguio(c));
         EXPECT_FALSE(w->Cambiado());
         CierraDialogos();
+        exits = 0;
         QFile::remove(Path("guardado.mur"));
         // The next round starts from a project without a file again.
         w->state().NombreArchivo.clear();
     }
-    EXPECT_EQ(exits, 0);
 }
 
 TEST_F(UnsavedTest, YesOnAProjectWithItsFileSavesThereWithoutADialog) {
