@@ -17,7 +17,15 @@ double NumeroDe(const std::string& texto) { return numtext::read(texto); }
 
 std::string TextoCampo(double v) { return numtext::format(v, "0.00"); }
 
-std::string TextoTecleado(double v) { return numtext::format(v, "0.00#############"); }
+// The fewest decimals, two at least, that read back as the same number.
+std::string TextoTecleado(double v) {
+    std::string patron = "0.00";
+    for (;;) {
+        std::string t = numtext::format(v, patron);
+        if (numtext::read(t) == v || patron.size() >= 19) return t;
+        patron += '0';
+    }
+}
 
 EntradaCampo LeeEntrada(std::string_view campo, const std::string& rotulo,
                         const std::string& texto) {
