@@ -66,6 +66,14 @@ void Pon(const Entrada& e, const std::string& texto, float& variable, ProjectSta
 
 std::optional<bool> Opcion(double v) { return v != 0; }
 
+// The refusal of a value above its field's upper limit (the stem top's in cm, as it is given).
+std::string SobreMaximo(const std::string& nombre, const std::string& texto, double enCampo) {
+    const MaximoCampo* m = MaximoDe(nombre);
+    if (!m || enCampo <= m->maximo) return "";
+    return nombre + "=" + texto + " no se acepta: el máximo de su campo es " +
+           (nombre == "Ancho" ? numtext::format(m->maximo * 100, "0") + " cm" : m->texto);
+}
+
 }  // namespace
 
 bool EsNombreDePar(const std::string& nombre) {
@@ -108,7 +116,8 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
         return "";
     }
     if (nombre == "Centro") {
-        dados.centro = texto;
+        if (std::string fuera = SobreMaximo(nombre, texto, v); !fuera.empty()) return fuera;
+        dados.centro = TextoTecleado(v);
         return "";
     }
     // The method options belong to the project, not to a field: they are set as given.
@@ -148,9 +157,12 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
     float& variable = s.*(f->f);
     switch (e->control) {
         case Control::Campo: {
-            // The stem top is given in cm and typed into its field in metres.
-            const std::string enCampo =
-                nombre == "Ancho" ? numtext::format(v / 100, "0.###############") : texto;
+            // The stem top is given in cm and typed into its field in metres, which shows it
+            // as it does every number once left.
+            const double metros = nombre == "Ancho" ? v / 100 : v;
+            if (std::string fuera = SobreMaximo(nombre, texto, metros); !fuera.empty())
+                return fuera;
+            const std::string enCampo = TextoTecleado(metros);
             // A number the field would replace by its limit on leaving is not what was asked.
             if (const LimiteCampo* l = LimiteAlSalir(nombre); l && ConLimite(*l, enCampo) != enCampo)
                 return nombre + "=" + texto + " no se acepta: el mínimo de su campo es " +

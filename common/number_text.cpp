@@ -119,6 +119,17 @@ bool parseWhole(std::string_view text, double& out) {
     return true;
 }
 
+bool parseTyped(std::string_view text, double& out) {
+    const std::size_t coma = text.find(',');
+    if (coma == std::string_view::npos) return parseWhole(text, out);
+    if (text.find('.') != std::string_view::npos ||
+        text.find(',', coma + 1) != std::string_view::npos)
+        return false;
+    std::string conPunto(text);
+    conPunto[coma] = '.';
+    return parseWhole(conPunto, out);
+}
+
 namespace {
 
 // The digits of |value| rounded half away from zero to `decimals` places, without the point.

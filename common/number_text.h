@@ -40,6 +40,11 @@ double read(std::string_view text);
 // unchanged, for an empty text, trailing garbage or overflow.
 bool parseWhole(std::string_view text, double& out);
 
+// Reads a number typed by an engineer: parseWhole, where a ',' may stand for the decimal point
+// ("2,5" reads 2.5), as Spanish-speaking users write it. A text with both ',' and '.', or
+// with two commas, is refused: it could hold a thousands separator.
+bool parseTyped(std::string_view text, double& out);
+
 // Writes `value` following a display pattern:
 //   '0' before the point   an integer digit that is always shown (so "00"
 //                          pads to two digits); '#' there is an optional

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "common/number_text.h"
+#include "engine/field_limits.h"
 
 namespace tarelvo {
 
@@ -15,6 +16,43 @@ float ComoFloat(double v) {
 double NumeroDe(const std::string& texto) { return numtext::read(texto); }
 
 std::string TextoCampo(double v) { return numtext::format(v, "0.00"); }
+
+// The fewest decimals, two at least, that read back as the same number.
+std::string TextoTecleado(double v) {
+    std::string patron = "0.00";
+    for (;;) {
+        std::string t = numtext::format(v, patron);
+        if (numtext::read(t) == v || patron.size() >= 19) return t;
+        patron += '0';
+    }
+}
+
+EntradaCampo LeeEntrada(std::string_view campo, const std::string& rotulo,
+                        const std::string& texto) {
+    EntradaCampo e;
+    if (texto.find_first_not_of(" \t") == std::string::npos) {
+        e.mensaje = "Falta el valor de " + rotulo;
+        return e;
+    }
+    double v = 0;
+    if (!numtext::parseTyped(texto, v) || !(v == v)) {
+        e.mensaje = "El valor de " + rotulo + " no es un número: \"" + texto + "\"";
+        return e;
+    }
+    if (const MaximoCampo* m = MaximoDe(campo); m && v > m->maximo) {
+        e.mensaje = MensajeMaximo(*m, rotulo);
+        return e;
+    }
+    const bool spin = RangoDeSpin(campo) != nullptr;
+    if (spin && v < 0) {
+        e.mensaje = "El valor de " + rotulo + " no puede ser menor que 0.00";
+        return e;
+    }
+    e.aceptada = true;
+    e.valor = v;
+    e.texto = spin ? TextoCampo(v) : TextoTecleado(v);
+    return e;
+}
 
 float NumeroCampo(const std::string& texto) { return ComoFloat(NumeroDe(texto)); }
 

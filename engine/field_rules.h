@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/project_state.h"
 
@@ -16,6 +17,24 @@ float ComoFloat(double v);
 double NumeroDe(const std::string& texto);
 // A value written into a field or a caption: "0.00".
 std::string TextoCampo(double v);
+// A typed value as its field shows it once left: the "0.00" form, with any further decimals
+// the engineer typed kept, so that the field shows exactly the number analysed.
+std::string TextoTecleado(double v);
+
+// An entry left in a field or a spin's box: accepted with the text it is then shown with, or
+// refused with the message that says why (the field then gets its last value back).
+struct EntradaCampo {
+    bool aceptada = false;
+    double valor = 0;
+    std::string texto;
+    std::string mensaje;
+};
+// Reads the entry of the input `campo`, known to the engineer as `rotulo`: a number with "."
+// or "," as its decimal separator, not above the input's upper limit; a spin's value not below
+// 0 either, and written "0.00" as the spins write it.
+EntradaCampo LeeEntrada(std::string_view campo, const std::string& rotulo,
+                        const std::string& texto);
+
 // What a field's change handler stores from its text.
 float NumeroCampo(const std::string& texto);
 // What the stem-top field stores: its metres as centimetres, multiplied in double.

@@ -227,8 +227,9 @@ TEST(Lote, BadRowsAreToldInTheirErrorColumn) {
         {"\"x11\"b,2.5,1,1", "Línea 12: Hay texto después de las comillas que cierran un campo"},
         {"x12," + larga + ",1,1", "La línea 13 tiene más de 1048576 bytes; no se leyó"},
         {"x13,3,1,0", "x13,3,1,0"},  // good
+        {"x14,99999,1,1", "Altura=99999 no se acepta: el máximo de su campo es 15.00"},
         // A quote left open takes in the lines after it, up to the end.
-        {"\"x14,2.5,1,1", "Línea 15: Faltan las comillas que cierran un campo"},
+        {"\"x15,2.5,1,1", "Línea 16: Faltan las comillas que cierran un campo"},
     };
     std::string tabla = "Id,Altura,Sobrec,Centrica\n";
     for (const auto& c : casos) tabla += c.first + "\n";

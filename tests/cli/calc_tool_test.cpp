@@ -104,7 +104,12 @@ TEST(CalcTool, PairsAreTakenAsTheWindowsFieldsTakeThem) {
              {"Sobrec=-0.5", "entre 0 y 99.95"},
              {"Padm=100", "entre 0 y 99.95"},
              {"Beta=90.5", "entre 0 y 90"},
-             {"ConDent=2", "1 (incluye dentellón) o 0"}}) {
+             {"ConDent=2", "1 (incluye dentellón) o 0"},
+             // and above the upper limit of its field
+             {"Altura=99999", "máximo de su campo es 15.00"},
+             {"Ancho=250", "máximo de su campo es 200 cm"},
+             {"Phi1=60", "máximo de su campo es 50.00"},
+             {"Centro=5.5", "máximo de su campo es 5.00"}}) {
         const Outcome l = Calc({par});
         EXPECT_EQ(l.status, 2) << par;
         EXPECT_TRUE(l.out.empty()) << par;

@@ -156,17 +156,18 @@ TEST(ProjectLoad, ValuesBeyondTheirFieldsComeInAtTheLimitsWithAWord) {
     EXPECT_EQ(r.s.Gamma2, 0.1f);
     EXPECT_EQ(r.s.Beta, 50.0f);
     EXPECT_EQ(r.s.AnchDent, 0.0f);
-    EXPECT_EQ(r.aviso,
-              "El valor de Sobrec no puede ser mayor que 99.95; el archivo tiene 500 y se toma 99.95\n"
-              "El valor de Reac no puede ser menor que 0.00; el archivo tiene -2 y se toma 0.00\n"
-              "El valor de Phi1 no puede ser mayor que 50.00; el archivo tiene 1000000 y se toma 50.00\n"
-              "El valor de Gamma2 no puede ser menor que 0.10; el archivo tiene 0.05 y se toma 0.10\n" +
-                  std::string(kAvisoTalud));
+    EXPECT_EQ(r.avisos,
+              (std::vector<std::string>{
+              "El valor de Sobrec no puede ser mayor que 99.95; el archivo tiene 500 y se toma 99.95",
+              "El valor de Reac no puede ser menor que 0.00; el archivo tiene -2 y se toma 0.00",
+              "El valor de Phi1 no puede ser mayor que 50.00; el archivo tiene 1000000 y se toma 50.00",
+              "El valor de Gamma2 no puede ser menor que 0.10; el archivo tiene 0.05 y se toma 0.10",
+              kAvisoTalud}));
 
     // What the fields show decides: 15.004 shows 15.00, within the limit.
     ProyectoMur justo;
     justo.altura = 15.004f;
-    EXPECT_EQ(Carga(justo).aviso, "");
+    EXPECT_TRUE(Carga(justo).avisos.empty());
 }
 
 }  // namespace

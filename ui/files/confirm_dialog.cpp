@@ -9,10 +9,10 @@
 namespace tarelvo {
 
 ConfirmDialog::ConfirmDialog(const char* name, const QString& message, QWidget* owner)
-    : QDialog(nullptr) {
-    // A window of its own, not a child of the main window, so that disabling the main window
-    // leaves this one usable.
-    Q_UNUSED(owner);
+    : QDialog(owner) {
+    // Modal to the window it serves, and kept over it: the window takes no input meanwhile,
+    // and a click on it cannot bury the dialog behind it.
+    setWindowModality(Qt::WindowModal);
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QStringLiteral("Tarelvo"));
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -55,5 +55,13 @@ void ConfirmDialog::showEvent(QShowEvent* e) {
 }
 
 void ConfirmDialog::reject() { emit cancelado(); }
+
+void ConfirmDialog::Muestra(QWidget* ventana) {
+    if (parentWidget() != ventana) setParent(ventana, windowFlags());
+    setWindowModality(Qt::WindowModal);
+    show();
+    raise();
+    activateWindow();
+}
 
 }  // namespace tarelvo

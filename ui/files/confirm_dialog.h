@@ -1,5 +1,5 @@
 // The two small confirmation dialogs of the main window, "NUEVO" and "SaleForm": a message,
-// "OK" and "Cancela". They show beside a disabled main window, so they act as modal ones.
+// "OK" and "Cancela", modal to the window they serve.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +13,8 @@ class ConfirmDialog : public QDialog {
     Q_OBJECT
 public:
     ConfirmDialog(const char* name, const QString& message, QWidget* owner);
+    // Shows the dialog over `ventana`, modal to it.
+    void Muestra(QWidget* ventana);
     QLabel* Label1;
     QPushButton* Command2;  // "OK"
     QPushButton* Command1;  // "Cancela"

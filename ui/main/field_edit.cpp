@@ -14,7 +14,9 @@ static bool WithinWindow(const QFocusEvent* e) {
 
 void FieldEdit::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
-    if (WithinWindow(e)) emit entered();
+    if (!WithinWindow(e)) return;
+    anterior_ = text();
+    emit entered();
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* e) {

@@ -13,7 +13,12 @@ public:
     // Sets the text; the change handler runs only when the text really changes.
     void setFieldText(const QString& text) {
         if (text != this->text()) setText(text);
+        if (!hasFocus()) anterior_ = text;
     }
+    // The text the field held when the engineer entered it, or that the program last set
+    // while it was not being edited: what a refused entry goes back to.
+    QString anterior() const { return anterior_; }
+    void recuerda() { anterior_ = text(); }
 signals:
     void entered();
     void left();
@@ -21,6 +26,9 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    QString anterior_;
 };
 
 }  // namespace tarelvo

@@ -61,10 +61,12 @@ MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_
     BuildLeftColumn();
     BuildSchematicFields();
     BuildResultsPanel();
+    ConnectEntradas();
     ConnectEditing();
     ConnectCommands();
     ConnectFiles();
     WatchForHints(this);
+    ActualizaTitulo();
 
     presenter_ = [](QWidget* parent, const QString& title, const QString& text,
                     QMessageBox::Icon icon) {
@@ -112,6 +114,8 @@ bool MuroCont1::Motor(const std::function<void()>& work) {
         work();
         return true;
     } catch (const EngineFault& f) {
+        // Nothing may be printed or drawn from a wall the engine could not finish.
+        for (QPushButton* b : {Command6, Command7, Command9, Command11}) b->setEnabled(false);
         if (silencio_ > 0) return false;
         Mensaje(QStringLiteral("Tarelvo"),
                 QString::fromUtf8(f.what()) +
@@ -126,26 +130,28 @@ bool MuroCont1::Chequea() {
     return Motor([this] { ChequeaMuro(s_, *this, *this); });
 }
 
+bool MuroCont1::ChequeoCompleto() {
+    CambiAltura();
+    CambiaDsz();
+    const bool ok = Chequea();
+    AvisoDiseno();
+    return ok;
+}
+
 // --- Results ---
 
 void MuroCont1::MuestraResultados(const ProjectState& s) {
-    const ResultsView v = EvaluaResultados(s);
-    Panel3D1->setText(QString::fromStdString(v.verdict));
-    SetForeColor(Panel3D1, v.verdictRed ? kRed : kNavy);
-    QLabel* const labels[] = {Label30, Label31, Label18, Label25, Label27,
-                              Label9,  Label28, Label10, Label32, Label8};
-    for (int i = 0; i < 10; ++i) {
-        labels[i]->setText(QString::fromStdString(v.values[i].text));
-        SetForeColor(labels[i], v.values[i].red ? kRed : kNavy);
-    }
-    // The warning keeps its last text while hidden.
-    if (v.warningVisible) Label33->setText(QString::fromUtf8(v.warning.c_str()));
-    Label33->setVisible(v.warningVisible);
+    ultimo_ = EvaluaResultados(s);
+    const ResultsView& v = ultimo_;
+    vigente_ = true;
+    PintaResultados();
     Command1->setEnabled(v.calculo);
     Command6->setEnabled(v.preview);
     Command7->setEnabled(v.refuerzo);
     Command8->setEnabled(v.chequeo);
     Command9->setEnabled(v.diag);
+    // The drawing needs what the reinforcement needs.
+    Command11->setEnabled(v.refuerzo);
     MuestraMuroUsado();
 }
 
@@ -187,6 +193,10 @@ void MuroCont1::AlineaCotas() {
     // fields' handlers write the typed sum into the width label: the analysed one goes back.
     MuestraMuroUsado();
     RedibujaEsquema();
+    // The last step of every check and design: the inputs shown are now those analysed.
+    analizado_ = Campos();
+    vigente_ = false;
+    RevisaVigencia();
 }
 
 void MuroCont1::RedibujaEsquema() {

@@ -78,6 +78,10 @@ public:
     void Click_Option2();
     // Runs the full check and shows the results; a fault is shown as a message.
     bool Chequea();
+    // What "C&hequeo" runs: the height check, the front ground, then the full check.
+    bool ChequeoCompleto();
+    // Whether the results panel shows the analysis of the inputs as they stand now.
+    bool ResultadosVigentes() const { return vigente_; }
     // Project files, new project and exit.
     // True when the project was written.
     bool SalvaArchivo();
@@ -131,12 +135,17 @@ public:
     QLabel *Label30, *Label31, *Label18, *Label25, *Label27, *Label9, *Label28, *Label10,
         *Label32, *Label8, *Label33, *Label4, *Label29, *Label43, *Label44, *Label39, *Label42,
         *Label22;
+    // Label33 scrolls in it when the failed checks are more than its room holds.
+    QWidget* MarcoAvisos;
     // The stem thickness the last check used, beside the Ancho and Centro fields while it
     // differs from theirs.
     QLabel *EspTopeUsado, *EspBaseUsado;
 
     static const QColor kNavy;
     static const QColor kRed;
+    // The colour of results that no longer belong to the inputs.
+    static const QColor kGris;
+    static const char* const kDatosModificados;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,14 +164,31 @@ private:
     // Puts a project into the controls, their handlers running with their checks' faults
     // unshown, and makes it the state, whatever the handlers stored on the way.
     void PonProyecto(const ProjectState& nuevo, const CamposMuro& c);
-    void MarcaGuardado() { guardado_ = Campos(); }
+    void MarcaGuardado() {
+        guardado_ = Campos();
+        ActualizaTitulo();
+    }
     // Before a command that replaces the project: asks whether to save a changed one, and
-    // saves it when asked to; false when the command must not go on.
-    bool PuedeDescartar();
+    // saves it when asked to; false when the command must not go on. `pregunto` tells whether
+    // the question was asked, so that the command asks nothing more.
+    bool PuedeDescartar(bool* pregunto = nullptr);
+    // Shows a confirmation dialog modal to the window it serves.
+    void Pregunta(ConfirmDialog* d, QWidget* ventana);
     bool EscribeProyecto(const std::string& ruta);
     void LeeProyecto(const QString& ruta);
     void WatchForHints(QWidget* root);
 
+    // Entries: every numeric field and spin box read as typed, or refused with a message.
+    void ConnectEntradas();
+    bool Acepta(FieldEdit* field);
+    void SpinTecleado(ValueLabel* box);
+    // After any change of an input: the title's mark of unsaved changes, and the results
+    // greyed while they are not those of the inputs shown.
+    void RevisaVigencia();
+    void PintaResultados();
+    void ActualizaTitulo();
+    // The hint that the footing "&Calculo" designed was for another height.
+    void AvisoDiseno();
     // Editing rules.
     void AcoplaCentro();
     void AnchoCambia();
@@ -211,6 +237,16 @@ private:
     FileChooser chooser_;
     std::function<void()> salir_;
     int busyCursor_ = 0;
+    // The last results published, the inputs they were computed from, and whether the inputs
+    // still are those.
+    ResultsView ultimo_;
+    CamposMuro analizado_;
+    bool vigente_ = true;
+    // The footing "&Calculo" last wrote, and the height it was designed for (0: none).
+    struct ZapataDisenada {
+        float altura = 0;
+        QString altZap, punta, talon;
+    } disenada_;
 };
 
 // Text colour of a label or panel.

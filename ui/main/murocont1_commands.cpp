@@ -43,26 +43,17 @@ void MuroCont1::Calcular() {
     Motor([this] { tarelvo::Calcular(s_, *this, *this); });
 }
 
-// A wall made lower gets its footing designed again from a small one.
+// The height as its field holds it. A check never changes what the engineer typed: neither
+// the stem base nor the footing of a wall made lower, which only "&Calculo" designs again
+// (AvisoDiseno says so).
 void MuroCont1::CambiAltura() {
     const QString texto = Altura->text();
     int i = 0;
     while (i < texto.size() && texto[i] == QLatin1Char(' ')) ++i;
     if (i == texto.size() || Num(Altura) < 1.0) return;
-    AcoplaCentro();
     s_.Altura = Guarda(Altura);
     AnchoEtiqueta();
     CambiaDsz();
-    if (s_.AlturaAnt > s_.Altura) {
-        const double mitad = s_.Altura / 2.0;
-        if (mitad < s_.AltZap) s_.AltZap = static_cast<float>(mitad);
-        if (mitad < s_.Dsz) s_.Dsz = static_cast<float>(mitad);
-        s_.Punta = 0.3f;
-        s_.Talon = 0.3f;
-        Calcular();
-        AltZap->setFieldText(Fmt(s_.AltZap));
-        Dsz->setFieldText(Fmt(s_.Dsz));
-    }
     s_.AlturaAnt = s_.Altura;
 }
 
@@ -88,7 +79,8 @@ void MuroCont1::CambiaDsz() {
 }
 
 bool MuroCont1::PreparaRefuerzo() {
-    if (!Chequea()) return false;
+    // Inputs changed since the last check are checked as "C&hequeo" would.
+    if (!(vigente_ ? Chequea() : ChequeoCompleto())) return false;
     if (!murref_) {
         murref_ = new Murref(s_, grupos_);
         murref_->resize(size());
@@ -103,11 +95,8 @@ bool MuroCont1::PreparaRefuerzo() {
             show();
             murref_->hide();
         });
-        connect(murref_, &Murref::termina, this, [this] {
-            setEnabled(false);
-            saleForm()->show();
-            saleForm()->raise();
-        });
+        // The exit is asked over the reinforcement form, the window on screen then.
+        connect(murref_, &Murref::termina, this, [this] { Pregunta(sale_, murref_); });
     }
     grupos_.PreseleccionaBarras(s_);
     murref_->Distribuye(stemShapeSelected(), Option3->isSelected(0), Titulo->text().toStdString());
@@ -131,14 +120,13 @@ void MuroCont1::DimenZap() {
 }
 
 void MuroCont1::ConnectCommands() {
-    connect(Command8, &QPushButton::clicked, this, [this] {
-        CambiAltura();
-        CambiaDsz();
-        Chequea();
-    });
+    connect(Command8, &QPushButton::clicked, this, [this] { ChequeoCompleto(); });
     connect(Command1, &QPushButton::clicked, this, [this] {
         // A failed design leaves the fields as they were; there is nothing new to check.
-        if (Motor([this] { tarelvo::Calcular(s_, *this, *this); })) Chequea();
+        if (Motor([this] { tarelvo::Calcular(s_, *this, *this); })) {
+            disenada_ = {s_.Altura, AltZap->text(), Punta->text(), Talon->text()};
+            Chequea();
+        }
         // "&Calculo" has just disabled itself; the focus must not fall on "&Nuevo", where two
         // presses of Enter would wipe the project.
         Command8->setFocus(Qt::OtherFocusReason);
@@ -150,6 +138,8 @@ void MuroCont1::ConnectCommands() {
         hide();
     });
     connect(Command6, &QPushButton::clicked, this, [this] {
+        // Nothing is printed from results the inputs have left behind.
+        if (!vigente_ && !ChequeoCompleto()) return;
         if (!murprev_) {
             // A window of its own: disabling the main window must leave it usable.
             murprev_ = new MurPrev(s_, [this](MurPrevFuente& f) {
@@ -168,6 +158,7 @@ void MuroCont1::ConnectCommands() {
         murprev_->raise();
     });
     connect(Command11, &QPushButton::clicked, this, [this] {
+        if (!vigente_ && !ChequeoCompleto()) return;
         if (!autocad_) {
             autocad_ = new Autocad([this](EntradaDibujo& e) {
                 if (!PreparaRefuerzo()) return false;
@@ -182,8 +173,8 @@ void MuroCont1::ConnectCommands() {
         autocad_->activateWindow();
     });
     connect(Command9, &QPushButton::clicked, this, [this] {
-        // The diagrams show the wall as a check finds it now, and only a wall that passed.
-        if (!Chequea() || !Command9->isEnabled()) return;
+        // The diagrams show the wall as a check finds it now, and only one the check completed.
+        if (!(vigente_ ? Chequea() : ChequeoCompleto()) || !Command9->isEnabled()) return;
         if (!diagramas_) {
             diagramas_ = new DiagramasForm;
             diagramas_->resize(size() * 0.95);

@@ -18,6 +18,13 @@ namespace tarelvo {
 
 namespace {
 
+// A spin box and its two spins: by 1.00 and by 0.05.
+struct SpinCaja {
+    ValueLabel* box;
+    SpinButton* grueso;
+    SpinButton* fino;
+};
+
 // Connects a field so that every change of its text stores its number into `var`.
 void StoreOnChange(FieldEdit* f, float& var) {
     QObject::connect(f, &QLineEdit::textChanged, f, [f, &var] { var = Guarda(f); });
@@ -50,21 +57,32 @@ void MuroCont1::AnchoCambia() {
     AnchoEtiqueta();
 }
 
-// An inclined stem is never thinner at its base than the top plus 5 % of the height.
+// A straight stem's base is its top; an inclined one's is what is being typed, its minimum
+// applied once the field is left (a rule per keystroke would turn a partial "0." into it).
 void MuroCont1::CentroCambia() {
-    Centro->setFieldText(QString::fromStdString(CentroTecleado(
-        s_.TipoMuro, Std(Ancho->text()), Std(Altura->text()), Std(Centro->text()))));
+    if (s_.TipoMuro == 0) Centro->setFieldText(Fmt(Num(Ancho)));
     AnchoEtiqueta();
 }
 
-// A base no thicker than the top makes the stem straight.
+// A base no thicker than the top makes the stem straight; an inclined stem is never thinner at
+// its base than the top plus 5 % of the height, which the engineer is told of.
 void MuroCont1::CentroSale() {
     if (Num(Ancho) >= Num(Centro)) {
         Centro->setFieldText(Ancho->text());
         s_.TipoMuro = 0;
         Option1Click(0);
         Option1->select(0);
+        return;
     }
+    const QString minimo = QString::fromStdString(CentroTecleado(
+        s_.TipoMuro, Std(Ancho->text()), Std(Altura->text()), Std(Centro->text())));
+    if (minimo == Centro->text()) return;
+    Centro->setFieldText(minimo);
+    Mensaje(QStringLiteral("Tarelvo"),
+            QStringLiteral("El espesor del muro en la base no puede ser menor que %1 (el espesor "
+                           "en el tope más el 5 % de la altura)")
+                .arg(minimo),
+            QMessageBox::Information);
 }
 
 // The foundation depth lies between the footing thickness and the wall height.
@@ -177,6 +195,10 @@ void MuroCont1::ConnectEditing() {
     onLeave(Altura, [this] {
         Limite(Altura);
         s_.Altura = Guarda(Altura);
+        // A higher inclined stem needs a thicker base; a base already thicker stays.
+        if (s_.TipoMuro != 0)
+            Centro->setFieldText(QString::fromStdString(CentroTecleado(
+                s_.TipoMuro, Std(Ancho->text()), Std(Altura->text()), Std(Centro->text()))));
     });
 
     onChange(Ancho, [this] { AnchoCambia(); });
@@ -231,6 +253,14 @@ void MuroCont1::ConnectEditing() {
         Chequea();
     });
     connect(Padm, &ValueLabel::captionChanged, this, [this] { PadmCambia(); });
+
+    // The arrow keys in a spin's box step it as its spins do.
+    for (const SpinCaja& p : {SpinCaja{Beta, Spin17, Spin1}, SpinCaja{Reac, Spin2, Spin18},
+                               SpinCaja{Sobrec, Spin3, Spin19}, SpinCaja{Padm, Spin21, Spin22}})
+        connect(p.box, &ValueLabel::paso, this, [p](bool arriba, bool fino) {
+            SpinButton* spin = fino ? p.fino : p.grueso;
+            emit(arriba ? spin->up() : spin->down());
+        });
 
     struct SpinPair {
         SpinButton* spin;

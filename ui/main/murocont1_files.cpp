@@ -86,17 +86,22 @@ void MuroCont1::ConnectFiles() {
         if (salir_) salir_();
     });
 
+    // One question a command: once the save question is answered, nothing more is asked.
     connect(Command5, &QPushButton::clicked, this, [this] {
-        if (!PuedeDescartar()) return;
-        setEnabled(false);
-        nuevo_->show();
-        nuevo_->raise();
+        bool pregunto = false;
+        if (!PuedeDescartar(&pregunto)) return;
+        if (pregunto)
+            NuevOk();
+        else
+            Pregunta(nuevo_, this);
     });
     connect(Command3, &QPushButton::clicked, this, [this] {
-        if (!PuedeDescartar()) return;
-        setEnabled(false);
-        sale_->show();
-        sale_->raise();
+        bool pregunto = false;
+        if (!PuedeDescartar(&pregunto)) return;
+        if (pregunto)
+            emit sale_->aceptado();
+        else
+            Pregunta(sale_, this);
     });
     connect(Command2, &QPushButton::clicked, this, [this] {
         setEnabled(false);
@@ -111,8 +116,11 @@ void MuroCont1::ConnectFiles() {
 
 bool MuroCont1::Cambiado() const { return !MismosDatos(Campos(), guardado_); }
 
-bool MuroCont1::PuedeDescartar() {
+void MuroCont1::Pregunta(ConfirmDialog* d, QWidget* ventana) { d->Muestra(ventana); }
+
+bool MuroCont1::PuedeDescartar(bool* pregunto) {
     if (!Cambiado()) return true;
+    if (pregunto) *pregunto = true;
     const QMessageBox::StandardButton r =
         saveQuestion_ ? saveQuestion_(this) : QMessageBox::Cancel;
     if (r == QMessageBox::No) return true;
@@ -133,11 +141,12 @@ void MuroCont1::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     if (!isEnabled() || sale_->isVisible()) return;
-    if (PuedeDescartar()) {
-        setEnabled(false);
-        sale_->show();
-        sale_->raise();
-    }
+    bool pregunto = false;
+    if (!PuedeDescartar(&pregunto)) return;
+    if (pregunto)
+        emit sale_->aceptado();
+    else
+        Pregunta(sale_, this);
 }
 
 CamposMuro MuroCont1::Campos() const {
@@ -195,6 +204,8 @@ void MuroCont1::PonProyecto(const ProjectState& nuevo, const CamposMuro& c) {
     pon(Centro, c.centro);
     Label4->setText(QString::fromStdString(c.anchoZapata));
     s_ = nuevo;
+    disenada_ = {};
+    for (FieldEdit* f : findChildren<FieldEdit*>()) f->recuerda();
     --silencio_;
 }
 

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QScrollArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -167,7 +168,6 @@ void MuroCont1::BuildLeftColumn() {
         if (r.captionIndex >= 0) cap->setProperty("index", r.captionIndex);
         auto* v = b.Place(new ValueLabel(QStringLiteral("0.00"), Frame6), r.valueName, 2796,
                           r.top, 600, 315, 8, false, "MS Sans Serif");
-        v->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Background(v, Qt::white);
         *r.value = v;
@@ -266,9 +266,20 @@ void MuroCont1::BuildSchematicFields() {
     QLabel* relleno = b.Label(f3, "Label26", "R\nE\nL\nL\nE\nN\nO", 4830, 1230, 150, 1470);
     relleno->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label33 = b.Label(f3, "Label33", "Label33", 60, 132, 1704, 1000, 8, true);
+    // Every failed check on a line of its own: the frame takes the free corner above the
+    // height's box, and scrolls when the lines need more room than the window gives them.
+    auto* marco = b.Place(new QScrollArea(f3), "MarcoAvisos", 60, 132, 2040, 1560, 8, true);
+    marco->setFrameShape(QFrame::NoFrame);
+    marco->setWidgetResizable(true);
+    marco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    marco->viewport()->setAutoFillBackground(false);
+    MarcoAvisos = marco;
+    Label33 = new QLabel(QStringLiteral("Label33"));
+    Label33->setObjectName(QStringLiteral("Label33"));
     Label33->setWordWrap(true);
     Label33->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    marco->setWidget(Label33);
+    Label33->setAutoFillBackground(false);
     SetForeColor(Label33, kRed);
 }
 
@@ -278,8 +289,9 @@ void MuroCont1::BuildResultsPanel() {
     Background(Frame4, QColor(192, 192, 192));
     QWidget* f4 = Frame4;
 
-    // Wide enough for "MURO INESTABLE" at the smallest size the window takes.
-    Panel3D1 = b.Place(new StatusPanel(f4), "Panel3D1", 80, 180, 1780, 345, 9, true);
+    // Wide enough for "MURO INESTABLE" and "DATOS MODIFICADOS" at the smallest size the window
+    // takes.
+    Panel3D1 = b.Place(new StatusPanel(f4), "Panel3D1", 80, 180, 1780, 345, 7.5, true);
     Panel3D1->setText(QStringLiteral("MURO ESTABLE"));
     Command8 = b.Button(f4, "Command8", "C&hequeo", 48, 1380, 1005, 330);
     Command1 = b.Button(f4, "Command1", "&Calculo", 1080, 1380, 810, 330);

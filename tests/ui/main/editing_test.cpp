@@ -17,12 +17,12 @@ TEST_F(MainWindowTest, LowerLimitsApplyOnLeaving) {
 
     TypeAndLeave(w->AltZap, "0.1");
     EXPECT_EQ(w->AltZap->text(), "0.25");
-    TypeAndLeave(w->Punta, "abc");
+    TypeAndLeave(w->Punta, "0.1");
     EXPECT_EQ(w->Punta->text(), "0.20");
     EXPECT_FLOAT_EQ(s.Punta, 0.2f);
-    // A value equal to its limit stays as typed.
+    // A value equal to its limit stays, shown as every number left in a field.
     TypeAndLeave(w->Talon, "0.2");
-    EXPECT_EQ(w->Talon->text(), "0.2");
+    EXPECT_EQ(w->Talon->text(), "0.20");
 
     // Before leaving, the change already stored what was typed.
     Type(w->Gamma1, "2.1");
@@ -54,14 +54,23 @@ TEST_F(MainWindowTest, InclinedStemBaseIsNeverBelowItsMinimum) {
     EXPECT_EQ(s.FormaMuro, 1);
     EXPECT_TRUE(w->Centro->isEnabled());
     EXPECT_EQ(w->Centro->text(), "0.30");
-    Type(w->Centro, "0.28");
+    // The minimum applies on leaving, with a word to the engineer; never while typing.
+    TypeAndLeave(w->Centro, "0.28");
     EXPECT_EQ(w->Centro->text(), "0.30");
-    Type(w->Centro, "0.40");
-    EXPECT_EQ(w->Centro->text(), "0.40");
-    EXPECT_EQ(w->Label4->text(), "1.00");
-    // A keystroke that reads below the minimum is replaced at once.
-    Type(w->Centro, "0");
-    EXPECT_EQ(w->Centro->text(), "0.30");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("0.30"));
+    w->Centro->setFocus();
+    Type(w->Centro, "0.");
+    EXPECT_EQ(w->Centro->text(), "0.");
+    Type(w->Centro, "0.60");
+    w->Titulo->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(w->Centro->text(), "0.60");
+    EXPECT_EQ(w->Label4->text(), "1.20");
+    // A check keeps the typed base.
+    w->Command8->click();
+    EXPECT_EQ(w->Centro->text(), "0.60");
+    EXPECT_GE(s.EspBase, 59.99f);
     // Changing the type again restores the minimum, replacing a larger base.
     Type(w->Centro, "0.45");
     Click(w->Option1, 2);
@@ -76,8 +85,8 @@ TEST_F(MainWindowTest, BaseNoThickerThanTheTopMakesTheStemStraight) {
     w->Centro->setFocus();
     QApplication::processEvents();
     Type(w->Centro, "0.15");
-    EXPECT_EQ(w->Centro->text(), "0.20");
-    Leave(w->Centro);
+    w->Titulo->setFocus();
+    QApplication::processEvents();
     EXPECT_TRUE(w->Option1->isSelected(0));
     EXPECT_EQ(s.TipoMuro, 0);
     EXPECT_EQ(w->Centro->text(), "0.20");

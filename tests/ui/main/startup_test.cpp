@@ -9,7 +9,8 @@ namespace tarelvo::test {
 namespace {
 
 TEST_F(MainWindowTest, OpensOnTheDefaultWallAlreadyChecked) {
-    EXPECT_EQ(w->windowTitle(), "MURO DE CONTENCION -GEOMETRIA-");
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Sin título[*] — Tarelvo"));
+    EXPECT_FALSE(w->isWindowModified());
     EXPECT_EQ(w->objectName(), "murocont1");
     const std::pair<FieldEdit*, const char*> fields[] = {
         {w->Altura, "1.00"}, {w->Ancho, "0.20"},  {w->Centro, "0.20"}, {w->AltZap, "0.25"},
