@@ -159,7 +159,10 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
         case Control::Campo: {
             // The stem top is given in cm and typed into its field in metres, which shows it
             // as it does every number once left.
-            const double metros = nombre == "Ancho" ? v / 100 : v;
+            // Centimetres to metres by moving the decimal point, as a person types them: 20.17
+            // cm is "0.2017", not the binary quotient 0.20170000000000002.
+            const double metros =
+                nombre == "Ancho" ? numtext::read(numtext::format(v / 100, "0.##########")) : v;
             if (std::string fuera = SobreMaximo(nombre, texto, metros); !fuera.empty())
                 return fuera;
             const std::string enCampo = TextoTecleado(metros);

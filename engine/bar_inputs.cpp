@@ -60,6 +60,12 @@ void AplicaBarras(const BarrasDadas& b, ProjectState& s, GruposBarras& grupos) {
     // The form's lists exist before a bar is chosen in them; loading them later would put
     // their starting bars back.
     if (!grupos.cargado()) grupos.Carga(s);
+    // The bars are judged for room when they are laid out for the analysed wall; judged here,
+    // on the areas of whatever wall came before, they would say nothing true.
+    struct Olvida {
+        ProjectState& s;
+        ~Olvida() { s.BarrasSinEspacio = 0; }
+    } olvida{s};
     for (int k = 0; k < 3; ++k)
         if (const auto& v = b.separ[static_cast<std::size_t>(k)])
             grupos.CambiaSeparacion(s, k, TextoSeparacion(*v));

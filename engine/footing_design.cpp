@@ -1,10 +1,10 @@
 // The footing design: grow the footing in 5 cm steps until the wall passes.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 
+#include "engine/dmath.h"
 #include "engine/engine.h"
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
@@ -102,7 +102,7 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
         CentraZapata(s, w);
         CalculaFuerzas(s, w);
         // The resultant belongs in the middle third on either side of the centre.
-        if (std::fabs(s.Excent) > s.Base6) {
+        if (dmath::fabs(s.Excent) > s.Base6) {
             Alarga(s, limites);
             continue;
         }

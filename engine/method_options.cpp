@@ -20,7 +20,7 @@ const std::vector<OpcionCalculo>& OpcionesCalculo() {
          false, &P::FsMinVuelcoSismo, nullptr},
         {"FsMinDeslizSismo", "el factor de seguridad mínimo al deslizamiento con sismo", 1.0,
          3.0, false, &P::FsMinDeslizSismo, nullptr},
-        {"Friccion", "la fricción en la base (0 tan φ, 1 tan(2φ/3), 2 el coeficiente Mu)", 0, 2,
+        {"Friccion", "la fricción en la base (0 tan φ, 1 tan de 2φ/3, 2 el coeficiente Mu)", 0, 2,
          true, nullptr, &P::Friccion},
         {"Mu", "el coeficiente de fricción en la base", 0.1, 1.0, false, &P::Mu, nullptr},
         {"PasivaFrente",
@@ -47,7 +47,8 @@ std::string AplicaOpcion(ProjectState& s, const OpcionCalculo& o, double valor) 
     const std::string nombre = o.nombre;
     if (!std::isfinite(valor)) return "El valor de " + nombre + " no es un número";
     if (o.entera) {
-        if (valor != std::floor(valor) || valor < o.minimo || valor > o.maximo)
+        if (valor < o.minimo || valor > o.maximo ||
+            valor != static_cast<double>(static_cast<long>(valor)))
             return nombre + " debe ser un entero de " + numtext::format(o.minimo, "0") + " a " +
                    numtext::format(o.maximo, "0") + ": " + o.descripcion;
         s.*(o.i) = static_cast<std::int16_t>(valor);

@@ -45,7 +45,7 @@ struct ProjectState {
     float FsMinDesliz = 1.5f;         // ... against sliding
     float FsMinVuelcoSismo = 1.1f;    // the same for the load case with earthquake
     float FsMinDeslizSismo = 1.1f;
-    std::int16_t Friccion = 0;        // base friction: 0 tan φ, 1 tan(2φ/3), 2 the coefficient Mu
+    std::int16_t Friccion = 0;        // base friction: 0 tan φ, 1 tan of 2φ/3, 2 the coefficient Mu
     float Mu = 0.5f;                  // base friction coefficient typed by the engineer
     std::int16_t PasivaFrente = 1;    // 1 passive pressure as PRESION PASIVA says, 0 none at all
     float FsCapacidad = 0;            // safety factor on the capacity (0: 3 with cohesion, else 2)

@@ -235,7 +235,7 @@ TEST(Lote, BadRowsAreToldInTheirErrorColumn) {
     for (const auto& c : casos) tabla += c.first + "\n";
     const Lote r = Corre(tabla);
     EXPECT_EQ(r.estado, 3);
-    EXPECT_NE(r.err.find("12 filas de 14 con error"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("13 filas de 15 con error"), std::string::npos) << r.err;
     const auto filas = Filas(r.out);
     ASSERT_EQ(filas.size(), casos.size());
     for (std::size_t i = 0; i < casos.size(); ++i) {

@@ -188,7 +188,7 @@ TEST(GruposBarras, PreselectionTakesALargerBarThatCanBePlaced) {
     // A 1.50 m thick stem needs 21.75 cm2/m of secondary steel: 3/8" bars at 0.03 leave 2.05 cm
     // between them; 1/2" bars at 0.05 leave 3.73 cm.
     ProjectState s = Checked();
-    s.Ancho = 150;
+    s.Ancho = s.EspTope = 150;
     s.AsMuro = 5;
     G g;
     g.PreseleccionaBarras(s);

@@ -74,6 +74,7 @@ TEST(ProjectLoad, NamedValuesMeetTheirFieldsRules) {
     p.formaMuro = 1;
     p.altura = 2;
     p.altDent = 0.5f;
+    p.anchDent = 0.3f;
     ValoresMur& v = p.valores;
     v.cohes1 = 60;
     v.centro = 0.25f;  // below 0.20 + 5 % of 2.00

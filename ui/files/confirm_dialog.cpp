@@ -54,6 +54,13 @@ void ConfirmDialog::showEvent(QShowEvent* e) {
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
+// Once answered, the window it served takes the keyboard back: typing and leaving its fields
+// must reach them, not a dialog no longer on screen.
+void ConfirmDialog::hideEvent(QHideEvent* e) {
+    QDialog::hideEvent(e);
+    if (QWidget* v = parentWidget(); v && v->isVisible()) v->activateWindow();
+}
+
 void ConfirmDialog::reject() { emit cancelado(); }
 
 void ConfirmDialog::Muestra(QWidget* ventana) {

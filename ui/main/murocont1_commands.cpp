@@ -93,6 +93,9 @@ bool MuroCont1::PreparaRefuerzo() {
             // from the state as the form left it, without checking anew.
             MuestraResultados(s_);
             show();
+            // Back in front with the keyboard, so that typing goes to its fields.
+            raise();
+            activateWindow();
             murref_->hide();
         });
         // The exit is asked over the reinforcement form, the window on screen then.

@@ -182,6 +182,7 @@ TEST_F(ProjectFilesTest, BackfillCohesionAndBarsAreInTheFile) {
     w->Command7->click();
     w->murref()->Combo[4]->setCurrentIndex(1);
     w->murref()->Separ[2]->setText("0.20");
+    QTest::keyClick(w->murref()->Separ[2], Qt::Key_Return);
     const QString barra = w->murref()->Resultado[4]->text();
     w->murref()->Geometria->click();
     Save(Path("c.mur"));

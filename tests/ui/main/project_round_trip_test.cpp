@@ -66,7 +66,10 @@ protected:
         w->Command7->click();
         Murref* r = w->murref();
         for (QComboBox* c : r->Combo) c->setCurrentIndex(Entre(0, 3));
-        for (QLineEdit* e : r->Separ) e->setText(Numero(0.05, 0.5));
+        for (QLineEdit* e : r->Separ) {
+            e->setText(Numero(0.05, 0.5));
+            QTest::keyClick(e, Qt::Key_Return);
+        }
         r->Geometria->click();
     }
 
