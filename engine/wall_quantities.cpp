@@ -3,19 +3,13 @@
 #include <cmath>
 
 #include "engine/analysed_wall.h"
+#include "engine/bar_schedule.h"
 
 namespace tarelvo {
 
 namespace {
 
 bool ConDentellon(const ProjectState& s) { return s.ConDent != 0 && s.AltDent > 0; }
-
-// The area of a group's bar, cm2, as the group computed its spacing with it; none before the
-// form's lists are filled.
-double AreaBarra(const GruposBarras& g, int grupo) {
-    const int pos = g.posicion(grupo);
-    return pos >= 0 && pos < static_cast<int>(kBarras.size()) ? kBarras[pos].area : 0;
-}
 
 }  // namespace
 
@@ -28,25 +22,8 @@ double VolumenConcreto(const ProjectState& s) {
 }
 
 double PesoAcero(const ProjectState& s, const GruposBarras& g) {
-    using G = GruposBarras;
-    const MuroAnalizado m = MuroDeAnalisis(s);
-    const double altura = s.Altura, zapata = m.zapata;
-    // Metres of bar per metre of wall for each group, at one bar per spacing.
-    double largo[G::kGrupos] = {};
-    largo[G::MuroInteriorVertical] = largo[G::MuroExteriorVertical] = altura + s.AltZap;
-    largo[G::MuroInteriorHorizontal] = largo[G::MuroExteriorHorizontal] = altura;
-    largo[G::ZapataSuperior] = largo[G::ZapataInferior] = zapata;
-    largo[G::ZapataLongitudinal] = 2 * zapata;
-    if (ConDentellon(s))
-        largo[G::MuroExteriorVertical] += 2.0 * s.AltDent + s.AnchDent;
-
     double kg = 0;
-    for (int grupo = 0; grupo < G::kGrupos; ++grupo) {
-        const double sep = G::SeparacionDe(g.etiqueta(grupo));
-        if (!(sep > 0) || !std::isfinite(sep)) continue;
-        kg += AreaBarra(g, grupo) * kKgPorMetroYCm2 * largo[grupo] / sep;
-    }
-    if (ConDentellon(s)) kg += 2 * kBarras[3].area * kKgPorMetroYCm2;
+    for (const FilaPlanilla& f : PlanillaArmaduras(s, g)) kg += f.kg;
     return kg;
 }
 
