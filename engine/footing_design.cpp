@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
+#include "engine/seismic.h"
 #include "engine/stability_limits.h"
 
 namespace tarelvo {
@@ -115,6 +116,12 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
         }
         // A wider footing weighs more and carries more backfill: both factors grow with it.
         if (s.FsVuelco < s.FsMinVuelco || s.FsDesliz < s.FsMinDesliz) {
+            Alarga(s, limites);
+            continue;
+        }
+        // With an earthquake case that case must pass as well.
+        CasoSismico(s);
+        if (EvaluaSismo(s).alguna()) {
             Alarga(s, limites);
             continue;
         }

@@ -5,6 +5,7 @@
 #include "common/number_text.h"
 #include "engine/dmath.h"
 #include "engine/engine.h"
+#include "engine/water.h"
 
 namespace tarelvo {
 
@@ -17,6 +18,12 @@ void SeccionMuro(ProjectState& s, int sec) {
                                     (static_cast<double>(s.FactCarga) * s.Ka) / 6.0 *
                                     dmath::cos(s.BetaRad),
                                 "el momento de una sección del muro");
+        // Below the water table the water pushes with γw and the soil loses Ka γw of its own.
+        if (const double dw = AguaSobreSeccion(s, y); dw > 0)
+            s.MomSeccActual = store(s.MomSeccActual + static_cast<double>(s.FactCarga) *
+                                                          kGammaAgua * dw * dw * dw / 6.0 *
+                                                          (1.0 - s.Ka * dmath::cos(s.BetaRad)),
+                                    "el momento de una sección del muro");
         s.EspSecc = store(s.EspTope + guard::div(static_cast<double>(s.EspBase) - s.EspTope,
                                                  s.Altura, "el espesor de las secciones del muro") * y,
                           "el espesor de una sección del muro");
@@ -114,6 +121,10 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
                            "la presión en la base del muro");
     s.CortMuroBase = store((static_cast<double>(s.PresMuroBase) + s.PresSobrec) * s.Altura / 2.0,
                            "el cortante en la base del muro");
+    if (const double dw = AguaSobreSeccion(s, s.Altura); dw > 0)
+        s.CortMuroBase = store(s.CortMuroBase + kGammaAgua * dw * dw / 2.0 *
+                                                    (1.0 - s.Ka * dmath::cos(s.BetaRad)),
+                               "el cortante en la base del muro");
     s.CortAdm = store(s.CoefCorte * 0.85 *
                           guard::sqrt(s.Fc, "el cortante admisible (F'c negativo)"),
                       "el cortante admisible");
