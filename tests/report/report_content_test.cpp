@@ -122,13 +122,13 @@ TEST(ReportContent, DataRowsOfTheDefaultWall) {
         {"Longitud del talón", "0.30", "m"},
         {"Longitud total de la zapata", "0.80", "m"},
         {"Angulo de inclinación", "0.00", "Grados"},
-        {"Peso volumétrico", "1.80", "To/m3"},
+        {"Peso volumétrico", "1.80", "t/m3"},
         {"Angulo de fricción interna", "30.00", "Grados"},
-        {"Cohesión", "0.00", "To/m2"},
-        {"Sobrecarga sobre el relleno", "0.00", "To/m2"},
-        {"Carga axial sobre el muro", "0.00", "To"},
-        {"Hormigón (F'c)", "210", "Kg/cm2"},
-        {"Refuerzo (Fy)", "2800", "Kg/cm2"},
+        {"Cohesión", "0.00", "t/m2"},
+        {"Sobrecarga sobre el relleno", "0.00", "t/m2"},
+        {"Carga axial sobre el muro", "0.00", "t"},
+        {"Hormigón (F'c)", "210", "kg/cm2"},
+        {"Refuerzo (Fy)", "2800", "kg/cm2"},
     };
     for (const auto& f : filas) {
         EXPECT_EQ(ValorDeFila(doc, 0, f.caption), f.value) << f.caption;
@@ -172,7 +172,7 @@ TEST(ReportContent, DataRowsAReviewerNeedsShowTheOptionsInTheWindowsWords) {
         {"Profundidad de desplante", "0.80", "m"},
         {"Altura del dentellón", "0.60", "m"},
         {"Ancho del dentellón", "0.20", "m"},
-        {"Presión admisible del terreno", "1.50", "Kg/cm2"},
+        {"Presión admisible del terreno", "1.50", "kg/cm2"},
         {"Presión pasiva", "", "Considerada"},
     };
     for (const auto& f : elegidas) {
@@ -196,17 +196,17 @@ TEST(ReportContent, ResultRowsAgreeWithTheResultsPanelAndTheReinforcementForm) {
     } filas[] = {
         {"Factor de seguridad al vuelco", panel[0], " "},
         {"Factor seguridad al deslizamiento", panel[1], " "},
-        {"Presión sobre el terreno en la punta", panel[2], "Kg/cm2"},
-        {"Presión sobre el terreno en el talón", panel[3], "Kg/cm2"},
-        {"Presión admisible del terreno", panel[4], "Kg/cm2"},
-        {"Esfuerzo cortante máximo en el muro", panel[5], "Kg/cm2"},
-        {"Esfuerzo cortante admisible", panel[6], "Kg/cm2"},
-        {"Esfuerzo cortante en la punta", panel[7], "Kg/cm2"},
-        {"Momento en la base del Muro", QString::fromStdString(refuerzo.momMuro), "To-m"},
+        {"Presión sobre el terreno en la punta", panel[2], "kg/cm2"},
+        {"Presión sobre el terreno en el talón", panel[3], "kg/cm2"},
+        {"Presión admisible del terreno", panel[4], "kg/cm2"},
+        {"Esfuerzo cortante máximo en el muro", panel[5], "kg/cm2"},
+        {"Esfuerzo cortante admisible", panel[6], "kg/cm2"},
+        {"Esfuerzo cortante en la punta", panel[7], "kg/cm2"},
+        {"Momento en la base del Muro", QString::fromStdString(refuerzo.momMuro), "t·m"},
         {"Refuerzo en la base del muro", QString::fromStdString(refuerzo.area[0]), "cm2/m"},
-        {"Momento en la punta", QString::fromStdString(refuerzo.momPunta), "To-m"},
+        {"Momento en la punta", QString::fromStdString(refuerzo.momPunta), "t·m"},
         {"Refuerzo en la punta", QString::fromStdString(refuerzo.area[5]), "cm2/m"},
-        {"Momento en el talón", QString::fromStdString(refuerzo.momTalon), "To-m"},
+        {"Momento en el talón", QString::fromStdString(refuerzo.momTalon), "t·m"},
         {"Refuerzo en el talón", QString::fromStdString(refuerzo.area[4]), "cm2/m"},
     };
     for (const auto& f : filas) {
@@ -237,7 +237,7 @@ TEST(ReportContent, ValuesThatCannotBeComputedShowEmptyAndTheBuildGoesOn) {
     EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en la punta"), "");
     EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en el talón"), "");
     EXPECT_EQ(ValorDeFila(doc, 1, "Factor de seguridad al vuelco"), "");
-    EXPECT_EQ(UnidadDeFila(doc, 1, "Esfuerzo cortante en el talón"), "Kg/cm2");
+    EXPECT_EQ(UnidadDeFila(doc, 1, "Esfuerzo cortante en el talón"), "kg/cm2");
     EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante admisible"), "6.53");
     EXPECT_TRUE(TieneDibujo(doc, doc.pageCount() - 1));
     // The Memoria cannot judge what has no value: it fails.

@@ -41,12 +41,12 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                 {{"Coeficiente de empuje activo (Ka)", "0.333"},
                  {"Coeficiente de empuje pasivo (Kp)", "3.00"},
                  {"Altura total del empuje", "1.25", "m"},
-                 {"Empuje total", "0.47", "To"},
-                 {"Componente horizontal del empuje", "0.47", "To"},
-                 {"Componente vertical del empuje", "0.00", "To"},
+                 {"Empuje total", "0.47", "t"},
+                 {"Componente horizontal del empuje", "0.47", "t"},
+                 {"Componente vertical del empuje", "0.00", "t"},
                  {"Altura del empuje sobre la base", "0.42", "m"}});
     EsperaFilas(r, "Pesos y momentos",
-                {{"Elemento", "Fuerza (To)", "Brazo (m)", "Momento (To-m)"},
+                {{"Elemento", "Fuerza (t)", "Brazo (m)", "Momento (t·m)"},
                  {"Muro: parte rectangular", "0.48", "0.40", "0.19"},
                  {"Muro: parte inclinada", "0.00", "0.30", "0.00"},
                  {"Relleno sobre el talón", "0.54", "0.65", "0.35"},
@@ -58,12 +58,12 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                 {{"Factor de seguridad al vuelco", "3.76", "≥ 1.50", "Cumple"},
                  {"Factor de seguridad al deslizamiento", "2.21", "≥ 1.50", "Cumple"},
                  {"Excentricidad de la resultante (m)", "0.040", "≤ B/6 = 0.133", "Cumple"},
-                 {"Presión máxima (Kg/cm2)", "0.24", "≤ 0.56", "Cumple"},
-                 {"Fricción en la base", "0.87", "To"},
-                 {"Cohesión en la base", "0.00", "To"},
-                 {"Empuje pasivo", "0.17", "To"},
-                 {"Resistencia al deslizamiento", "1.03", "To"},
-                 {"Fuerza de deslizamiento", "0.47", "To"}});
+                 {"Presión máxima (kg/cm2)", "0.24", "≤ 0.56", "Cumple"},
+                 {"Fricción en la base", "0.87", "t"},
+                 {"Cohesión en la base", "0.00", "t"},
+                 {"Empuje pasivo", "0.17", "t"},
+                 {"Resistencia al deslizamiento", "1.03", "t"},
+                 {"Fuerza de deslizamiento", "0.47", "t"}});
     EsperaFilas(r, "Capacidad portante",
                 {{"Factor de capacidad de carga Nc", "30.14"},
                  {"Factor de capacidad de carga Nq", "18.40"},
@@ -74,11 +74,11 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                  {"Factor de profundidad dc", "1.278"},
                  {"Factor de profundidad dq", "1.175"},
                  {"Ancho efectivo de la base (B - 2e)", "0.72", "m"},
-                 {"Capacidad de carga", "1.12", "Kg/cm2"},
-                 {"Presión admisible (capacidad / 2)", "0.56", "Kg/cm2"}});
+                 {"Capacidad de carga", "1.12", "kg/cm2"},
+                 {"Presión admisible (capacidad / 2)", "0.56", "kg/cm2"}});
     EsperaFilas(r, "Resistencia",
-                {{"Cortante en el muro (Kg/cm2)", "0.35", "6.53", "Cumple"},
-                 {"Cortante en la zapata (Kg/cm2)", "0.41", "6.53", "Cumple"},
+                {{"Cortante en el muro (kg/cm2)", "0.35", "6.53", "Cumple"},
+                 {"Cortante en la zapata (kg/cm2)", "0.41", "6.53", "Cumple"},
                  {"Barras", "Colocadas", "Requerido", "Colocado", "Resultado"},
                  // 1.27 cm2 every 0.30 m against the 3.75 the stem base needs.
                  {"Muro, cara interior, vertical", "ø 1/2\" a 0.30", "3.75", "4.23", "Cumple"},
@@ -110,8 +110,8 @@ TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
                 {{"Factor de seguridad al vuelco", "4.14", "≥ 1.50", "Cumple"},
                  {"Factor de seguridad al deslizamiento", "0.89", "≥ 1.50", "No cumple"},
                  {"Excentricidad de la resultante (m)", "0.072", "≤ B/6 = 0.367", "Cumple"},
-                 {"Presión máxima (Kg/cm2)", "0.56", "≤ 3.00", "Cumple"}});
-    EsperaFilas(r, "Capacidad portante", {{"Presión admisible dada", "3.00", "Kg/cm2"}});
+                 {"Presión máxima (kg/cm2)", "0.56", "≤ 3.00", "Cumple"}});
+    EsperaFilas(r, "Capacidad portante", {{"Presión admisible dada", "3.00", "kg/cm2"}});
     int rojos = 0;
     for (int p = 0; p < r.doc.pageCount(); ++p)
         for (const TextItem* t : Textos(r.doc, p)) {
@@ -237,12 +237,12 @@ TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
     const std::string b = Bases(muro.estado);
     for (const char* dice :
          {"Rankine", "Ka = 0.333", "Nc = 30.14, Nq = 18.40, Nγ = 15.07",
-          "la capacidad entre 2, suelo sin cohesión, 0.56 Kg/cm2", "tan 30.00° = 0.577",
+          "la capacidad entre 2, suelo sin cohesión, 0.56 kg/cm2", "tan 30.00° = 0.577",
           "2/3 de la cohesión (0.00 To/m2)", "Kp = 3.00", "h = 0.25 m",
           "\"Despreciada\": no se cuenta el suelo sobre la zapata, pero sí la presión pasiva "
           "sobre la cara de la zapata.",
           "hormigón 2.40 To/m3", "factor de carga 1.50", "0.90 en flexión",
-          "0.85·0.53·√F'c = 6.53 Kg/cm2", "h - 5 cm en el muro", "h - 7 cm", "a 3 cm",
+          "0.85·0.53·√F'c = 6.53 kg/cm2", "h - 5 cm en el muro", "h - 7 cm", "a 3 cm",
           "al menos 1.50 al vuelco y 1.50 al deslizamiento", "ρmin = 0.0025", "ρmax = 0.75·ρb",
           "el mayor entre su diámetro y 2.5 cm", "No se consideran: el peso del suelo sobre la "
           "punta, el peso del dentellón, el agua"})
@@ -261,7 +261,7 @@ TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
     ProjectState dada = muro.estado;
     dada.Padm = 1.2f;
     dada.PresAdm = 12;
-    EXPECT_NE(Bases(dada).find("Presión admisible dada: 1.20 Kg/cm2"), std::string::npos);
+    EXPECT_NE(Bases(dada).find("Presión admisible dada: 1.20 kg/cm2"), std::string::npos);
 
     // In the Memoria, before the thrust; the key's weight said not to be counted.
     const Reporte r(otro.Entradas());
