@@ -49,7 +49,13 @@ TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
     Muro muro;
     ReportInputs in = muro.Entradas();
     in.datos = in.refuerzo = in.diagramas = false;
-    const int memoria = Construye(in).pageCount();  // the Memoria alone
+    // The Memoria's pages: after the opening block on the first page, and from a page of its own.
+    const int memoriaPrimera = Construye(in).pageCount();
+    in.datos = true;
+    in.memoria = false;
+    const int soloDatos = Construye(in).pageCount();
+    in.memoria = true;
+    const int memoria = Construye(in).pageCount() - soloDatos;
     ASSERT_GE(memoria, 2);
     for (int m = 0; m < 16; ++m) {
         in.datos = m & 1;
@@ -62,7 +68,8 @@ TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
         if (in.refuerzo) esperado << "Resultados del analisis";
         if (in.memoria) {
             esperado << "Empuje del relleno";
-            for (int i = 1; i < memoria; ++i) esperado << QString();
+            const int n = in.datos || in.refuerzo ? memoria : memoriaPrimera;
+            for (int i = 1; i < n; ++i) esperado << QString();
         }
         if (in.diagramas) esperado << "Diagramas";
         if (in.refuerzo) esperado << "Dibujo";
@@ -78,7 +85,7 @@ TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
     PageDocument ninguno = Construye(in);
     EXPECT_EQ(Celdas(ninguno), 0);
     EXPECT_NE(Busca(ninguno, 0, "Muro M1"), nullptr);
-    EXPECT_NE(Busca(ninguno, 0, "Pag 1"), nullptr);
+    EXPECT_NE(Busca(ninguno, 0, "Página 1 de 1"), nullptr);
 
     // "Refuerzo" counts only while the reinforcement is available.
     in.datos = in.refuerzo = true;
@@ -221,7 +228,9 @@ TEST(ReportContent, UnitsChangeToMetresAndKgPerCm2) {
     in.estado.PresMax = 25;
     in.estado.EspTope = 35;  // the analysed top thickness, cm
     const PageDocument doc = Construye(in);
-    EXPECT_EQ(ValorDeFila(doc, 1, "Presión sobre el terreno en la punta"), "2.50");
+    EXPECT_EQ(ValorDeFila(doc, PaginaDe(doc, "Resultados del analisis"),
+                          "Presión sobre el terreno en la punta"),
+              "2.50");
     EXPECT_EQ(ValorDeFila(doc, 0, "Espesor del muro en la corona"), "0.35");
 }
 
@@ -234,16 +243,17 @@ TEST(ReportContent, ValuesThatCannotBeComputedShowEmptyAndTheBuildGoesOn) {
     in.barras[GruposBarras::MuroInteriorHorizontal] = "";
     const PageDocument doc = Construye(in);
     ASSERT_GE(doc.pageCount(), 6);
-    EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en la punta"), "");
-    EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en el talón"), "");
-    EXPECT_EQ(ValorDeFila(doc, 1, "Factor de seguridad al vuelco"), "");
-    EXPECT_EQ(UnidadDeFila(doc, 1, "Esfuerzo cortante en el talón"), "kg/cm2");
-    EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante admisible"), "6.53");
+    const int r = PaginaDe(doc, "Resultados del analisis");
+    EXPECT_EQ(ValorDeFila(doc, r, "Esfuerzo cortante en la punta"), "");
+    EXPECT_EQ(ValorDeFila(doc, r, "Esfuerzo cortante en el talón"), "");
+    EXPECT_EQ(ValorDeFila(doc, r, "Factor de seguridad al vuelco"), "");
+    EXPECT_EQ(UnidadDeFila(doc, r, "Esfuerzo cortante en el talón"), "kg/cm2");
+    EXPECT_EQ(ValorDeFila(doc, r, "Esfuerzo cortante admisible"), "6.53");
     EXPECT_TRUE(TieneDibujo(doc, doc.pageCount() - 1));
     // The Memoria cannot judge what has no value: it fails.
     const int memoria = PaginaDe(doc, "Estabilidad");
     EXPECT_EQ(CeldasDeFila(doc, memoria, "Factor de seguridad al vuelco"),
-              (QStringList{"Factor de seguridad al vuelco", "≥ 1.50", "No cumple"}));
+              (QStringList{"Factor de seguridad al vuelco", "≥ 1.50", "-", "No cumple"}));
     const QRegularExpression noNumero("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
     for (int p = 0; p < doc.pageCount(); ++p)
         for (const TextItem* t : Textos(doc, p))
@@ -268,7 +278,7 @@ TEST(ReportContent, MarginsStayAsSetOverFiveBuildsAndTheBorderIsTopAndBottom) {
         EXPECT_DOUBLE_EQ(doc.setup.top, 1100);
         EXPECT_DOUBLE_EQ(doc.setup.right, 1440);
         EXPECT_DOUBLE_EQ(doc.setup.bottom, 2000);
-        const TextItem* pie = Busca(doc, 0, "Pag 1");
+        const TextItem* pie = Busca(doc, 0, QStringLiteral("Página 1 de %1").arg(doc.pageCount()));
         ASSERT_NE(pie, nullptr);
         if (i == 0) pieY = pie->y;
         EXPECT_DOUBLE_EQ(pie->y, pieY);
@@ -291,7 +301,7 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
     EXPECT_EQ(cabecera->font.family, "Courier New");
     EXPECT_TRUE(cabecera->font.italic);
     EXPECT_EQ(cabecera->color, QColor(Qt::darkGreen));
-    const TextItem* pie = Busca(doc, 1, "Pag 2");
+    const TextItem* pie = Busca(doc, 1, QStringLiteral("Página 2 de %1").arg(doc.pageCount()));
     ASSERT_NE(pie, nullptr);
     EXPECT_EQ(pie->font.size, 9);
     EXPECT_EQ(pie->color, QColor(Qt::gray));
@@ -318,8 +328,9 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
 TEST(ReportContent, WholeReportToPdfWithTheWindowsHeaderAndFooter) {
     Muro muro;
     ReportInputs in = EntradasPorDefecto(muro.estado, "Proyecto K1", muro.Entradas().barras);
-    EXPECT_EQ(in.encabezado, "Proyecto K1|");
-    EXPECT_EQ(in.pie, "||Pag %d");
+    EXPECT_EQ(in.encabezado, "&T||&D");
+    EXPECT_EQ(in.pie, "&A||Página &P de &N");
+    EXPECT_EQ(in.titulo, "Proyecto K1");
     muro.estado.Encabezado = "Propio";
     EXPECT_EQ(EntradasPorDefecto(muro.estado, "Proyecto K1", in.barras).encabezado,
               "Propio");
