@@ -17,6 +17,7 @@
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
+#include "ui/window_fit.h"
 #include "ui/main/option_array.h"
 #include "ui/main/twips_scaler.h"
 
@@ -136,6 +137,7 @@ void MuroCont1::ConnectCommands() {
     });
     connect(Command7, &QPushButton::clicked, this, [this] {
         if (!PreparaRefuerzo()) return;
+        ColocaEnPantalla(murref_, murref_->size(), this);
         murref_->show();
         murref_->raise();
         hide();
@@ -157,6 +159,7 @@ void MuroCont1::ConnectCommands() {
             });
         }
         setEnabled(false);
+        ColocaEnPantalla(murprev_, murprev_->size(), this);
         murprev_->show();
         murprev_->raise();
     });
@@ -171,6 +174,7 @@ void MuroCont1::ConnectCommands() {
             });
             autocad_->setMessagePresenter(presenter_);
         }
+        ColocaEnPantalla(autocad_, autocad_->sizeHint().expandedTo(autocad_->size()), this);
         autocad_->show();
         autocad_->raise();
         autocad_->activateWindow();
@@ -188,12 +192,14 @@ void MuroCont1::ConnectCommands() {
         }
         diagramas_->Muestra(s_);
         setEnabled(false);
+        ColocaEnPantalla(diagramas_, diagramas_->size(), this);
         diagramas_->show();
         diagramas_->raise();
         diagramas_->activateWindow();
     });
     connect(Command10, &QPushButton::clicked, this, [this] {
         if (!about_) about_ = new FrmAbout(this);
+        ColocaEnPantalla(about_, about_->sizeHint().expandedTo(about_->size()), this);
         about_->show();
         about_->raise();
     });

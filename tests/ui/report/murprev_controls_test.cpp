@@ -192,8 +192,8 @@ TEST(MurPrevControls, StyleRowsChangeOnlyWhenTheDialogIsConfirmed) {
 
 TEST(MurPrevControls, HeaderAndFooterPanelStoresTheTextsAndReturnsToThePage) {
     Ventana v;
-    EXPECT_EQ(v.w.Text5[0]->toPlainText(), "Muro M1|");
-    EXPECT_EQ(v.w.Text5[1]->toPlainText(), "||Pag %d");
+    EXPECT_EQ(v.w.Text5[0]->toPlainText(), "&T||&D");
+    EXPECT_EQ(v.w.Text5[1]->toPlainText(), "&A||Página &P de &N");
     EXPECT_TRUE(v.w.Text6->toPlainText().startsWith("Para separar el texto"));
     v.w.cmdPage[2]->click();
     v.w.Command6->click();
@@ -290,9 +290,10 @@ TEST(MurPrevControls, PrintsTheChosenPagesToThePdfFileAskedFor) {
         ASSERT_TRUE(p.waitForFinished(30000));
         const QStringList hojas = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
         ASSERT_GE(hojas.size(), 2);
-        EXPECT_TRUE(hojas[0].contains("Pag 2"));
-        EXPECT_TRUE(hojas[0].contains("Resultados del analisis"));
-        EXPECT_TRUE(hojas[1].contains("Pag 3"));
+        EXPECT_TRUE(hojas[0].contains("Página 2 de"));
+        EXPECT_TRUE(hojas[0].contains("Resultados del analisis") ||
+                    hojas[1].contains("Resultados del analisis"));
+        EXPECT_TRUE(hojas[1].contains("Página 3 de"));
         EXPECT_FALSE(hojas[0].contains("Datos generales"));
     }
 

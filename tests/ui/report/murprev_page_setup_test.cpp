@@ -83,7 +83,9 @@ TEST(MurPrevSetup, MarginsShownAreTheMarginsPrintedAfterAnyNumberOfBuilds) {
     v.Margen(3, "1.25");
     v.Margen(2, "0.8");
     const PageSetup antes = v.w.documento().setup;
-    const double pieY = Busca(v.w.documento(), 0, "Pag 1")->y;
+    const QString pie = QStringLiteral("Página 1 de %1").arg(v.w.documento().pageCount());
+    ASSERT_NE(Busca(v.w.documento(), 0, pie), nullptr);
+    const double pieY = Busca(v.w.documento(), 0, pie)->y;
     for (int i = 0; i < 5; ++i) v.Reconstruye();
     const PageSetup despues = v.w.documento().setup;
     EXPECT_DOUBLE_EQ(despues.right, 1800);
@@ -93,7 +95,9 @@ TEST(MurPrevSetup, MarginsShownAreTheMarginsPrintedAfterAnyNumberOfBuilds) {
     const QString esperado[] = {"1\"", "1\"", "0.8\"", "1.25\""};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(v.Texto(i), esperado[i]) << i;
     // The footer stays where the bottom margin puts it.
-    EXPECT_DOUBLE_EQ(Busca(v.w.documento(), 0, "Pag 1")->y, pieY);
+    const QString pieDespues = QStringLiteral("Página 1 de %1").arg(v.w.documento().pageCount());
+    ASSERT_NE(Busca(v.w.documento(), 0, pieDespues), nullptr);
+    EXPECT_DOUBLE_EQ(Busca(v.w.documento(), 0, pieDespues)->y, pieY);
 }
 
 TEST(MurPrevSetup, ScrollArrowsStepTheMarginByATenthWithoutRunningOut) {
