@@ -366,3 +366,37 @@ TEST(Lote, RowsStreamThroughABoundedWindow) {
 
 }  // namespace
 }  // namespace tarelvo
+
+namespace tarelvo {
+namespace {
+
+// A table that gives the method options: each row is the tool's wall with the same options,
+// and one with an earthquake coefficient gets that case's results as well.
+TEST(Lote, OptionColumnsAndTheEarthquakesResults) {
+    const Lote r = Corre(
+        "Id,Altura,Sobrec,Punta,Talon,Centrica,Kh,Kv,Hw,Friccion,Mu,FsMinDesliz\n"
+        "a,3,1,0.6,1.6,0,0.15,0.05,0,0,0.5,1.5\n"
+        "b,3,1,0.6,1.6,0,0,0,1.5,2,0.45,1.2\n");
+    ASSERT_EQ(r.estado, 0) << r.err << r.out;
+    const auto filas = Filas(r.out);
+    ASSERT_EQ(filas.size(), 2u);
+    for (const auto& fila : filas) {
+        SCOPED_TRACE(fila.at("Id"));
+        std::vector<std::string> args = {"--dump"};
+        for (const char* n : {"Altura", "Sobrec", "Punta", "Talon", "Centrica", "Kh", "Kv", "Hw",
+                              "Friccion", "Mu", "FsMinDesliz"})
+            args.push_back(std::string(n) + "=" + fila.at(n));
+        const auto d = Calc(args);
+        EXPECT_EQ(fila.at("Veredicto"), d.at("Verdict"));
+        for (const char* c : {"FsDesliz", "FsVuelcoSismo", "FsDeslizSismo", "ExcentSismo",
+                              "PresMaxSismo"})
+            EXPECT_EQ(F(fila.at(c)), F(d.at(c))) << c;
+    }
+    EXPECT_GT(F(filas[0].at("FsDeslizSismo")), 0);
+    EXPECT_EQ(F(filas[1].at("FsDeslizSismo")), 0);  // no earthquake in that row
+    // A table without Kh keeps its usual columns.
+    EXPECT_EQ(Corre("Id,Altura\nx,2\n").out.find("Sismo"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarelvo
