@@ -14,6 +14,7 @@ void ChequeaMuro(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) 
     CalculaPresiones(s);
     CasoSismico(s);
     CalculaZapata(s);
+    ZapataConSismo(s);
     MinimosZapata(s);
     AjustaMomentos(s);
     RefuerzoZapata(s);

@@ -126,6 +126,7 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
             continue;
         }
         CalculaZapata(s);
+        ZapataConSismo(s);
         if (static_cast<float>(static_cast<double>(s.CortAdm) - s.EsfCortZap) < 0.0f) {
             Engrosa(s, limites);
             continue;

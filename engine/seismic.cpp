@@ -24,13 +24,10 @@ double CoefMononobeOkabe(double phi, double beta, double psi) {
     return c * c / (cpsi * cpsi * (1.0 + raiz) * (1.0 + raiz));
 }
 
-void CasoSismico(ProjectState& s) {
-    s.Psi = s.Kae = s.Kae0 = s.DeltaPae = s.BrazoDeltaPae = s.InerciaMuro = s.InerciaZap =
-        s.InerciaRell = s.MomInercia = s.SumaVSismo = s.MomEstabSismo = s.MomVuelcoSismo =
-            s.FsVuelcoSismo = s.FuerzaResistSismo = s.EmpujeHSismo = s.FsDeslizSismo =
-                s.ExcentSismo = s.Base3 = s.PresMaxSismo = s.PresAdmSismo = 0;
+void CoeficientesSismicos(ProjectState& s) {
+    s.Psi = s.Kae = s.Kae0 = 0;
     if (!(s.Kh > 0)) return;
-    const double kh = s.Kh, kv = s.Kv, cm = s.FactCm;
+    const double kh = s.Kh, kv = s.Kv;
     const double phi = s.Phi1Rad, beta = s.BetaRad;
     s.Psi = store(dmath::atan(guard::div(kh, 1.0 - kv, "el ángulo sísmico")), "el ángulo sísmico");
     if (phi - beta - s.Psi < 0)
@@ -40,10 +37,59 @@ void CasoSismico(ProjectState& s) {
                      "Revise Kh, Kv o los datos del relleno.");
     s.Kae = store(CoefMononobeOkabe(phi, beta, s.Psi), "el coeficiente sísmico KAE");
     s.Kae0 = store(CoefMononobeOkabe(phi, beta, 0.0), "el coeficiente sísmico KAE");
+}
+
+double IncrementoSismico(const ProjectState& s) {
+    return s.Kh > 0 ? (1.0 - s.Kv) * s.Kae - s.Kae0 : 0.0;
+}
+
+namespace {
+
+// The stem's concrete above a section y below its top, its weight (t) and the height of its
+// centre above the section (m).
+struct PesoSobreSeccion {
+    double peso, brazo;
+};
+PesoSobreSeccion MuroSobreSeccion(const ProjectState& s, double y, double tope, double seccion) {
+    const double suma = tope + seccion;
+    return {static_cast<double>(s.GammaC) * suma / 2.0 * y,
+            suma > 0 ? y / 3.0 * (seccion + 2.0 * tope) / suma : 0.0};
+}
+
+}  // namespace
+
+double MomentoSismicoMuro(const ProjectState& s, double y, double momEstatico, double tope,
+                          double seccion) {
+    if (!(s.Kh > 0) || !(y > 0)) return momEstatico;
+    const double dk = IncrementoSismico(s);
+    const double empuje = (0.5 * s.Gamma1 * y * y + static_cast<double>(s.Sobrec) * y) * dk;
+    const PesoSobreSeccion m = MuroSobreSeccion(s, y, tope, seccion);
+    const double sismo = 1.25 * momEstatico / s.FactCarga + empuje * 0.6 * y +
+                         s.Kh * m.peso * m.brazo;
+    return sismo > momEstatico ? sismo : momEstatico;
+}
+
+double CortanteSismicoMuro(const ProjectState& s, double y, double cortEstatico, double tope,
+                           double seccion) {
+    if (!(s.Kh > 0) || !(y > 0)) return cortEstatico;
+    const double dk = IncrementoSismico(s);
+    const double empuje = (0.5 * s.Gamma1 * y * y + static_cast<double>(s.Sobrec) * y) * dk;
+    const double sismo = 1.25 * cortEstatico / s.FactCarga + empuje +
+                         s.Kh * MuroSobreSeccion(s, y, tope, seccion).peso;
+    return sismo > cortEstatico ? sismo : cortEstatico;
+}
+
+void CasoSismico(ProjectState& s) {
+    s.DeltaPae = s.BrazoDeltaPae = s.InerciaMuro = s.InerciaZap =
+        s.InerciaRell = s.MomInercia = s.SumaVSismo = s.MomEstabSismo = s.MomVuelcoSismo =
+            s.FsVuelcoSismo = s.FuerzaResistSismo = s.EmpujeHSismo = s.FsDeslizSismo =
+                s.ExcentSismo = s.Base3 = s.PresMaxSismo = s.PresAdmSismo = 0;
+    if (!(s.Kh > 0)) return;
+    const double kh = s.Kh, kv = s.Kv, cm = s.FactCm;
 
     // The increment over the static thrust, backfill and surcharge, on the virtual back.
     const double H = s.AltTotal;
-    const double dk = (1.0 - kv) * s.Kae - s.Kae0;
+    const double dk = IncrementoSismico(s);
     s.DeltaPae = store(0.5 * s.Gamma1 * H * H * dk + static_cast<double>(s.Sobrec) * H * dk,
                        "el incremento sísmico del empuje");
     s.BrazoDeltaPae = store(0.6 * H, "el brazo del incremento sísmico");
@@ -101,6 +147,47 @@ void CasoSismico(ProjectState& s) {
     else if (e < B / 2.0)
         s.PresMaxSismo = store(2.0 * V / (3.0 * (B / 2.0 - e)), "la presión máxima con sismo");
     s.PresAdmSismo = store(1.33 * s.PresAdm, "la presión admisible con sismo");
+}
+
+namespace {
+
+// The soil pressures under toe and heel with the earthquake: the trapezoid within the middle
+// third, else the triangle of a footing that takes no tension, on the resultant's side.
+void PresionesSismo(const ProjectState& s, float& punta, float& talon) {
+    const double B = s.Base, V = s.SumaVSismo, e = s.ExcentSismo;
+    punta = talon = 0;
+    if (dmath::fabs(e) <= B / 6.0) {
+        punta = store(V / B * (1.0 + 6.0 * e / B), "la presión con sismo");
+        talon = store(V / B * (1.0 - 6.0 * e / B), "la presión con sismo");
+    } else if (dmath::fabs(e) < B / 2.0) {
+        const float pico = store(2.0 * V / (3.0 * (B / 2.0 - dmath::fabs(e))), "la presión con sismo");
+        (e > 0 ? punta : talon) = pico;
+    }
+}
+
+// 1.25 × static + the earthquake's increment, or the static 1.5 ×, whichever is larger; in
+// unfactored terms (divided by the load factor) as the footing's moments are kept.
+float Combina(double estatico, double conSismo, double factor) {
+    const double sismo = 0.25 * estatico + conSismo;
+    const double usual = factor * estatico;
+    return static_cast<float>((sismo > usual ? sismo : usual) / factor);
+}
+
+}  // namespace
+
+void ZapataConSismo(ProjectState& s) {
+    if (!(s.Kh > 0)) return;
+    ProjectState e = s;
+    PresionesSismo(s, e.PresMax, e.PresMin);
+    CalculaZapata(e);
+    const double f = s.FactCarga;
+    s.MomPunta = Combina(s.MomPunta, e.MomPunta, f);
+    s.MomTalon = Combina(s.MomTalon, e.MomTalon, f);
+    s.CortPunta = Combina(s.CortPunta, e.CortPunta, f);
+    s.CortTalon = Combina(s.CortTalon, e.CortTalon, f);
+    s.CortZap = s.CortTalon >= s.CortPunta ? s.CortTalon : s.CortPunta;
+    s.EsfCortZap = store(f * s.CortZap / (static_cast<double>(s.FactPres) * s.PeraltZap),
+                         "el esfuerzo cortante en la zapata");
 }
 
 FallasSismo EvaluaSismo(const ProjectState& s) {

@@ -94,6 +94,27 @@ TEST(Sismo, TheCaseAddsItsIncrementAndInertiaAndJudgesThemApart) {
     EXPECT_GT(d.Base, estatico.Base);
 }
 
+TEST(Sismo, StemAndFootingTakeTheLargerOfTheStaticAndTheEarthquakesCombination) {
+    FakeWindow w;
+    ProjectState estatico = MuroDeTresMetros();
+    ChequeaMuro(estatico, w, w);
+    ProjectState s = MuroDeTresMetros();
+    s.Kh = 0.3f;
+    ChequeaMuro(s, w, w);
+    // At the stem's foot: 1.25 M + ΔP · 0.6 h + kh W_stem · its centre, against 1.5 M.
+    const double h = 3, t = s.EspTope / 100.0, b = s.EspBase / 100.0;
+    const double m = estatico.MomSeccActual / 1.5;
+    const double dp = (0.5 * 1.8 * h * h + 1.0 * h) * (s.Kae - s.Kae0);
+    const double peso = 2.4 * (t + b) / 2 * h, brazo = h / 3 * (b + 2 * t) / (t + b);
+    const double sismo = 1.25 * m + dp * 0.6 * h + 0.3 * peso * brazo;
+    ASSERT_GT(sismo, 1.5 * m);
+    EXPECT_NEAR(s.MomSeccActual, sismo, 1e-4);
+    EXPECT_GT(s.AsMuro, estatico.AsMuro);
+    // The footing: never less than the static design.
+    EXPECT_GE(s.MomTalon, estatico.MomTalon);
+    EXPECT_GE(s.EsfCortZap, estatico.EsfCortZap);
+}
+
 TEST(Sismo, ACoefficientBeyondTheBackfillsFrictionHasNoSolution) {
     ProjectState s = MuroDeTresMetros();
     s.Phi1 = 25;
