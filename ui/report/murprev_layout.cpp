@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -90,7 +92,14 @@ MurPrev::MurPrev(ProjectState& state, Prepara prepara, QWidget* parent)
     Conecta();
     // The control bar and the settings panels need this much to show every caption.
     setMinimumSize(960, 640);
-    resize(1200, 900);
+    // As large as a page wants, but within the screen, leaving room for the window's frame:
+    // on a laptop's 768 lines the bottom of the panels and of the page would be out of reach.
+    QSize usual(1200, 900);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        usual = usual.boundedTo(QSize(avail.width() * 95 / 100, avail.height() * 90 / 100));
+    }
+    resize(usual.expandedTo(minimumSize()));
 }
 
 void MurPrev::ConstruyeBarra() {

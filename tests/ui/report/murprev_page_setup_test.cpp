@@ -78,7 +78,7 @@ TEST(MurPrevSetup, TypedMarginsAreStoredInTwipsAndShownBack) {
         ASSERT_EQ(v.mensajes.size(), 1u) << texto;
         EXPECT_TRUE(v.mensajes[0].contains(QString::fromUtf8("el margen izquierdo"))) << texto;
     }
-    EXPECT_EQ(v.mensajes[0], QString::fromUtf8("Falta el valor de el margen izquierdo"));
+    EXPECT_EQ(v.mensajes[0], QString::fromUtf8("Falta el valor del margen izquierdo"));
     EXPECT_EQ(v.w.construcciones(), sinCambio);
     EXPECT_DOUBLE_EQ(v.w.documento().setup.left, 2160);
 
