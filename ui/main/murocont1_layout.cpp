@@ -266,9 +266,11 @@ void MuroCont1::BuildSchematicFields() {
     QLabel* relleno = b.Label(f3, "Label26", "R\nE\nL\nL\nE\nN\nO", 4830, 1230, 150, 1470);
     relleno->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    // Every failed check on a line of its own: the frame takes the free corner above the
-    // height's box, and scrolls when the lines need more room than the window gives them.
-    auto* marco = b.Place(new QScrollArea(f3), "MarcoAvisos", 60, 132, 2040, 1560, 8, true);
+    // Every failed check on a line of its own: the frame takes the corner above the wall's top
+    // and left of the axial load's value, where no line of the schematic is ever drawn (the
+    // height's dimension starts at the wall's top), and scrolls when the lines need more room.
+    auto* marco = b.Place(new QScrollArea(f3), "MarcoAvisos", 60, 45, 2040,
+                          static_cast<int>(Esquema::kTopeMuro) - 75, 8, true);
     marco->setFrameShape(QFrame::NoFrame);
     marco->setWidgetResizable(true);
     marco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -314,7 +316,11 @@ void MurPrev::ConstruyeEncabezado() {
     }
     Text6 = Nombra(new QPlainTextEdit(Frame4), "Text6");
     Text6->setReadOnly(true);
-    Text6->setFixedHeight(150);
+    // Its full height where the window has it; in the smallest window it scrolls rather than
+    // run under the "OK" button.
+    Text6->setMinimumHeight(60);
+    Text6->setMaximumHeight(150);
+    Text6->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     // A hint, not a box to type in: it takes the panel's colour.
     QPalette hint = Text6->palette();
     hint.setColor(QPalette::Base, hint.color(QPalette::Window));

@@ -215,6 +215,35 @@ TEST(MurPrevControls, HeaderAndFooterPanelStoresTheTextsAndReturnsToThePage) {
     EXPECT_EQ(v.w.Text5[0]->toPlainText(), "Proyecto K1|Muro M1");
 }
 
+// At the window's smallest size each side panel holds its controls apart, above the panels
+// under it.
+TEST(MurPrevControls, SidePanelsFitTheSmallestWindow) {
+    Ventana v;
+    v.w.show();
+    v.w.resize(v.w.minimumSize());
+    QCoreApplication::processEvents();
+    for (QPushButton* abre : {v.w.Command4, v.w.Command6}) {
+        abre->click();
+        QCoreApplication::processEvents();
+        QGroupBox* panel = abre == v.w.Command4 ? v.w.Frame3 : v.w.Frame4;
+        SCOPED_TRACE(panel->title().toStdString());
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_LE(panel->geometry().bottom(), v.w.Frame1[2]->geometry().top());
+        std::vector<QWidget*> hijos;
+        for (QWidget* h : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (h->isVisible()) hijos.push_back(h);
+        for (std::size_t i = 0; i < hijos.size(); ++i) {
+            EXPECT_TRUE(panel->rect().contains(hijos[i]->geometry()))
+                << hijos[i]->objectName().toStdString();
+            for (std::size_t j = i + 1; j < hijos.size(); ++j)
+                EXPECT_FALSE(hijos[i]->geometry().intersects(hijos[j]->geometry()))
+                    << hijos[i]->objectName().toStdString() << " "
+                    << hijos[j]->objectName().toStdString();
+        }
+        (abre == v.w.Command4 ? v.w.Command7 : v.w.Command8)->click();
+    }
+}
+
 TEST(MurPrevControls, PrintRangeOptionsFillTheBoxesAndLimitTheArrows) {
     Ventana v;
     EXPECT_TRUE(v.w.Option1[0]->isChecked());
