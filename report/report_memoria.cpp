@@ -81,8 +81,8 @@ TablaMemoria PesosYMomentos(const ProjectState& s) {
 }
 
 std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f) {
-    const QString minVuelco = QStringLiteral("≥ ") + N(kFsMinVuelco);
-    const QString minDesliz = QStringLiteral("≥ ") + N(kFsMinDesliz);
+    const QString minVuelco = QStringLiteral("≥ ") + N(f.minVuelco);
+    const QString minDesliz = QStringLiteral("≥ ") + N(f.minDesliz);
     TablaMemoria checks{
         QStringLiteral("Estabilidad"),
         {},

@@ -115,6 +115,7 @@ void MuroCont1::BuildLeftColumn() {
     Command2 = b.Button(f1, "Command2", "&Salva", 1538, 168, 700);
     Command6 = b.Button(f1, "Command6", "&Preview", 2270, 168, 700);
     Command11 = b.Button(f1, "Command11", "AutoCad", 3295, 168, 975);
+    Command12 = b.Button(f1, "Command12", "&Opciones", 72, 490, 700);
     Command10 = b.Button(f1, "Command10", "A&bout", 800, 490, 700);
     Command9 = b.Button(f1, "Command9", "&Diag", 1538, 490, 700);
     Command7 = b.Button(f1, "Command7", "&Refuerzo", 2270, 490, 700);
