@@ -128,10 +128,11 @@ std::string LimitaOpcion(const OpcionCalculo& o, double& valor, double hwMax) {
         if (valor >= o.minimo && valor <= o.maximo &&
             valor == static_cast<double>(static_cast<long>(valor)))
             return "";
+        const std::string texto = numtext::format(valor, "0.###");
         valor = DefectoDe(o);
         return "El valor de " + nombre + " debe ser un entero de " +
                numtext::format(o.minimo, "0") + " a " + numtext::format(o.maximo, "0") + " (" +
-               o.descripcion + "): se ignora";
+               o.descripcion + "); el archivo tiene " + texto + " y se ignora";
     }
     double minimo = o.minimo;
     double maximo = o.maximo;
@@ -140,11 +141,11 @@ std::string LimitaOpcion(const OpcionCalculo& o, double& valor, double hwMax) {
     if (nombre == "FsCapacidad" && valor == 0) return "";
     if (valor >= minimo && valor <= maximo) return "";
     const double limite = valor < minimo ? minimo : maximo;
-    const std::string texto = numtext::format(valor, "0.0##");
+    const std::string texto = numtext::format(valor, "0.###");
     valor = limite;
     return "El valor de " + nombre + " (" + o.descripcion + ") debe estar entre " +
            numtext::format(minimo, "0.0#") + " y " + numtext::format(maximo, "0.0#") +
-           ", no " + texto + ": se toma " + numtext::format(limite, "0.0#");
+           "; el archivo tiene " + texto + " y se toma " + numtext::format(limite, "0.0#");
 }
 
 }  // namespace tarelvo

@@ -141,7 +141,7 @@ TEST(MethodOptions, RangesRefuseAndTheFileLimitsAreTaken) {
     EXPECT_NEAR(HwMaximo(s), 1.36, 1e-9);
 
     double v = 0.7;
-    EXPECT_NE(LimitaOpcion(*OpcionDe("Kh"), v, 1.25).find("se toma 0.5"), std::string::npos);
+    EXPECT_NE(LimitaOpcion(*OpcionDe("Kh"), v, 1.25).find("tiene 0.7 y se toma 0.5"), std::string::npos);
     EXPECT_EQ(v, 0.5);
     v = 3;
     EXPECT_NE(LimitaOpcion(*OpcionDe("Hw"), v, 1.25).find("se toma 1.25"), std::string::npos);
