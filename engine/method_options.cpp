@@ -116,7 +116,7 @@ std::string RevisaHw(const ProjectState& s) {
     const double maximo = HwMaximo(s);
     // A typed value is a decimal text: a float a hair above its own text is still it.
     if (static_cast<double>(s.Hw) <= maximo + 1e-6) return "";
-    return "Hw=" + numtext::format(s.Hw, "0.0##") +
+    return "Hw=" + numtext::format(s.Hw, "0.###") +
            " no se acepta: la altura del agua no puede pasar de la altura del respaldo "
            "virtual (H + altura de zapata + talud sobre el talón), " +
            numtext::format(maximo, "0.00") + " m";

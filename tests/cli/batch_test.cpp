@@ -188,7 +188,7 @@ TEST(Lote, MethodOptionsAreColumnsOfTheirRow) {
                               "FsCapacidad", "FsMinDesliz", "Kh", "Hw"})
             args.push_back(std::string(n) + "=" + fila.at(n));
         const auto d = Calc(args);
-        EXPECT_EQ(d.at("Mu"), k ? "0.35" : "0.5");
+        EXPECT_EQ(F(d.at("Mu")), k ? 0.35f : 0.5f);
         for (const char* c : kColumnasEstado) EXPECT_EQ(F(fila.at(c)), F(d.at(c))) << c;
         EXPECT_EQ(fila.at("Veredicto"), d.at("Verdict"));
         EXPECT_EQ(fila.at("Error"), "");

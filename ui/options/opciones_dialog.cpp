@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "common/number_text.h"
 #include "engine/method_options.h"

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include "../main/main_window_fixture.h"
@@ -28,6 +29,15 @@ protected:
 TEST_F(OpcionesTest, TheButtonOpensTheDialogWithTheProjectsOptions) {
     EXPECT_EQ(w->Command12->text(), "&Opciones");
     EXPECT_EQ(w->Command12->objectName(), "Command12");
+    // Its accelerator is no other command's.
+    QSet<QChar> letras;
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+        const int i = b->text().indexOf(QLatin1Char('&'));
+        if (i < 0 || i + 1 >= b->text().size()) continue;
+        const QChar letra = b->text().at(i + 1).toLower();
+        EXPECT_FALSE(letras.contains(letra)) << b->text().toStdString();
+        letras.insert(letra);
+    }
     OpcionesDialog* d = Abre();
     EXPECT_TRUE(d->isModal() || d->windowModality() == Qt::WindowModal);
     for (const OpcionCalculo& o : OpcionesCalculo())
