@@ -4,12 +4,20 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "engine/dmath.h"
 #include "engine/engine.h"
 
 namespace tarelvo {
 
 namespace {
 using P = ProjectState;
+
+// A number as the engineer would write it: "5", "0.6", "1.25".
+std::string Corto(double v) {
+    std::string t = numtext::format(v, "0.###");
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    return t;
+}
 }  // namespace
 
 const std::vector<OpcionCalculo>& OpcionesCalculo() {
@@ -59,7 +67,7 @@ std::string AplicaOpcion(ProjectState& s, const OpcionCalculo& o, double valor) 
     // The capacity's factor 0 keeps the usual rule: 3 with cohesion, 2 without.
     const bool usual = nombre == "FsCapacidad" && valor == 0;
     if (!usual && (valor < o.minimo || valor > o.maximo))
-        return nombre + "=" + numtext::format(valor, "0.###") + " no se acepta: " +
+        return nombre + "=" + Corto(valor) + " no se acepta: " +
                o.descripcion + " debe estar entre " + numtext::format(o.minimo, "0.0#") +
                " y " + numtext::format(o.maximo, "0.0#") +
                (nombre == "FsCapacidad" ? " (o 0 para la regla usual)" : "");
@@ -104,11 +112,11 @@ void OpcionesIniciales(ProjectState& s) {
 double AlturaRespaldo(const ProjectState& s) {
     // The same angle and rise CalculaMuro and CalculaFuerzas compute (57.296 degrees a radian).
     const double beta = static_cast<double>(s.Beta) / 57.296;
-    return static_cast<double>(s.Altura) + s.AltZap + s.Talon * std::tan(beta);
+    return static_cast<double>(s.Altura) + s.AltZap + s.Talon * dmath::tan(beta);
 }
 
 double HwMaximo(const ProjectState& s) {
-    const double respaldo = std::round(AlturaRespaldo(s) * 100.0) / 100.0;
+    const double respaldo = dmath::floor(AlturaRespaldo(s) * 100.0 + 0.5) / 100.0;
     return std::clamp(respaldo, 0.0, OpcionDe("Hw")->maximo);
 }
 
@@ -116,7 +124,7 @@ std::string RevisaHw(const ProjectState& s) {
     const double maximo = HwMaximo(s);
     // A typed value is a decimal text: a float a hair above its own text is still it.
     if (static_cast<double>(s.Hw) <= maximo + 1e-6) return "";
-    return "Hw=" + numtext::format(s.Hw, "0.###") +
+    return "Hw=" + Corto(s.Hw) +
            " no se acepta: la altura del agua no puede pasar de la altura del respaldo "
            "virtual (H + altura de zapata + talud sobre el talón), " +
            numtext::format(maximo, "0.00") + " m";
@@ -128,7 +136,7 @@ std::string LimitaOpcion(const OpcionCalculo& o, double& valor, double hwMax) {
         if (valor >= o.minimo && valor <= o.maximo &&
             valor == static_cast<double>(static_cast<long>(valor)))
             return "";
-        const std::string texto = numtext::format(valor, "0.###");
+        const std::string texto = Corto(valor);
         valor = DefectoDe(o);
         return "El valor de " + nombre + " debe ser un entero de " +
                numtext::format(o.minimo, "0") + " a " + numtext::format(o.maximo, "0") + " (" +
@@ -141,7 +149,7 @@ std::string LimitaOpcion(const OpcionCalculo& o, double& valor, double hwMax) {
     if (nombre == "FsCapacidad" && valor == 0) return "";
     if (valor >= minimo && valor <= maximo) return "";
     const double limite = valor < minimo ? minimo : maximo;
-    const std::string texto = numtext::format(valor, "0.###");
+    const std::string texto = Corto(valor);
     valor = limite;
     return "El valor de " + nombre + " (" + o.descripcion + ") debe estar entre " +
            numtext::format(minimo, "0.0#") + " y " + numtext::format(maximo, "0.0#") +
