@@ -233,6 +233,31 @@ std::string Bases(const ProjectState& s) {
     return t;
 }
 
+// The method options in force, with their values; the earthquake and the water only when the
+// wall has them, and then no longer among what is not considered.
+TEST(Memoria, BasesDeCalculoStateTheOptionsInForce) {
+    const Muro muro{{"Friccion", "1"}, {"PasivaFrente", "0"}, {"GammaC", "2.2"},
+                    {"FsCapacidad", "2.5"}, {"FsMinVuelco", "2"}, {"FsMinDesliz", "1.75"},
+                    {"Kh", "0.15"}, {"Kv", "0.05"}, {"Hw", "0.6"}};
+    const std::string b = Bases(muro.estado);
+    for (const char* dice :
+         {"V·tan(2φ/3) del suelo de fundación (tan 20.00° = 0.364)",
+          "\"No considerar\" (opción de cálculo), no se cuenta ninguna resistencia pasiva",
+          "hormigón 2.20 To/m3", "la capacidad entre 2.50, factor de seguridad de la opción",
+          "al menos 2.00 al vuelco y 1.75 al deslizamiento (con sismo, 1.10 y 1.10)",
+          "kh = 0.150 y vertical kv = 0.050", "hw = 0.60 m sobre el fondo de la zapata",
+          "No se consideran: el peso del suelo sobre la punta, el peso del dentellón ni la "
+          "estabilidad global"})
+        EXPECT_NE(b.find(dice), std::string::npos) << dice << "\n" << b;
+    EXPECT_EQ(b.find("Kp ="), std::string::npos);
+
+    const std::string mu = Bases(Muro{{"Friccion", "2"}, {"Mu", "0.45"}}.estado);
+    EXPECT_NE(mu.find("V·μ con el coeficiente de fricción dado μ = 0.450"), std::string::npos)
+        << mu;
+    EXPECT_EQ(mu.find("Sismo"), std::string::npos);
+    EXPECT_EQ(mu.find("con sismo"), std::string::npos);
+}
+
 TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
     const Muro muro;
     const std::string b = Bases(muro.estado);

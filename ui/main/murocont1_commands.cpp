@@ -12,6 +12,7 @@
 #include "ui/about/frm_about.h"
 #include "ui/diagrams/diagramas_form.h"
 #include "ui/files/confirm_dialog.h"
+#include "ui/options/opciones_dialog.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"
@@ -197,12 +198,40 @@ void MuroCont1::ConnectCommands() {
         diagramas_->raise();
         diagramas_->activateWindow();
     });
+    connect(Command12, &QPushButton::clicked, this, [this] {
+        if (!opciones_) {
+            opciones_ = new OpcionesDialog(this);
+            connect(opciones_, &OpcionesDialog::aceptado, this, [this] { OpcionesOk(); });
+            connect(opciones_, &OpcionesDialog::cancelado, this, [this] { opciones_->hide(); });
+        }
+        opciones_->Carga(s_);
+        opciones_->Muestra(this);
+    });
     connect(Command10, &QPushButton::clicked, this, [this] {
         if (!about_) about_ = new FrmAbout(this);
         ColocaEnPantalla(about_, about_->sizeHint().expandedTo(about_->size()), this);
         about_->show();
         about_->raise();
     });
+}
+
+// A refused value keeps the dialog open on it; taken values are the project's, and the wall is
+// checked with them at once.
+void MuroCont1::OpcionesOk() {
+    const std::vector<double> antes = ValoresOpciones(s_);
+    if (const std::string error = opciones_->Lee(s_); !error.empty()) {
+        // Over the dialog, which stays open on the refused value.
+        if (presenter_)
+            presenter_(opciones_, QStringLiteral("Tarelvo"), QString::fromStdString(error),
+                       QMessageBox::Warning);
+        return;
+    }
+    opciones_->hide();
+    if (ValoresOpciones(s_) == antes) return;
+    // Greyed and marked first: a check that faults leaves results of the old method.
+    RevisaVigencia();
+    if (vigente_) return;
+    ChequeoCompleto();
 }
 
 }  // namespace tarelvo
