@@ -36,14 +36,27 @@ TEST(Sismo, MononobeOkabeAgainstTheHandComputationAndRankine) {
                     (1 - std::sin(phi * kGrado)) / (1 + std::sin(phi * kGrado)), 1e-12);
 }
 
-ProjectState MuroDeTresMetros() {
+ProjectState MuroDeTresMetros(float kh = 0, float hw = 0) {
     ProjectState s = Defaults();
     s.Fc = 210;
     s.Altura = 3;
     s.Sobrec = 1;
     s.Punta = 0.6f;
     s.Talon = 1.6f;
+    s.Kh = kh;
+    s.Hw = hw;
     return s;
+}
+
+// The wall checked without and with an earthquake or water.
+struct Par {
+    ProjectState antes, s;
+};
+Par Chequeados(float kh, float hw, FakeWindow& w) {
+    Par p{MuroDeTresMetros(), MuroDeTresMetros(kh, hw)};
+    ChequeaMuro(p.antes, w, w);
+    ChequeaMuro(p.s, w, w);
+    return p;
 }
 
 TEST(Sismo, TheCaseAddsItsIncrementAndInertiaAndJudgesThemApart) {
@@ -96,11 +109,7 @@ TEST(Sismo, TheCaseAddsItsIncrementAndInertiaAndJudgesThemApart) {
 
 TEST(Sismo, StemAndFootingTakeTheLargerOfTheStaticAndTheEarthquakesCombination) {
     FakeWindow w;
-    ProjectState estatico = MuroDeTresMetros();
-    ChequeaMuro(estatico, w, w);
-    ProjectState s = MuroDeTresMetros();
-    s.Kh = 0.3f;
-    ChequeaMuro(s, w, w);
+    auto [estatico, s] = Chequeados(0.3f, 0, w);
     // At the stem's foot: 1.25 M + ΔP · 0.6 h + kh W_stem · its centre, against 1.5 M.
     const double h = 3, t = s.EspTope / 100.0, b = s.EspBase / 100.0;
     const double m = estatico.MomSeccActual / 1.5;
@@ -132,11 +141,7 @@ TEST(Sismo, ACoefficientBeyondTheBackfillsFrictionHasNoSolution) {
 
 TEST(Agua, ThrustAndUpliftByHand) {
     FakeWindow w;
-    ProjectState seco = MuroDeTresMetros();
-    ChequeaMuro(seco, w, w);
-    ProjectState s = MuroDeTresMetros();
-    s.Hw = 2;
-    ChequeaMuro(s, w, w);
+    auto [seco, s] = Chequeados(0, 2, w);
     // Water: ½ γw hw² = 2 t at hw/3; the soil below the table loses ½ Ka γw hw²; the uplift
     // ½ γw hw B acts at 2B/3 from the toe and lightens the wall.
     EXPECT_NEAR(s.EmpujeAgua, 2.0, 1e-6);

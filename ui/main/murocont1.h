@@ -179,6 +179,7 @@ private:
     // saves it when asked to; false when the command must not go on. `pregunto` tells whether
     // the question was asked, so that the command asks nothing more.
     bool PuedeDescartar(bool* pregunto = nullptr);
+    void PideSalir();
     // Shows a confirmation dialog modal to the window it serves.
     void Pregunta(ConfirmDialog* d, QWidget* ventana);
     bool EscribeProyecto(const std::string& ruta);

@@ -95,14 +95,7 @@ void MuroCont1::ConnectFiles() {
         else
             Pregunta(nuevo_, this);
     });
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        bool pregunto = false;
-        if (!PuedeDescartar(&pregunto)) return;
-        if (pregunto)
-            emit sale_->aceptado();
-        else
-            Pregunta(sale_, this);
-    });
+    connect(Command3, &QPushButton::clicked, this, [this] { PideSalir(); });
     connect(Command2, &QPushButton::clicked, this, [this] {
         setEnabled(false);
         SalvaArchivo();
@@ -143,6 +136,12 @@ void MuroCont1::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     if (!isEnabled() || sale_->isVisible()) return;
+    PideSalir();
+}
+
+// "&Termina" and closing by the frame: one question per command, the save question if there
+// are changes, else "OK para terminar".
+void MuroCont1::PideSalir() {
     bool pregunto = false;
     if (!PuedeDescartar(&pregunto)) return;
     if (pregunto)
