@@ -22,6 +22,20 @@ void Marcas(Dibujo& g) {
     const auto T = CapaLamina::Textos;
     auto ancho = [&](const std::string& t) { return AnchoTextoLamina(t, a); };
 
+    // The parts and the soil first: what they name lies inside the concrete, where a mark
+    // placed before could cover it.
+    g.Llama(T, "MURO", (p.xF + p.xB) / 2, p.yZ + 0.5 * h, (p.xF + p.xB) / 2, p.yZ + 0.5 * h);
+    g.Llama(T, "PUNTA", p.xF / 2, p.yZ / 2, p.xF / 2, p.yZ / 2);
+    g.Llama(T, "TALÓN", (p.xB + p.xT) / 2, p.yZ / 2, (p.xB + p.xT) / 2, p.yZ / 2);
+    if (g.d.dentellon)
+        g.Llama(T, "DENTELLÓN", (p.xk0 + p.xk1) / 2, p.yk / 2, (p.xk0 + p.xk1) / 2, p.yk / 2);
+    const std::string relleno =
+        "RELLENO, pendiente " + numtext::format(g.d.beta, "0.#") + "°";
+    const double xr = (p.xBt + p.xRelleno) / 2, yr = (p.yTop + p.yRellenoFin) / 2;
+    g.Llama(T, relleno, xr + ancho(relleno) / 2, yr + 1.5 * a, xr, yr);
+    const double yt = std::max(g.d.dsz, 0.0);
+    g.Llama(T, "TERRENO", -p.suelo / 2, yt + 1.2 * a, -p.suelo / 2, yt);
+
     // The stem's bars: the back face's to the right over the backfill, the front face's to
     // the left, the vertical bars higher than the horizontal ones.
     {
@@ -63,22 +77,10 @@ void Marcas(Dibujo& g) {
     }
     if (g.d.dentellon) {
         const double x = p.xk1 - cb - 0.016, y = p.yk + cb + 0.016;
-        const std::string t = "D1 2 ø 3/8\" (long)";
+        const std::string t = "D1 ø 3/8\" (2, long)";
         g.Llama(T, t, p.xk1 + a + ancho(t) / 2, p.yk / 2, x, y);
     }
 
-    // The parts and the soil.
-    g.Llama(T, "MURO", (p.xF + p.xB) / 2, p.yZ + 0.5 * h, (p.xF + p.xB) / 2, p.yZ + 0.5 * h);
-    g.Llama(T, "PUNTA", p.xF / 2, p.yZ / 2, p.xF / 2, p.yZ / 2);
-    g.Llama(T, "TALÓN", (p.xB + p.xT) / 2, p.yZ / 2, (p.xB + p.xT) / 2, p.yZ / 2);
-    if (g.d.dentellon)
-        g.Llama(T, "DENTELLÓN", (p.xk0 + p.xk1) / 2, p.yk / 2, (p.xk0 + p.xk1) / 2, p.yk / 2);
-    const std::string relleno =
-        "RELLENO, pendiente " + numtext::format(g.d.beta, "0.#") + "°";
-    const double xr = (p.xBt + p.xRelleno) / 2, yr = (p.yTop + p.yRellenoFin) / 2;
-    g.Llama(T, relleno, xr + ancho(relleno) / 2, yr + 1.5 * a, xr, yr);
-    const double yt = std::max(g.d.dsz, 0.0);
-    g.Llama(T, "TERRENO", -p.suelo / 2, yt + 1.2 * a, -p.suelo / 2, yt);
 }
 
 }  // namespace tarelvo::lamina

@@ -77,6 +77,8 @@ CajaLamina Ocupacion::Busca(double ancho, double alto, double cx, double cy, dou
             return c;
         }
     }
+    // The thing named lies under a text already placed: a free place without a leader.
+    if (conGuia) return Busca(ancho, alto, cx, cy, ax, ay, holgura, false);
     return {cx, cy, cx + ancho, cy + alto};
 }
 

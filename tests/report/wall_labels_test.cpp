@@ -96,7 +96,7 @@ void EsperaSinChoques(const Muro& muro, const std::string& nombre, float zapata)
         const std::string caso = nombre + (orientacion ? "_horizontal" : "_vertical");
         GuardaParaVer(doc, caso);
         const int pagina = doc.pageCount() - 1;
-        ASSERT_TRUE(Busca(doc, pagina, "Muro")) << caso;
+        ASSERT_TRUE(Busca(doc, pagina, "MURO DE CONTENCION")) << caso;
         for (const std::string& c : Choques(doc, pagina)) ADD_FAILURE() << caso << ": " << c;
     }
 }
