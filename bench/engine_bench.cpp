@@ -1,4 +1,5 @@
-// Speed of the engine: one full check of the default wall, and two footing designs.
+// Speed of the engine: one full check of the default wall, without and with its earthquake
+// and water cases, and two footing designs.
 #include <benchmark/benchmark.h>
 
 #include "cli/headless_window.h"
@@ -18,6 +19,21 @@ void BM_ChequeoMuroInicial(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_ChequeoMuroInicial);
+
+// The same wall with its earthquake case and water behind it: both load cases in one check.
+void BM_ChequeoConSismoYAgua(benchmark::State& st) {
+    ProjectState s;
+    HeadlessWindow w;
+    w.Arranque(s);
+    s.Kh = 0.15f;
+    s.Kv = 0.05f;
+    s.Hw = 0.5f;
+    for (auto _ : st) {
+        tarelvo::ChequeaMuro(s, w, w);
+        benchmark::DoNotOptimize(s.FsVuelcoSismo);
+    }
+}
+BENCHMARK(BM_ChequeoConSismoYAgua);
 
 // Each iteration starts again from the entered footing, as "&Calculo" on a fresh wall does.
 void Diseno(benchmark::State& st, float altura, float sobrec) {

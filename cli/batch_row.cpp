@@ -104,6 +104,11 @@ std::string Resultados(const ArranqueLote& arranque, const TablaLote& tabla,
             fila += sep;
             AgregaNumero(fila, *t, d);
         }
+    if (tabla.conSismo())
+        for (float v : {s.FsVuelcoSismo, s.FsDeslizSismo, s.ExcentSismo, s.PresMaxSismo}) {
+            fila += sep;
+            AgregaNumero(fila, Corto(v), d);
+        }
     fila += sep;
     AgregaNumero(fila, numtext::format(volumen, "0.000"), d);
     fila += sep;
@@ -126,7 +131,7 @@ std::string Fila(const TablaLote& tabla, const std::vector<std::string>& campos,
     if (error.empty()) {
         fila += resultados;
     } else {
-        fila.append(ColumnasDeResultados(tabla.diseno).size() - 1, sep);
+        fila.append(ColumnasDeResultados(tabla).size() - 1, sep);
         AgregaCampo(fila, error, sep);
     }
     fila += '\n';

@@ -30,7 +30,7 @@ std::string LeeEncabezado(const std::string& linea, TablaLote& tabla) {
     return "";
 }
 
-std::vector<std::string> ColumnasDeResultados(bool diseno) {
+std::vector<std::string> ColumnasDeResultados(const TablaLote& tabla) {
     std::vector<std::string> c = {
         "Veredicto",  "Avisos",        "Excent",          "Base6",        "FsVuelco",
         "FsDesliz",   "EsfCortMuro",   "EsfCortZap",      "CortAdm",      "PresMax",
@@ -38,7 +38,9 @@ std::vector<std::string> ColumnasDeResultados(bool diseno) {
         "AsMuro",     "AsMitad",       "AsPunta",         "AsTalon",      "BarraMuroIntVert",
         "BarraMuroIntHoriz", "BarraMuroExtVert", "BarraMuroExtHoriz", "BarraZapSup",
         "BarraZapInf", "BarraZapTransv"};
-    if (diseno) c.insert(c.end(), {"AltZapDiseno", "PuntaDiseno", "TalonDiseno"});
+    if (tabla.diseno) c.insert(c.end(), {"AltZapDiseno", "PuntaDiseno", "TalonDiseno"});
+    if (tabla.conSismo())
+        c.insert(c.end(), {"FsVuelcoSismo", "FsDeslizSismo", "ExcentSismo", "PresMaxSismo"});
     c.insert(c.end(), {"VolConcreto", "PesoAcero", "Error"});
     return c;
 }
@@ -54,7 +56,7 @@ std::string EncabezadoResultados(const TablaLote& tabla) {
     };
     if (tabla.conId) agrega("Id");
     for (const std::string& n : tabla.nombres) agrega(n);
-    for (const std::string& n : ColumnasDeResultados(tabla.diseno)) agrega(n);
+    for (const std::string& n : ColumnasDeResultados(tabla)) agrega(n);
     linea += '\n';
     return linea;
 }

@@ -15,6 +15,13 @@ struct TablaLote {
     std::vector<std::string> nombres;  // the values given, in their columns' order
     bool diseno = false;               // --design: the footing is designed first
 
+    // A table that gives the earthquake coefficient gets the earthquake case's results too.
+    bool conSismo() const {
+        for (const std::string& n : nombres)
+            if (n == "Kh") return true;
+        return false;
+    }
+
     std::size_t columnas() const { return nombres.size() + (conId ? 1 : 0); }
 };
 
@@ -27,6 +34,6 @@ std::string LeeEncabezado(const std::string& linea, TablaLote& tabla);
 std::string EncabezadoResultados(const TablaLote& tabla);
 
 // The names of the columns the results add, in their order.
-std::vector<std::string> ColumnasDeResultados(bool diseno);
+std::vector<std::string> ColumnasDeResultados(const TablaLote& tabla);
 
 }  // namespace tarelvo

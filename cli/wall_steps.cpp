@@ -1,6 +1,7 @@
 #include "cli/wall_steps.h"
 
 #include "cli/calc_pairs.h"
+#include "engine/method_options.h"
 #include "engine/reinforcement_layout.h"
 
 namespace tarelvo {
@@ -22,6 +23,8 @@ std::string TecleaPares(const Pares& pares, ProjectState& s, HeadlessWindow& w,
         if (!msg.empty()) return msg;
     }
     CierraPares(s, w, dados, avisos);
+    // The water's bound follows the wall, so it is judged once every value is in.
+    if (std::string msg = RevisaHw(s); !msg.empty()) return msg;
     falla = Chequea(s, w);
     return "";
 }

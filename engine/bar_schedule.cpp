@@ -19,14 +19,20 @@ const char* MarcaGrupo(int grupo) {
     return grupo >= 0 && grupo < GruposBarras::kGrupos ? kMarcas[grupo] : "";
 }
 
-std::vector<FilaPlanilla> PlanillaArmaduras(const ProjectState& s, const GruposBarras& g) {
+namespace {
+
+using Posiciones = std::array<int, GruposBarras::kGrupos>;
+using Etiquetas = std::array<std::string, GruposBarras::kGrupos>;
+
+std::vector<FilaPlanilla> Planilla(const ProjectState& s, const Posiciones& posiciones,
+                                   const Etiquetas& etiquetas) {
     using G = GruposBarras;
     const MuroAnalizado m = MuroDeAnalisis(s);
     const double altura = s.Altura, zapata = m.zapata;
     std::vector<FilaPlanilla> filas;
     for (int grupo = 0; grupo < G::kGrupos; ++grupo) {
-        const int pos = g.posicion(grupo);
-        const double sep = G::SeparacionDe(g.etiqueta(grupo));
+        const int pos = posiciones[static_cast<std::size_t>(grupo)];
+        const double sep = G::SeparacionDe(etiquetas[static_cast<std::size_t>(grupo)]);
         if (pos < 0 || pos >= static_cast<int>(kBarras.size()) || !(sep > 0) || !std::isfinite(sep))
             continue;
         FilaPlanilla f;
@@ -71,6 +77,28 @@ std::vector<FilaPlanilla> PlanillaArmaduras(const ProjectState& s, const GruposB
         filas.push_back(f);
     }
     return filas;
+}
+
+}  // namespace
+
+std::vector<FilaPlanilla> PlanillaArmaduras(const ProjectState& s, const GruposBarras& g) {
+    Posiciones posiciones{};
+    Etiquetas etiquetas;
+    for (int grupo = 0; grupo < GruposBarras::kGrupos; ++grupo) {
+        posiciones[static_cast<std::size_t>(grupo)] = g.posicion(grupo);
+        etiquetas[static_cast<std::size_t>(grupo)] = g.etiqueta(grupo);
+    }
+    return Planilla(s, posiciones, etiquetas);
+}
+
+std::vector<FilaPlanilla> PlanillaArmaduras(const ProjectState& s, const Etiquetas& etiquetas) {
+    Posiciones posiciones{};
+    for (int grupo = 0; grupo < GruposBarras::kGrupos; ++grupo) {
+        const Barra* b = GruposBarras::BarraDe(etiquetas[static_cast<std::size_t>(grupo)]);
+        posiciones[static_cast<std::size_t>(grupo)] =
+            b ? static_cast<int>(b - kBarras.data()) : -1;
+    }
+    return Planilla(s, posiciones, etiquetas);
 }
 
 }  // namespace tarelvo

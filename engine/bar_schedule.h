@@ -4,6 +4,7 @@
 // come from it, so that they cannot disagree.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,10 @@ const char* MarcaGrupo(int grupo);
 // bars carried round it and its two 3/8" bars along the wall. A group without a positive
 // spacing has no row.
 std::vector<FilaPlanilla> PlanillaArmaduras(const ProjectState& s, const GruposBarras& grupos);
+
+// The same from the seven bar descriptions alone ("ø 1/2\" a 0.20"), as the report receives
+// them; a description naming no bar of the table has no row.
+std::vector<FilaPlanilla> PlanillaArmaduras(
+    const ProjectState& s, const std::array<std::string, GruposBarras::kGrupos>& etiquetas);
 
 }  // namespace tarelvo

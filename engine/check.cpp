@@ -1,6 +1,7 @@
 // ChequeaMuro: the full check of the current geometry. The order is binding: each procedure
 // reads what the earlier ones stored.
 #include "engine/engine.h"
+#include "engine/seismic.h"
 
 namespace tarelvo {
 
@@ -11,7 +12,9 @@ void ChequeaMuro(ProjectState& s, const WindowInputs& w, ResultsPublisher& out) 
     CalculaFuerzas(s, w);
     ChequeaDesliz(s);
     CalculaPresiones(s);
+    CasoSismico(s);
     CalculaZapata(s);
+    ZapataConSismo(s);
     MinimosZapata(s);
     AjustaMomentos(s);
     RefuerzoZapata(s);

@@ -28,6 +28,10 @@ std::string CentraZapata(ProjectState& s, const WindowInputs& w);
 // Thrust, weights, lever arms, overturning, eccentricity and footing width.
 void CalculaFuerzas(ProjectState& s, const WindowInputs& w);
 
+// The friction coefficient under the footing: tan φ of the foundation soil, tan(2φ/3), or the
+// coefficient the engineer gives, as the option Friccion says.
+double CoefFriccion(const ProjectState& s);
+
 // Passive resistance in front of the wall, then the factor of safety against sliding.
 void ChequeaDesliz(ProjectState& s);
 

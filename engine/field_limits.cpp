@@ -39,8 +39,14 @@ bool ExcedeMaximo(std::string_view campo, double valor) {
     return m && valor > m->maximo;
 }
 
+std::string DeRotulo(const std::string& rotulo) {
+    // Spanish contracts "de el" into "del".
+    if (rotulo.rfind("el ", 0) == 0) return "del " + rotulo.substr(3);
+    return "de " + rotulo;
+}
+
 std::string MensajeMaximo(const MaximoCampo& limite, const std::string& rotulo) {
-    return "El valor de " + rotulo + " no puede ser mayor que " + limite.texto;
+    return "El valor " + DeRotulo(rotulo) + " no puede ser mayor que " + limite.texto;
 }
 
 const LimiteCampo* LimiteAlSalir(std::string_view campo) {

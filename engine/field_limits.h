@@ -50,5 +50,7 @@ bool ExcedeMaximo(std::string_view campo, double valor);
 // "El valor de H= no puede ser mayor que 15.00": the message that refuses it, with the
 // caption the engineer knows the input by.
 std::string MensajeMaximo(const MaximoCampo& limite, const std::string& rotulo);
+// "de " and the name an input is known by, "del ..." for a name that starts with "el ".
+std::string DeRotulo(const std::string& rotulo);
 
 }  // namespace tarelvo

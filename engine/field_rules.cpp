@@ -31,12 +31,12 @@ EntradaCampo LeeEntrada(std::string_view campo, const std::string& rotulo,
                         const std::string& texto) {
     EntradaCampo e;
     if (texto.find_first_not_of(" \t") == std::string::npos) {
-        e.mensaje = "Falta el valor de " + rotulo;
+        e.mensaje = "Falta el valor " + DeRotulo(rotulo);
         return e;
     }
     double v = 0;
     if (!numtext::parseTyped(texto, v) || !(v == v)) {
-        e.mensaje = "El valor de " + rotulo + " no es un número: \"" + texto + "\"";
+        e.mensaje = "El valor " + DeRotulo(rotulo) + " no es un número: \"" + texto + "\"";
         return e;
     }
     if (const MaximoCampo* m = MaximoDe(campo); m && v > m->maximo) {
@@ -45,7 +45,7 @@ EntradaCampo LeeEntrada(std::string_view campo, const std::string& rotulo,
     }
     const bool spin = RangoDeSpin(campo) != nullptr;
     if (spin && v < 0) {
-        e.mensaje = "El valor de " + rotulo + " no puede ser menor que 0.00";
+        e.mensaje = "El valor " + DeRotulo(rotulo) + " no puede ser menor que 0.00";
         return e;
     }
     e.aceptada = true;

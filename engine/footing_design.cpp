@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
+#include "engine/seismic.h"
 #include "engine/stability_limits.h"
 
 namespace tarelvo {
@@ -118,7 +119,14 @@ long CalculaBase(ProjectState& s, const WindowInputs& w, ResultsPublisher& out, 
             Alarga(s, limites);
             continue;
         }
+        // With an earthquake case that case must pass as well.
+        CasoSismico(s);
+        if (EvaluaSismo(s).alguna()) {
+            Alarga(s, limites);
+            continue;
+        }
         CalculaZapata(s);
+        ZapataConSismo(s);
         if (static_cast<float>(static_cast<double>(s.CortAdm) - s.EsfCortZap) < 0.0f) {
             Engrosa(s, limites);
             continue;

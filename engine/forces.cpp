@@ -3,6 +3,7 @@
 
 #include "engine/dmath.h"
 #include "engine/engine.h"
+#include "engine/water.h"
 
 namespace tarelvo {
 
@@ -98,6 +99,7 @@ void CalculaFuerzas(ProjectState& s, const WindowInputs&) {
                    "el ancho de la zapata");
 
     s.Base6 = store(s.Base / 6.0, "Base/6");
+    AplicaAgua(s);
 }
 
 }  // namespace tarelvo

@@ -84,6 +84,18 @@ struct ProjectState {
           MomEmpV = 0, MomEstab = 0, SumaV = 0, BrazoEmp = 0, MomVuelco = 0, FsVuelco = 0,
           MomNeto = 0, PosRes = 0, Excent = 0, Base = 0, Base6 = 0;
 
+    // --- Water behind the wall (Hw > 0) ---
+    float EmpujeAgua = 0;       // hydrostatic thrust, horizontal, at Hw / 3
+    float AlivioAgua = 0;       // earth thrust lost below the water table (submerged weight)
+    float Subpresion = 0;       // uplift under the footing, a triangle up to γw Hw at the heel
+    float MomAgua = 0;          // overturning moment of the water thrust and the uplift
+
+    // --- Earthquake case (Kh > 0) ---
+    float Psi = 0, Kae = 0, Kae0 = 0, DeltaPae = 0, BrazoDeltaPae = 0, InerciaMuro = 0,
+          InerciaZap = 0, InerciaRell = 0, MomInercia = 0, SumaVSismo = 0, MomEstabSismo = 0,
+          MomVuelcoSismo = 0, FsVuelcoSismo = 0, FuerzaResistSismo = 0, EmpujeHSismo = 0,
+          FsDeslizSismo = 0, ExcentSismo = 0, Base3 = 0, PresMaxSismo = 0, PresAdmSismo = 0;
+
     // --- Sliding ---
     float AltPasiva = 0, RaizKp = 0, Kp = 0, EmpPasivo = 0, FuerzaFric = 0, FuerzaCohes = 0,
           FuerzaResist = 0, EmpujeH = 0, FsDesliz = 0;

@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "engine/bar_groups.h"
+#include "engine/seismic.h"
 #include "engine/stability_limits.h"
 
 namespace tarelvo {
@@ -26,6 +27,15 @@ const char* const kAvisoCuantiaMuro =
 const char* const kAvisoCuantiaPunta = "La Cuantia de Acero de la Punta es mayor que la Maxima.";
 const char* const kAvisoCuantiaTalon = "La Cuantia de Acero del Talon es mayor que la Maxima.";
 const char* const kRecalcule = "RECALCULE!";
+const char* const kAvisoVuelcoSismo =
+    "El Factor de Seguridad al Vuelco con sismo es menor que 1.10.";
+const char* const kAvisoDeslizSismo =
+    "El Factor de Seguridad al Deslizamiento con sismo es menor que 1.10.";
+const char* const kAvisoExcentSismo =
+    "La Resultante con sismo cae fuera de los dos Tercios Medios de la Base (|Excent.| mayor "
+    "que Base/3).";
+const char* const kAvisoPresionSismo =
+    "La Presion Maxima con sismo es mayor que 1.33 veces la Admisible.";
 
 std::string AvisoBarras(int grupo) {
     return std::string("Las Barras de ") + GruposBarras::Nombre(grupo) +
@@ -76,6 +86,13 @@ FallasMuro EvaluaFallas(const ProjectState& s) {
     f.cuantiaPunta = ExcedeCuantia(s.CuantPunta, s.CuantMax);
     f.cuantiaTalon = ExcedeCuantia(s.CuantTalon, s.CuantMax);
     f.barras = s.BarrasSinEspacio & ((1 << GruposBarras::kGrupos) - 1);
+    const FallasSismo sismo = EvaluaSismo(s);
+    f.vuelcoSismo = sismo.vuelco;
+    f.deslizSismo = sismo.desliz;
+    f.excentSismo = sismo.excentricidad;
+    f.presionSismo = sismo.presion;
+    f.minVuelcoSismo = s.FsMinVuelcoSismo;
+    f.minDeslizSismo = s.FsMinDeslizSismo;
     return f;
 }
 
@@ -92,6 +109,10 @@ std::vector<std::string> AvisosDe(const FallasMuro& f) {
     if (f.cuantiaTalon) a.push_back(kAvisoCuantiaTalon);
     for (int g = 0; g < GruposBarras::kGrupos; ++g)
         if (f.barras & (1 << g)) a.push_back(AvisoBarras(g));
+    if (f.vuelcoSismo) a.push_back(AvisoMinimo(kAvisoVuelcoSismo, 1.1f, f.minVuelcoSismo));
+    if (f.deslizSismo) a.push_back(AvisoMinimo(kAvisoDeslizSismo, 1.1f, f.minDeslizSismo));
+    if (f.excentSismo) a.push_back(kAvisoExcentSismo);
+    if (f.presionSismo) a.push_back(kAvisoPresionSismo);
     return a;
 }
 
@@ -135,8 +156,13 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.values[kPresAdm].text = numtext::format(s.PresAdm / 10.0, "0.00");
         v.verdict = falla.alguna() ? kMuroNoCumple : kMuroEstable;
         v.verdictRed = falla.alguna();
-        v.values[kFsVuelco].red = falla.vuelco;
-        v.values[kFsDesliz].red = falla.desliz;
+        // With an earthquake case its factors stand beside the static ones.
+        if (s.Kh > 0) {
+            v.values[kFsVuelco].text += " / " + numtext::format(s.FsVuelcoSismo, "0.00");
+            v.values[kFsDesliz].text += " / " + numtext::format(s.FsDeslizSismo, "0.00");
+        }
+        v.values[kFsVuelco].red = falla.vuelco || falla.vuelcoSismo;
+        v.values[kFsDesliz].red = falla.desliz || falla.deslizSismo;
         v.values[kCortMuro].red = falla.corteMuro;
         v.values[kCortBase].red = falla.corteZapata;
         v.values[kPresMax].red = falla.presion;

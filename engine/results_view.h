@@ -53,6 +53,10 @@ extern const char* const kAvisoCuantiaMuro;
 extern const char* const kAvisoCuantiaPunta;
 extern const char* const kAvisoCuantiaTalon;
 extern const char* const kRecalcule;
+extern const char* const kAvisoVuelcoSismo;
+extern const char* const kAvisoDeslizSismo;
+extern const char* const kAvisoExcentSismo;
+extern const char* const kAvisoPresionSismo;
 
 // The line that names a bar group whose bars cannot be placed.
 std::string AvisoBarras(int grupo);
@@ -60,17 +64,22 @@ std::string AvisoBarras(int grupo);
 // The checks of the verdict and its warnings, each true when it fails: the resultant outside
 // the middle third (either side), the factors of safety below their minimums, the stem and
 // footing shear stresses and the larger soil pressure above their admissible values, the steel
-// ratios of stem, toe and heel above the maximum, and the bar groups that cannot be placed
-// (bit g for group g). A value that is not a number fails its check.
+// ratios of stem, toe and heel above the maximum, the bar groups that cannot be placed (bit g
+// for group g), and the earthquake case's own checks. A value that is not a number fails its
+// check.
 struct FallasMuro {
     bool excentricidad = false, vuelco = false, desliz = false, corteMuro = false,
          corteZapata = false, presion = false, cuantiaMuro = false, cuantiaPunta = false,
          cuantiaTalon = false;
     int barras = 0;
-    float minVuelco = 1.5f, minDesliz = 1.5f;  // the minimums the factors were judged against
+    // The earthquake case's checks (none without one).
+    bool vuelcoSismo = false, deslizSismo = false, excentSismo = false, presionSismo = false;
+    // The minimums the factors were judged against.
+    float minVuelco = 1.5f, minDesliz = 1.5f, minVuelcoSismo = 1.1f, minDeslizSismo = 1.1f;
     bool alguna() const {
         return excentricidad || vuelco || desliz || corteMuro || corteZapata || presion ||
-               cuantiaMuro || cuantiaPunta || cuantiaTalon || barras != 0;
+               cuantiaMuro || cuantiaPunta || cuantiaTalon || barras != 0 || vuelcoSismo ||
+               deslizSismo || excentSismo || presionSismo;
     }
 };
 FallasMuro EvaluaFallas(const ProjectState& s);

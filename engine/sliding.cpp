@@ -8,11 +8,8 @@ namespace tarelvo {
 
 using guard::store;
 
-namespace {
-
-// The friction coefficient under the footing: tan φ of the foundation soil, tan(2φ/3) as many
-// textbooks take for concrete cast on soil (Das, Principles of Foundation Engineering, 13.7),
-// or the coefficient the engineer gives.
+// tan(2φ/3) is what many textbooks take for concrete cast on soil (Das, Principles of
+// Foundation Engineering, 13.7).
 double CoefFriccion(const ProjectState& s) {
     switch (s.Friccion) {
         case 1: return dmath::tan(2.0 * s.Phi2Rad / 3.0);
@@ -20,8 +17,6 @@ double CoefFriccion(const ProjectState& s) {
         default: return dmath::tan(static_cast<double>(s.Phi2Rad));
     }
 }
-
-}  // namespace
 
 void ChequeaDesliz(ProjectState& s) {
     s.EmpPasivo = 0;
@@ -43,7 +38,8 @@ void ChequeaDesliz(ProjectState& s) {
                           "la fuerza de cohesión");
     s.FuerzaResist = store(static_cast<double>(s.FuerzaCohes) + s.FuerzaFric + s.EmpPasivo,
                            "la resistencia al deslizamiento");
-    s.EmpujeH = store(s.Empuje * dmath::cos(static_cast<double>(s.BetaRad)),
+    // The water behind the wall pushes as well (nothing when the backfill is drained).
+    s.EmpujeH = store(s.Empuje * dmath::cos(static_cast<double>(s.BetaRad)) + s.EmpujeAgua,
                       "la componente horizontal del empuje");
     s.FsDesliz = store(guard::div(s.FuerzaResist, s.EmpujeH,
                                   "el factor de seguridad al deslizamiento (el empuje "

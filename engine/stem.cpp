@@ -5,6 +5,8 @@
 #include "common/number_text.h"
 #include "engine/dmath.h"
 #include "engine/engine.h"
+#include "engine/seismic.h"
+#include "engine/water.h"
 
 namespace tarelvo {
 
@@ -17,6 +19,20 @@ void SeccionMuro(ProjectState& s, int sec) {
                                     (static_cast<double>(s.FactCarga) * s.Ka) / 6.0 *
                                     dmath::cos(s.BetaRad),
                                 "el momento de una sección del muro");
+        // Below the water table the water pushes with γw and the soil loses Ka γw of its own.
+        if (const double dw = AguaSobreSeccion(s, y); dw > 0)
+            s.MomSeccActual = store(s.MomSeccActual + static_cast<double>(s.FactCarga) *
+                                                          kGammaAgua * dw * dw * dw / 6.0 *
+                                                          (1.0 - s.Ka * dmath::cos(s.BetaRad)),
+                                    "el momento de una sección del muro");
+        // With an earthquake, the larger of the static moment and the earthquake's combination.
+        if (s.Kh > 0) {
+            const double tope = s.EspTope / static_cast<double>(s.FactCm);
+            const double seccion = tope + (static_cast<double>(s.EspBase) - s.EspTope) /
+                                              s.FactCm * guard::div(y, s.Altura, "el muro");
+            s.MomSeccActual = store(MomentoSismicoMuro(s, y, s.MomSeccActual, tope, seccion),
+                                    "el momento de una sección del muro con sismo");
+        }
         s.EspSecc = store(s.EspTope + guard::div(static_cast<double>(s.EspBase) - s.EspTope,
                                                  s.Altura, "el espesor de las secciones del muro") * y,
                           "el espesor de una sección del muro");
@@ -114,11 +130,24 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
                            "la presión en la base del muro");
     s.CortMuroBase = store((static_cast<double>(s.PresMuroBase) + s.PresSobrec) * s.Altura / 2.0,
                            "el cortante en la base del muro");
+    if (const double dw = AguaSobreSeccion(s, s.Altura); dw > 0)
+        s.CortMuroBase = store(s.CortMuroBase + kGammaAgua * dw * dw / 2.0 *
+                                                    (1.0 - s.Ka * dmath::cos(s.BetaRad)),
+                               "el cortante en la base del muro");
+    CoeficientesSismicos(s);
     s.CortAdm = store(s.CoefCorte * 0.85 *
                           guard::sqrt(s.Fc, "el cortante admisible (F'c negativo)"),
                       "el cortante admisible");
     s.CortAdmT = store(static_cast<double>(s.FactPres) * s.CortAdm, "el cortante admisible");
-    s.EspReq = store(s.FactCm * (guard::div(static_cast<double>(s.FactCarga) * s.CortMuroBase,
+    // The factored shear at the stem's foot; with an earthquake the larger of the static one and
+    // the earthquake's combination, the stem's inertia taken on its typed thicknesses.
+    double cortMuro = static_cast<double>(s.FactCarga) * s.CortMuroBase;
+    if (s.Kh > 0) {
+        const double tope = s.Ancho / static_cast<double>(s.FactCm);
+        const double base = s.FormaMuro == 0 ? tope : numtext::read(w.centroText());
+        cortMuro = CortanteSismicoMuro(s, s.Altura, cortMuro, tope, base);
+    }
+    s.EspReq = store(s.FactCm * (guard::div(cortMuro,
                                             s.CortAdmT,
                                             "el espesor requerido del muro (F'c es cero)") +
                                  static_cast<double>(s.Recub) / s.FactCm),
@@ -138,8 +167,7 @@ void CalculaMuro(ProjectState& s, const WindowInputs& w) {
         s.EspBase = store(s.FactCm * centro2, "el espesor del muro en la base");
 
     s.EsfCortMuro = store(
-        guard::div(static_cast<double>(s.FactCarga) * s.CortMuroBase,
-                   (static_cast<double>(s.EspBase) - s.Recub) * s.FactCm,
+        guard::div(cortMuro, (static_cast<double>(s.EspBase) - s.Recub) * s.FactCm,
                    "el esfuerzo cortante en el muro (el espesor en la base es igual al "
                    "recubrimiento de 7 cm)") *
             s.FactKg,

@@ -13,7 +13,7 @@ namespace tarelvo {
 
 bool operator==(const ValoresMur& a, const ValoresMur& b) {
     return a.cohes1 == b.cohes1 && a.centro == b.centro && a.conDent == b.conDent &&
-           a.diam == b.diam && a.separ == b.separ;
+           a.diam == b.diam && a.separ == b.separ && a.opciones == b.opciones;
 }
 
 bool operator==(const ProyectoMur& a, const ProyectoMur& b) {
@@ -50,6 +50,9 @@ std::vector<Valor> Valores(ValoresMur& v) {
         t.push_back({kNombresDiam[g], Tipo::Diametro, nullptr, &v.diam[g]});
     for (std::size_t k = 0; k < v.separ.size(); ++k)
         t.push_back({kNombresSepar[k], Tipo::Real, &v.separ[k]});
+    // The options' ranges are the load's to apply, as the other fields' limits are.
+    for (std::size_t k = 0; k < v.opciones.size(); ++k)
+        t.push_back({OpcionesCalculo()[k].nombre, Tipo::Real, &v.opciones[k]});
     return t;
 }
 

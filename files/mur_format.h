@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/method_options.h"
 #include "files/mur_title.h"
 
 namespace tarelvo {
@@ -29,6 +30,8 @@ struct ValoresMur {
     // DiamMuroIntVert ... DiamZapTransv: the bar lists' positions, written 1, 3/4, 1/2, 3/8.
     std::array<std::optional<int>, 7> diam;
     std::array<std::optional<float>, 3> separ;  // Separ1 ... Separ3: spacing boxes, m
+    // FsMinVuelco ... Hw: the method options, in the order of OpcionesCalculo().
+    std::array<std::optional<float>, kCantidadOpciones> opciones;
 };
 bool operator==(const ValoresMur& a, const ValoresMur& b);
 

@@ -5,6 +5,7 @@
 
 #include "engine/bar_inputs.h"
 #include "engine/field_rules.h"
+#include "engine/method_options.h"
 
 namespace tarelvo {
 
@@ -58,6 +59,14 @@ ProyectoMur ProyectoDeEstado(const ProjectState& s, const CamposMuro& c,
         const double separ = NumeroDe(grupos.separacion(static_cast<int>(k)));
         // A box that holds no spacing caps nothing, and the file has no way to say so.
         if (separ > 0) v.separ[k] = ComoFloat(separ);
+    }
+    // Only the options that differ from the program's usual method: a file analysed the
+    // usual way stays as before, and an older version that meets these lines says exactly
+    // which part of the method it cannot follow.
+    for (std::size_t k = 0; k < v.opciones.size(); ++k) {
+        const OpcionCalculo& o = OpcionesCalculo()[k];
+        if (ValorOpcion(s, o) != DefectoDe(o))
+            v.opciones[k] = static_cast<float>(ValorOpcion(s, o));
     }
     return p;
 }

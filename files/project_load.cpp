@@ -6,6 +6,7 @@
 #include "engine/bar_inputs.h"
 #include "engine/field_limits.h"
 #include "engine/field_rules.h"
+#include "engine/method_options.h"
 #include "files/mur_project.h"
 #include "files/project_limits.h"
 
@@ -148,6 +149,18 @@ std::vector<std::string> CargaProyecto(const ProyectoMur& archivo, ProjectState&
         barras.separ[k] = separ;
     }
     AplicaBarras(barras, s, grupos);
+
+    // The method: an option the file does not give is the usual one, whatever the last
+    // project used. The water stands at most to the top of the loaded wall's virtual back.
+    OpcionesIniciales(s);
+    for (std::size_t k = 0; k < v.opciones.size(); ++k) {
+        if (!v.opciones[k]) continue;
+        const OpcionCalculo& o = OpcionesCalculo()[k];
+        double valor = *v.opciones[k];
+        if (std::string aviso = LimitaOpcion(o, valor, HwMaximo(s)); !aviso.empty())
+            avisos.push_back(std::move(aviso));
+        AplicaOpcion(s, o, valor);
+    }
     return avisos;
 }
 

@@ -24,6 +24,7 @@ void PageDocument::startDoc() {
 void PageDocument::endDoc() {
     if (!open_) return;
     finishPage();
+    drawHeadersAndFooters();
     open_ = false;
     if (onDocumentComplete) onDocumentComplete();
 }

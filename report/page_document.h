@@ -4,9 +4,9 @@
 //
 // Like a printer control, it works through current settings (font, colours, pen, brush,
 // paragraph format, text angle, table border) that the operations read; the report sets them
-// between operations. The header and footer of a page are drawn when the page is finished, so
-// the page number is known; a notification runs just before each, in which the report sets
-// the header font and colour.
+// between operations. The headers and footers are drawn when the document ends, so that every
+// page knows its number and the number of pages; a notification runs just before each, in
+// which the report sets the header font and colour.
 #pragma once
 
 #include <functional>
@@ -17,6 +17,7 @@
 #include <QString>
 
 #include "report/display_list.h"
+#include "report/header_fields.h"
 #include "report/page_setup.h"
 
 namespace tarelvo {
@@ -56,8 +57,10 @@ public:
     // Runs when endDoc has finished the document.
     std::function<void()> onDocumentComplete;
 
-    // --- Header and footer: left|centre|right, "%d" the page number, "\n" a new line ---
+    // --- Header and footer: left|centre|right, "\n" a new line, with the fields of
+    // header_fields.h ("&P" or "%d" the page number, "&N" the pages, "&T" the title, ...) ---
     QString header, footer;
+    CamposPagina fields;
     PageFont headerFont;
     QColor headerColor = Qt::black;
     // Run just before the header or footer of a page is drawn, to set headerFont and
@@ -116,7 +119,8 @@ private:
     // holds something below its top.
     void breakBefore(double height);
     void finishPage();
-    void drawHeaderFooter(const QString& text, bool isHeader);
+    void drawHeadersAndFooters();
+    void drawHeaderFooter(std::size_t pageIndex, const QString& text, bool isHeader);
     void drawPageBorder();
 
     std::vector<Page> pages_;

@@ -1,4 +1,5 @@
-// Finishing a page: its header, footer and border.
+// Finishing a page: its border; and once the document is complete, every page's header and
+// footer.
 #include <algorithm>
 
 #include "report/header_lines.h"
@@ -15,23 +16,30 @@ constexpr double kGap = 120;
 void PageDocument::finishPage() {
     if (pages_.empty()) return;
     finishing_ = true;
-    if (!header.isEmpty()) {
-        if (beforeHeader) beforeHeader(*this);
-        drawHeaderFooter(header, true);
-    }
-    if (!footer.isEmpty()) {
-        if (beforeFooter) beforeFooter(*this);
-        drawHeaderFooter(footer, false);
-    }
     drawPageBorder();
     finishing_ = false;
 }
 
-void PageDocument::drawHeaderFooter(const QString& text, bool isHeader) {
-    const QString number = QString::number(pageCount());
+void PageDocument::drawHeadersAndFooters() {
+    finishing_ = true;
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        if (!header.isEmpty()) {
+            if (beforeHeader) beforeHeader(*this);
+            drawHeaderFooter(i, header, true);
+        }
+        if (!footer.isEmpty()) {
+            if (beforeFooter) beforeFooter(*this);
+            drawHeaderFooter(i, footer, false);
+        }
+    }
+    finishing_ = false;
+}
+
+void PageDocument::drawHeaderFooter(std::size_t pageIndex, const QString& text, bool isHeader) {
+    // Split first: a "|" in the title is the title's, not a new part.
     QStringList parts = text.split(QLatin1Char('|'));
     for (QString& s : parts) {
-        s.replace(QStringLiteral("%d"), number);
+        s = ExpandeCampos(s, fields, static_cast<int>(pageIndex) + 1, pageCount());
         s.remove(QLatin1Char('\r'));
     }
     const double lineHeight = LineHeight(headerFont);
@@ -60,7 +68,7 @@ void PageDocument::drawHeaderFooter(const QString& text, bool isHeader) {
             t.font = headerFont;
             t.color = headerColor;
             t.role = isHeader ? TextRole::Header : TextRole::Footer;
-            if (!line.isEmpty()) add(t);
+            if (!line.isEmpty()) pages_[pageIndex].items.push_back(t);
             y += lineHeight;
         }
     }

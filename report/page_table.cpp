@@ -14,6 +14,49 @@ namespace {
 constexpr double kPadX = 20;
 constexpr double kPadY = 20;
 
+// The smallest size a table's font is brought down to so that no word is cut.
+constexpr double kSmallestSize = 6;
+
+// The width a column needs for its widest word, so that no word is cut between characters.
+std::vector<double> WordWidths(const std::vector<QStringList>& rows, const QStringList& header,
+                               std::size_t columns, const PageFont& font) {
+    PageFont bold = font;
+    bold.bold = true;
+    std::vector<double> need(columns, 0.0);
+    auto measure = [&](const QStringList& cells, const PageFont& f) {
+        for (std::size_t c = 0; c < columns && static_cast<int>(c) < cells.size(); ++c)
+            for (const QString& w : QString(cells[static_cast<int>(c)])
+                                         .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                         .split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                need[c] = std::max(need[c], TextWidth(f, w) + 2 * kPadX);
+    };
+    measure(header, bold);
+    for (const QStringList& r : rows) measure(r, font);
+    return need;
+}
+
+// Column widths within `room`: as the format asks when they fit, else narrowed in proportion
+// but never below the widest word; a column narrower than its widest word takes room from the
+// others' slack. Returns false when even the words do not fit side by side.
+bool FitColumns(std::vector<double>& widths, const std::vector<double>& words, double room) {
+    const std::size_t n = widths.size();
+    double wordsTotal = 0;
+    for (double w : words) wordsTotal += w;
+    if (wordsTotal > room + 0.5) return false;
+    for (std::size_t c = 0; c < n; ++c) widths[c] = std::max(widths[c], words[c]);
+    double total = 0;
+    for (double w : widths) total += w;
+    // Take the excess from the slack above each column's words, in proportion to it.
+    const double excess = total - room;
+    if (excess > 0) {
+        double slack = 0;
+        for (std::size_t c = 0; c < n; ++c) slack += widths[c] - words[c];
+        for (std::size_t c = 0; c < n; ++c)
+            widths[c] -= slack > 0 ? excess * (widths[c] - words[c]) / slack : 0;
+    }
+    return true;
+}
+
 struct Block {
     double top = 0;
     std::vector<double> rowLines;  // y of each line between rows
@@ -31,8 +74,26 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
         headerRow.isEmpty() ? QStringList() : headerRow.split(QLatin1Char('|'));
 
     const double x0 = flowLeft() + paragraphFormat.indentLeft;
+    const double room = std::max(0.0, flowRight() - paragraphFormat.indentRight - x0);
+    // The table stays within the margins: its columns narrow, then its font gets smaller,
+    // before a word is cut; the current font is left as it was.
+    const PageFont callerFont = font;
+    std::vector<double> widths;
+    for (;;) {
+        widths.clear();
+        for (const TableColumn& c : columns) widths.push_back(c.width);
+        if (FitColumns(widths, WordWidths(rows, headerCells, columns.size(), font), room) ||
+            font.size <= kSmallestSize)
+            break;
+        font.size = std::max(kSmallestSize, font.size - 0.5);
+    }
     double tableWidth = 0;
-    for (const TableColumn& c : columns) tableWidth += c.width;
+    for (double w : widths) tableWidth += w;
+    if (tableWidth > room && tableWidth > 0) {
+        // Words too long for any layout: the columns shrink in proportion and cut them.
+        for (double& w : widths) w *= room / tableWidth;
+        tableWidth = room;
+    }
     const double lineHeight = LineHeight(font);
 
     Block block;
@@ -56,7 +117,7 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
         if (b >= 5) {
             double x = x0;
             for (std::size_t i = 0; i + 1 < columns.size(); ++i) {
-                x += columns[i].width;
+                x += widths[i];
                 rule(x, block.top, x, bottom);
             }
             for (double y : block.rowLines) rule(x0, y, x0 + tableWidth, y);
@@ -71,8 +132,8 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const QString text = static_cast<int>(c) < cells.size() ? cells[static_cast<int>(c)]
                                                                     : QString();
-            const double room = columns[c].width - 2 * kPadX;
-            lines[c] = WrapText(cellFont, text, room, room);
+            const double inner = widths[c] - 2 * kPadX;
+            lines[c] = WrapText(cellFont, text, inner, inner);
             most = std::max(most, static_cast<int>(lines[c].size()));
         }
         const double rowHeight = most * lineHeight + 2 * kPadY;
@@ -93,8 +154,8 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
                 TextItem t;
                 switch (columns[c].align) {
                     case CellAlign::Left: t.x = x + kPadX; break;
-                    case CellAlign::Right: t.x = x + columns[c].width - kPadX - w; break;
-                    case CellAlign::Centre: t.x = x + (columns[c].width - w) / 2; break;
+                    case CellAlign::Right: t.x = x + widths[c] - kPadX - w; break;
+                    case CellAlign::Centre: t.x = x + (widths[c] - w) / 2; break;
                 }
                 t.y = currentY + kPadY + i * lineHeight;
                 t.text = text;
@@ -104,7 +165,7 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
                 if (cellStyle && !isHeader) cellStyle(t);
                 add(t);
             }
-            x += columns[c].width;
+            x += widths[c];
         }
         currentY += rowHeight;
     };
@@ -113,6 +174,7 @@ void PageDocument::addTable(const QString& format, const QString& headerRow,
     for (const QStringList& row : rows) placeRow(row, false, placeRow);
     closeBlock();
     currentX = flowLeft();
+    font = callerFont;
 }
 
 }  // namespace tarelvo

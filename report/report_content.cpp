@@ -1,6 +1,7 @@
 #include "report/report_content.h"
 
 #include "engine/results_view.h"
+#include "report/report_cover.h"
 #include "report/report_diagram_page.h"
 #include "report/report_memoria.h"
 #include "report/report_rows.h"
@@ -80,6 +81,7 @@ void Inicia(PageDocument& vp, const ReportInputs& in) {
     };
     vp.header = in.encabezado;
     vp.footer = in.pie;
+    vp.fields = CamposPagina{in.titulo, in.fecha, ProgramaYVersion()};
 
     // Each part on pages of its own: the data, the results with their verdict, the
     // calculation, the diagrams, and last the drawing of the wall.
@@ -89,12 +91,11 @@ void Inicia(PageDocument& vp, const ReportInputs& in) {
         primera = false;
     };
     const bool refuerzo = in.refuerzo && in.estado.RefuerzoDisp != 0;
-    // A wall that fails says so before anything else: its verdict and failed checks head the
-    // first page, unless the results, which open with them, come first anyway.
-    if (EvaluaFallas(in.estado).alguna() && (in.datos || !refuerzo) &&
-        (in.datos || refuerzo || in.memoria || in.diagramas)) {
+    // The first page opens with what the report is about: the project, the wall and its
+    // verdict, with every failed check of a wall that fails.
+    if (in.datos || refuerzo || in.memoria || in.diagramas) {
         parte();
-        ImprimeVeredicto(vp, in.estado, estilos);
+        ImprimePortada(vp, in);
         primera = true;  // the first part follows on this page
     }
     if (in.datos) {
@@ -102,8 +103,10 @@ void Inicia(PageDocument& vp, const ReportInputs& in) {
         ImprimeGrupo(vp, SeccionesDatos(in.estado), estilos);
     }
     if (refuerzo) {
+        // The results repeat the verdict unless they follow it on the first page.
+        const bool trasPortada = !in.datos;
         parte();
-        ImprimeVeredicto(vp, in.estado, estilos);
+        if (!trasPortada) ImprimeVeredicto(vp, in.estado, estilos);
         ImprimeGrupo(vp, SeccionesResultados(in.estado), estilos);
     }
     if (in.memoria) {

@@ -2,14 +2,14 @@
 
 namespace tarelvo {
 
-QString EncabezadoInicial(const ProjectState& s, const std::string& titulo) {
+QString EncabezadoInicial(const ProjectState& s) {
     if (!s.Encabezado.empty()) return QString::fromStdString(s.Encabezado);
-    return QString::fromStdString(titulo) + QLatin1Char('|');
+    return QStringLiteral("&T||&D");
 }
 
 QString PieInicial(const ProjectState& s) {
     if (!s.PiePagina.empty()) return QString::fromStdString(s.PiePagina);
-    return QStringLiteral("||Pag %d");
+    return QStringLiteral("&A||Página &P de &N");
 }
 
 }  // namespace tarelvo

@@ -13,6 +13,7 @@
 #include "engine/bar_groups.h"
 #include "engine/project_state.h"
 #include "report/display_list.h"
+#include "report/header_fields.h"
 
 namespace tarelvo {
 
@@ -38,13 +39,16 @@ struct ReportInputs {
     bool refuerzo = true;          // "Refuerzo" checked; it counts only while RefuerzoDisp
     bool memoria = true;           // "Memoria" checked
     bool diagramas = true;         // "Diagramas" checked
-    QString encabezado, pie;       // header and footer texts
+    QString encabezado, pie;       // header and footer texts, with the fields of header_fields.h
+    QString titulo;                // the project's title, the "&T" of the header
+    QString fecha = FechaDeHoy();  // the "&D"
     ReportStyles estilos;
 };
 
 // The header and footer the report window offers: the project's own when it has them, else
-// the title followed by "|", and "||Pag %d".
-QString EncabezadoInicial(const ProjectState& s, const std::string& titulo);
+// the title on the left and the date on the right ("&T||&D"), and the program on the left and
+// "Página N de M" on the right ("&A||Página &P de &N").
+QString EncabezadoInicial(const ProjectState& s);
 QString PieInicial(const ProjectState& s);
 
 }  // namespace tarelvo

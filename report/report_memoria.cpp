@@ -1,5 +1,6 @@
 #include "report/report_memoria.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -7,8 +8,8 @@
 #include "engine/bar_groups.h"
 #include "engine/results_view.h"
 #include "engine/soil_contact.h"
-#include "engine/stability_limits.h"
 #include "report/calc_basis.h"
+#include "report/report_quantities.h"
 #include "report/report_rows.h"
 
 namespace tarelvo {
@@ -19,16 +20,24 @@ const QString kNoCumple = QStringLiteral("No cumple");
 namespace {
 
 const QString kFormatoFuerzas = QStringLiteral("<_3200|>_1200|>_1200|>_1600");
-const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|^_1200");
+const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|>_900|^_1200");
 // The first column holds the longest group name on one line.
-const QString kFormatoAcero = QStringLiteral("<_3300|<_1500|>_1100|>_1100|^_1100");
-const QString kFormatoCuantia = QStringLiteral("<_2700|>_1100|>_1100|>_1100|^_1100");
+const QString kFormatoAcero = QStringLiteral("<_3300|<_1500|>_1100|>_1100|>_900|^_1100");
+const QString kFormatoCuantia = QStringLiteral("<_2700|>_1100|>_1100|>_1100|>_900|^_1100");
 
 QString N(double v, const char* patron = "0.00") {
     return QString::fromStdString(numtext::format(v, patron));
 }
 
 QString Resultado(bool falla) { return falla ? kNoCumple : kCumple; }
+
+// Demand over capacity, so that every check reads the same way: at most 1.00 passes. A factor
+// of safety is put as its minimum over the value reached. "-" when there is no capacity.
+QString Relacion(double demanda, double capacidad) {
+    const double r = demanda / capacidad;
+    if (!std::isfinite(r)) return QStringLiteral("-");
+    return N(r);
+}
 
 QStringList Dato(const char* caption, double valor, const char* unidad,
                  const char* patron = "0.00") {
@@ -43,9 +52,9 @@ TablaMemoria Empuje(const ProjectState& s) {
             {Dato("Coeficiente de empuje activo (Ka)", s.Ka, "", "0.000"),
              Dato("Coeficiente de empuje pasivo (Kp)", s.Kp, ""),
              Dato("Altura total del empuje", s.AltTotal, "m"),
-             Dato("Empuje total", s.Empuje, "To"),
-             Dato("Componente horizontal del empuje", s.EmpujeH, "To"),
-             Dato("Componente vertical del empuje", s.EmpujeV, "To"),
+             Dato("Empuje total", s.Empuje, "t"),
+             Dato("Componente horizontal del empuje", s.EmpujeH, "t"),
+             Dato("Componente vertical del empuje", s.EmpujeV, "t"),
              Dato("Altura del empuje sobre la base", s.BrazoEmp, "m")}};
 }
 
@@ -69,7 +78,7 @@ TablaMemoria PesosYMomentos(const ProjectState& s) {
     return {QStringLiteral("Pesos y momentos"),
             nota,
             kFormatoFuerzas,
-            QStringLiteral("Elemento|Fuerza (To)|Brazo (m)|Momento (To-m)"),
+            QStringLiteral("Elemento|Fuerza (t)|Brazo (m)|Momento (t·m)"),
             {fila(muro1, s.PesoMuro1, s.BrazoMuro1, s.MomMuro1),
              fila(muro2, s.PesoMuro2, s.BrazoMuro2, s.MomMuro2),
              fila(relleno, s.PesoRell, s.BrazoRell, s.MomRell),
@@ -81,33 +90,38 @@ TablaMemoria PesosYMomentos(const ProjectState& s) {
 }
 
 std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f) {
-    const QString minVuelco = QStringLiteral("≥ ") + N(kFsMinVuelco);
-    const QString minDesliz = QStringLiteral("≥ ") + N(kFsMinDesliz);
+    // The minimums the verdict judged by: the project's method options.
+    const QString minVuelco = QStringLiteral("≥ ") + N(f.minVuelco);
+    const QString minDesliz = QStringLiteral("≥ ") + N(f.minDesliz);
     TablaMemoria checks{
         QStringLiteral("Estabilidad"),
         {},
         kFormatoComprobacion,
-        QStringLiteral("Comprobación|Calculado|Requerido|Resultado"),
+        QStringLiteral("Comprobación|Calculado|Requerido|D/C|Resultado"),
         {{QStringLiteral("Factor de seguridad al vuelco"), N(s.FsVuelco), minVuelco,
-          Resultado(f.vuelco)},
+          Relacion(f.minVuelco, s.FsVuelco), Resultado(f.vuelco)},
          {QStringLiteral("Factor de seguridad al deslizamiento"), N(s.FsDesliz), minDesliz,
-          Resultado(f.desliz)},
+          Relacion(f.minDesliz, s.FsDesliz), Resultado(f.desliz)},
          // The middle third is left on either side: |e| against B/6.
          {QStringLiteral("Excentricidad de la resultante (m)"),
           N(std::fabs(static_cast<double>(s.Excent)), "0.000"),
-          QStringLiteral("≤ B/6 = ") + N(s.Base6, "0.000"), Resultado(f.excentricidad)},
-         {QStringLiteral("Presión máxima (Kg/cm2)"),
+          QStringLiteral("≤ B/6 = ") + N(s.Base6, "0.000"),
+          Relacion(std::fabs(static_cast<double>(s.Excent)), s.Base6),
+          Resultado(f.excentricidad)},
+         {QStringLiteral("Presión máxima (kg/cm2)"),
           N(PresionMayor(s) / 10.0), QStringLiteral("≤ ") + N(s.PresAdm / 10.0),
-          Resultado(f.presion)}}};
+          Relacion(PresionMayor(s), s.PresAdm), Resultado(f.presion)}}};
+    checks.nota = QStringLiteral("D/C: demanda / capacidad; la comprobación cumple con D/C ≤ "
+                                 "1.00. En un factor de seguridad, el mínimo / el calculado.");
     TablaMemoria desliz{{},
                         QStringLiteral("Fuerzas contra el deslizamiento:"),
                         kFormatoTabla,
                         {},
-                        {Dato("Fricción en la base", s.FuerzaFric, "To"),
-                         Dato("Cohesión en la base", s.FuerzaCohes, "To"),
-                         Dato("Empuje pasivo", s.EmpPasivo, "To"),
-                         Dato("Resistencia al deslizamiento", s.FuerzaResist, "To"),
-                         Dato("Fuerza de deslizamiento", s.EmpujeH, "To")}};
+                        {Dato("Fricción en la base", s.FuerzaFric, "t"),
+                         Dato("Cohesión en la base", s.FuerzaCohes, "t"),
+                         Dato("Empuje pasivo", s.EmpPasivo, "t"),
+                         Dato("Resistencia al deslizamiento", s.FuerzaResist, "t"),
+                         Dato("Fuerza de deslizamiento", s.EmpujeH, "t")}};
     // A resultant outside the middle third: what it does to the footing's bearing.
     const std::string apoyo = FraseApoyo(s);
     if (!apoyo.empty()) checks.parrafos.push_back(QString::fromStdString(apoyo));
@@ -117,11 +131,11 @@ std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f
 TablaMemoria Capacidad(const ProjectState& s) {
     QStringList admisible;
     if (s.Padm > 0)
-        admisible = Dato("Presión admisible dada", s.PresAdm / 10.0, "Kg/cm2");
+        admisible = Dato("Presión admisible dada", s.PresAdm / 10.0, "kg/cm2");
     else if (s.Cohes > 0)
-        admisible = Dato("Presión admisible (capacidad / 3)", s.PresAdm / 10.0, "Kg/cm2");
+        admisible = Dato("Presión admisible (capacidad / 3)", s.PresAdm / 10.0, "kg/cm2");
     else
-        admisible = Dato("Presión admisible (capacidad / 2)", s.PresAdm / 10.0, "Kg/cm2");
+        admisible = Dato("Presión admisible (capacidad / 2)", s.PresAdm / 10.0, "kg/cm2");
     return {QStringLiteral("Capacidad portante"),
             {},
             kFormatoTabla,
@@ -135,7 +149,7 @@ TablaMemoria Capacidad(const ProjectState& s) {
              Dato("Factor de profundidad dc", s.Dc, "", "0.000"),
              Dato("Factor de profundidad dq", s.Dq, "", "0.000"),
              Dato("Ancho efectivo de la base (B - 2e)", ApoyoDe(s).baseEfec, "m"),
-             Dato("Capacidad de carga", s.CapCarga / 10.0, "Kg/cm2"),
+             Dato("Capacidad de carga", s.CapCarga / 10.0, "kg/cm2"),
              admisible}};
 }
 
@@ -152,15 +166,17 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
     TablaMemoria corte{QStringLiteral("Resistencia"),
                        {},
                        kFormatoComprobacion,
-                       QStringLiteral("Comprobación|Calculado|Admisible|Resultado"),
-                       {{QStringLiteral("Cortante en el muro (Kg/cm2)"),
-                         N(s.EsfCortMuro), N(s.CortAdm), Resultado(f.corteMuro)},
-                        {QStringLiteral("Cortante en la zapata (Kg/cm2)"),
-                         N(s.EsfCortZap), N(s.CortAdm), Resultado(f.corteZapata)}}};
+                       QStringLiteral("Comprobación|Calculado|Admisible|D/C|Resultado"),
+                       {{QStringLiteral("Cortante en el muro (kg/cm2)"),
+                         N(s.EsfCortMuro), N(s.CortAdm), Relacion(s.EsfCortMuro, s.CortAdm),
+                         Resultado(f.corteMuro)},
+                        {QStringLiteral("Cortante en la zapata (kg/cm2)"),
+                         N(s.EsfCortZap), N(s.CortAdm), Relacion(s.EsfCortZap, s.CortAdm),
+                         Resultado(f.corteZapata)}}};
     TablaMemoria acero{{},
                        QStringLiteral("Acero de refuerzo, en cm2 por metro:"),
                        kFormatoAcero,
-                       QStringLiteral("Barras|Colocadas|Requerido|Colocado|Resultado"),
+                       QStringLiteral("Barras|Colocadas|Requerido|Colocado|D/C|Resultado"),
                        {}};
     for (int g = 0; g < GruposBarras::kGrupos; ++g) {
         const std::string& barra = barras[static_cast<std::size_t>(g)];
@@ -169,19 +185,23 @@ std::vector<TablaMemoria> Resistencia(const ProjectState& s, const FallasMuro& f
         // Enough steel is no use in bars that leave no room for the concrete between them.
         const bool sinEspacio = (f.barras & (1 << g)) != 0 || GruposBarras::SinEspacio(barra);
         acero.filas.push_back({QString::fromUtf8(GruposBarras::Nombre(g)), QString::fromStdString(barra),
-                               N(requerida), N(colocada),
+                               N(requerida), N(colocada), Relacion(requerida, colocada),
                                Resultado(!(colocada >= requerida) || sinEspacio)});
     }
     // The ratios the engine designed, against the bounds it holds them to.
     const QString maxima = s.CuantMax > 0 ? N(s.CuantMax, "0.0000") : QStringLiteral("-");
     auto cuantia = [&](const char* elemento, float valor, bool falla) {
+        // The nearer bound governs: the minimum over the ratio, or the ratio over the maximum.
+        double dc = static_cast<double>(s.CuantMin) / valor;
+        if (s.CuantMax > 0) dc = std::max(dc, static_cast<double>(valor) / s.CuantMax);
         return QStringList{QString::fromUtf8(elemento), N(valor, "0.0000"),
-                           N(s.CuantMin, "0.0000"), maxima, Resultado(falla)};
+                           N(s.CuantMin, "0.0000"), maxima,
+                           Relacion(dc, 1.0), Resultado(falla)};
     };
     TablaMemoria cuantias{{},
                           QStringLiteral("Cuantía de acero (As / b·d):"),
                           kFormatoCuantia,
-                          QStringLiteral("Elemento|Cuantía|Mínima|Máxima|Resultado"),
+                          QStringLiteral("Elemento|Cuantía|Mínima|Máxima|D/C|Resultado"),
                           {cuantia("Muro, en la base", s.CuantMuro, f.cuantiaMuro),
                            cuantia("Punta", s.CuantPunta, f.cuantiaPunta),
                            cuantia("Talón", s.CuantTalon, f.cuantiaTalon)}};
@@ -203,6 +223,7 @@ std::vector<TablaMemoria> TablasMemoria(
     for (TablaMemoria& t : Estabilidad(s, f)) tablas.push_back(std::move(t));
     tablas.push_back(Capacidad(s));
     for (TablaMemoria& t : Resistencia(s, f, barras)) tablas.push_back(std::move(t));
+    for (TablaMemoria& t : TablasCantidades(s, barras)) tablas.push_back(std::move(t));
     return tablas;
 }
 

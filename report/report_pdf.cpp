@@ -19,7 +19,8 @@ ReportInputs EntradasPorDefecto(const ProjectState& e, const std::string& titulo
     ReportInputs in;
     in.estado = e;
     in.barras = barras;
-    in.encabezado = EncabezadoInicial(e, titulo);
+    in.encabezado = EncabezadoInicial(e);
+    in.titulo = QString::fromStdString(titulo);
     in.pie = PieInicial(e);
     return in;
 }

@@ -63,67 +63,67 @@ std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s) {
     } else {
         generales.push_back(FilaTexto("Dentellón", "No incluye"));
     }
-    FilaTabla admisible = s.Padm > 0 ? Fila("Presión admisible del terreno", s.Padm, "Kg/cm2")
+    FilaTabla admisible = s.Padm > 0 ? Fila("Presión admisible del terreno", s.Padm, "kg/cm2")
                                      : FilaTexto("Presión admisible del terreno", "calculada");
     return {
         {QStringLiteral("Datos generales"), generales},
         {QStringLiteral("Datos del relleno"),
          {Fila("Angulo de inclinación", s.Beta, "Grados"),
-          Fila("Peso volumétrico", s.Gamma1, "To/m3"),
+          Fila("Peso volumétrico", s.Gamma1, "t/m3"),
           Fila("Angulo de fricción interna", s.Phi1, "Grados"),
-          Fila("Cohesión", s.Cohes1, "To/m2")}},
+          Fila("Cohesión", s.Cohes1, "t/m2")}},
         {QStringLiteral("Datos del suelo"),
-         {Fila("Peso volumétrico", s.Gamma2, "To/m3"),
+         {Fila("Peso volumétrico", s.Gamma2, "t/m3"),
           Fila("Angulo de fricción interna", s.Phi2, "Grados"),
-          Fila("Cohesión", s.Cohes, "To/m2"),
+          Fila("Cohesión", s.Cohes, "t/m2"),
           admisible,
           FilaTexto("Presión pasiva", s.Pasiva > 0 ? "Considerada" : "Despreciada")}},
         {QStringLiteral("Datos de carga"),
-         {Fila("Sobrecarga sobre el relleno", s.Sobrec, "To/m2"),
-          Fila("Carga axial sobre el muro", s.Reac, "To")}},
+         {Fila("Sobrecarga sobre el relleno", s.Sobrec, "t/m2"),
+          Fila("Carga axial sobre el muro", s.Reac, "t")}},
         {QStringLiteral("Materiales"),
-         {Fila("Hormigón (F'c)", s.Fc, "Kg/cm2", "####"),
-          Fila("Refuerzo (Fy)", s.Fy, "Kg/cm2", "####")}},
+         {Fila("Hormigón (F'c)", s.Fc, "kg/cm2", "####"),
+          Fila("Refuerzo (Fy)", s.Fy, "kg/cm2", "####")}},
     };
 }
 
 std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s) {
     const ApoyoZapata apoyo = ApoyoDe(s);
     std::vector<FilaTabla> analisis{
-        Fila("Sumatoria de fuerzas resistentes", s.SumaV, "To"),
-        Fila("Sumatoria de momentos resistentes", s.MomEstab, "To-m"),
-        Fila("Momento de vuelco", s.MomVuelco, "To-m"),
+        Fila("Sumatoria de fuerzas resistentes", s.SumaV, "t"),
+        Fila("Sumatoria de momentos resistentes", s.MomEstab, "t·m"),
+        Fila("Momento de vuelco", s.MomVuelco, "t·m"),
         Fila("Factor de seguridad al vuelco", s.FsVuelco, " "),
-        Fila("Fuerza de deslizamiento", s.EmpujeH, "To"),
-        Fila("Resistencia al deslizamiento", s.FuerzaResist, "To"),
+        Fila("Fuerza de deslizamiento", s.EmpujeH, "t"),
+        Fila("Resistencia al deslizamiento", s.FuerzaResist, "t"),
         Fila("Factor seguridad al deslizamiento", s.FsDesliz, " "),
         Fila("Presión sobre el terreno en la punta", static_cast<float>(apoyo.presPunta / 10),
-             "Kg/cm2"),
+             "kg/cm2"),
         Fila("Presión sobre el terreno en el talón", static_cast<float>(apoyo.presTalon / 10),
-             "Kg/cm2")};
+             "kg/cm2")};
     if (apoyo.tipo != ApoyoZapata::Tipo::Completo)
         analisis.push_back(
             Fila("Longitud de contacto de la zapata", static_cast<float>(apoyo.contacto), "m"));
-    for (FilaTabla f : {Fila("Presión admisible del terreno", s.PresAdm / 10, "Kg/cm2"),
-                        Fila("Esfuerzo cortante máximo en el muro", s.EsfCortMuro, "Kg/cm2"),
+    for (FilaTabla f : {Fila("Presión admisible del terreno", s.PresAdm / 10, "kg/cm2"),
+                        Fila("Esfuerzo cortante máximo en el muro", s.EsfCortMuro, "kg/cm2"),
                         Fila("Esfuerzo cortante en la punta", EsfuerzoZapata(s, s.CortPunta),
-                             "Kg/cm2"),
+                             "kg/cm2"),
                         Fila("Esfuerzo cortante en el talón", EsfuerzoZapata(s, s.CortTalon),
-                             "Kg/cm2"),
-                        Fila("Esfuerzo cortante admisible", s.CortAdm, "Kg/cm2")})
+                             "kg/cm2"),
+                        Fila("Esfuerzo cortante admisible", s.CortAdm, "kg/cm2")})
         analisis.push_back(std::move(f));
     return {
         {QStringLiteral("Resultados del analisis"), std::move(analisis),
          QString::fromStdString(FraseApoyo(s))},
         {QStringLiteral("Refuerzo en el muro"),
-         {Fila("Momento en la base del Muro", s.MomSeccActual, "To-m"),
+         {Fila("Momento en la base del Muro", s.MomSeccActual, "t·m"),
           Fila("Refuerzo en la base del muro", s.AsMuro, "cm2/m"),
-          Fila("Momento en la mitad de la altura del muro", s.MomMitad, "To-m"),
+          Fila("Momento en la mitad de la altura del muro", s.MomMitad, "t·m"),
           Fila("Refuerzo en la mitad de la altura del muro", s.AsMitad, "cm2/m")}},
         {QStringLiteral("Refuerzo en la zapata"),
-         {Fila("Momento en la punta", s.MomPunta * s.FactCarga, "To-m"),
+         {Fila("Momento en la punta", s.MomPunta * s.FactCarga, "t·m"),
           Fila("Refuerzo en la punta", s.AsPunta, "cm2/m"),
-          Fila("Momento en el talón", s.MomTalon * s.FactCarga, "To-m", "##0.00"),
+          Fila("Momento en el talón", s.MomTalon * s.FactCarga, "t·m", "##0.00"),
           Fila("Refuerzo en el talón", s.AsTalon, "cm2/m")}},
     };
 }

@@ -168,6 +168,38 @@ TEST(Lote, RowsRepeatTheirInputsAndCarryTheNotices) {
     EXPECT_EQ(filas[5].at("Avisos"), UnaLinea({kAvisoDesliz, kAvisoPresion}));
 }
 
+// The method options as columns: each row its own method, as the tool's pairs give it, and a
+// value out of its range refused in its row alone.
+TEST(Lote, MethodOptionsAreColumnsOfTheirRow) {
+    const char* const tabla =
+        "Id,Altura,Friccion,Mu,PasivaFrente,GammaC,FsCapacidad,FsMinDesliz,Kh,Hw\n"
+        "a,2.5,0,0.5,1,2.4,0,1.5,0,0\n"
+        "b,2.5,2,0.35,0,2.2,2.5,2,0,0.8\n"
+        "c,2.5,1,0.5,1,2.4,0,1.5,0.6,0\n"
+        "d,2.5,0,0.5,1,2.4,0,1.5,0,4\n";
+    const Lote r = Corre(tabla);
+    EXPECT_EQ(r.estado, 3) << r.err;
+    const auto filas = Filas(r.out);
+    ASSERT_EQ(filas.size(), 4u);
+    for (int k : {0, 1}) {
+        const auto& fila = filas[static_cast<std::size_t>(k)];
+        std::vector<std::string> args = {"--dump"};
+        for (const char* n : {"Altura", "Friccion", "Mu", "PasivaFrente", "GammaC",
+                              "FsCapacidad", "FsMinDesliz", "Kh", "Hw"})
+            args.push_back(std::string(n) + "=" + fila.at(n));
+        const auto d = Calc(args);
+        EXPECT_EQ(F(d.at("Mu")), k ? 0.35f : 0.5f);
+        for (const char* c : kColumnasEstado) EXPECT_EQ(F(fila.at(c)), F(d.at(c))) << c;
+        EXPECT_EQ(fila.at("Veredicto"), d.at("Verdict"));
+        EXPECT_EQ(fila.at("Error"), "");
+    }
+    EXPECT_NE(filas[0].at("FsDesliz"), filas[1].at("FsDesliz"));
+    EXPECT_NE(filas[2].at("Error").find("Kh=0.6 no se acepta"), std::string::npos)
+        << filas[2].at("Error");
+    EXPECT_NE(filas[3].at("Error").find("Hw=4 no se acepta"), std::string::npos)
+        << filas[3].at("Error");
+}
+
 // The same table with ";" and "," decimals, as a spreadsheet in a Spanish locale exports it.
 std::string PuntoYComa(std::string t) {
     for (char& c : t) c = c == ',' ? ';' : c == '.' ? ',' : c;
@@ -362,6 +394,40 @@ TEST(Lote, RowsStreamThroughABoundedWindow) {
     EXPECT_EQ(salida.lineas, kFilas + 1);
     // Rows of at least 8 bytes: a block holds at most 8192 of them.
     EXPECT_LE(entrada.maxEnVuelo, kFilasEnVuelo + (1 << 16) / 8 + 1);
+}
+
+}  // namespace
+}  // namespace tarelvo
+
+namespace tarelvo {
+namespace {
+
+// A table that gives the method options: each row is the tool's wall with the same options,
+// and one with an earthquake coefficient gets that case's results as well.
+TEST(Lote, OptionColumnsAndTheEarthquakesResults) {
+    const Lote r = Corre(
+        "Id,Altura,Sobrec,Punta,Talon,Centrica,Kh,Kv,Hw,Friccion,Mu,FsMinDesliz\n"
+        "a,3,1,0.6,1.6,0,0.15,0.05,0,0,0.5,1.5\n"
+        "b,3,1,0.6,1.6,0,0,0,1.5,2,0.45,1.2\n");
+    ASSERT_EQ(r.estado, 0) << r.err << r.out;
+    const auto filas = Filas(r.out);
+    ASSERT_EQ(filas.size(), 2u);
+    for (const auto& fila : filas) {
+        SCOPED_TRACE(fila.at("Id"));
+        std::vector<std::string> args = {"--dump"};
+        for (const char* n : {"Altura", "Sobrec", "Punta", "Talon", "Centrica", "Kh", "Kv", "Hw",
+                              "Friccion", "Mu", "FsMinDesliz"})
+            args.push_back(std::string(n) + "=" + fila.at(n));
+        const auto d = Calc(args);
+        EXPECT_EQ(fila.at("Veredicto"), d.at("Verdict"));
+        for (const char* c : {"FsDesliz", "FsVuelcoSismo", "FsDeslizSismo", "ExcentSismo",
+                              "PresMaxSismo"})
+            EXPECT_EQ(F(fila.at(c)), F(d.at(c))) << c;
+    }
+    EXPECT_GT(F(filas[0].at("FsDeslizSismo")), 0);
+    EXPECT_EQ(F(filas[1].at("FsDeslizSismo")), 0);  // no earthquake in that row
+    // A table without Kh keeps its usual columns.
+    EXPECT_EQ(Corre("Id,Altura\nx,2\n").out.find("Sismo"), std::string::npos);
 }
 
 }  // namespace

@@ -62,6 +62,17 @@ std::vector<std::string> ParesAlAzar(std::mt19937& azar) {
         for (const char* n : kNombresDiam) p.push_back(std::string(n) + "=" + DiamDePosicion(uno(4)));
     for (const char* n : kNombresSepar)
         if (uno(2)) p.push_back(std::string(n) + "=" + entre(0.05, 0.5));
+    // The method options, every one of them in half the walls; the water below the lowest
+    // virtual back (1.00 + 0.25).
+    if (uno(2))
+        for (const std::string& o :
+             {"FsMinVuelco=" + entre(1, 3), "FsMinDesliz=" + entre(1, 3),
+              "FsMinVuelcoSismo=" + entre(1, 3), "FsMinDeslizSismo=" + entre(1, 3),
+              "Friccion=" + std::to_string(uno(3)), "Mu=" + entre(0.1, 1),
+              "PasivaFrente=" + std::to_string(uno(2)), "GammaC=" + entre(2, 2.6),
+              "FsCapacidad=" + (uno(2) ? entre(2, 4) : std::string("0")), "Kh=" + entre(0, 0.5),
+              "Kv=" + entre(0, 0.3), "Hw=" + entre(0, 1.2)})
+            p.push_back(o);
     return p;
 }
 

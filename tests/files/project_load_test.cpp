@@ -4,6 +4,8 @@
 #include "engine/bar_inputs.h"
 #include "engine/start_project.h"
 #include "engine/field_rules.h"
+#include "engine/method_options.h"
+#include "files/mur_project.h"
 #include "files/project_load.h"
 
 namespace tarelvo {
@@ -169,6 +171,65 @@ TEST(ProjectLoad, ValuesBeyondTheirFieldsComeInAtTheLimitsWithAWord) {
     ProyectoMur justo;
     justo.altura = 15.004f;
     EXPECT_TRUE(Carga(justo).avisos.empty());
+}
+
+}  // namespace
+}  // namespace tarelvo
+
+namespace tarelvo {
+namespace {
+
+// Every option away from its default, saved and read back; a file without an option gives the
+// usual one, whatever the last project used; one beyond its range is taken at its limit.
+TEST(ProjectLoad, MethodOptionsGoThroughTheFileAndMeetTheirLimits) {
+    ProjectState s;
+    CamposMuro c;
+    ProyectoInicial(s, c);
+    s.Altura = 3;
+    c.altura = "3.00";
+    const std::pair<const char*, double> dados[] = {
+        {"FsMinVuelco", 2}, {"FsMinDesliz", 1.75}, {"FsMinVuelcoSismo", 1.2},
+        {"FsMinDeslizSismo", 1.05}, {"Friccion", 2}, {"Mu", 0.45}, {"PasivaFrente", 0},
+        {"GammaC", 2.2}, {"FsCapacidad", 2.5}, {"Kh", 0.15}, {"Kv", 0.075}, {"Hw", 1.35}};
+    ASSERT_EQ(std::size(dados), kCantidadOpciones);
+    for (const auto& [nombre, v] : dados) ASSERT_EQ(AplicaOpcion(s, *OpcionDe(nombre), v), "");
+    GruposBarras grupos;
+    const std::string texto = EscribeMur(ProyectoDeEstado(s, c, grupos));
+    EXPECT_NE(texto.find("\r\nFriccion=2\r\nMu=0.45\r\nPasivaFrente=0\r\nGammaC=2.2\r\n"),
+              std::string::npos) << texto;
+    const LecturaMur l = LeeMur(texto);
+    ASSERT_TRUE(l.ok) << l.error;
+    const Cargado r = Carga(l.proyecto);
+    EXPECT_TRUE(r.avisos.empty());
+    EXPECT_EQ(ValoresOpciones(r.s), ValoresOpciones(s));
+
+    // The usual method writes no option line, and its file resets the options.
+    ProjectState usual;
+    ProyectoInicial(usual, c);
+    const std::string simple = EscribeMur(ProyectoDeEstado(usual, c, grupos));
+    EXPECT_EQ(simple.find("Kh="), std::string::npos);
+    ProjectState despues = r.s;
+    CargaProyecto(LeeMur(simple).proyecto, despues, c, grupos);
+    EXPECT_TRUE(OpcionesPorDefecto(despues));
+
+    // Out of range: at the limit and said; an integer option off its values left aside; the
+    // water no higher than the loaded wall's virtual back (1.00 + 0.25).
+    ProyectoMur fuera;
+    fuera.valores.opciones[0] = 5;     // FsMinVuelco
+    fuera.valores.opciones[4] = 1.5f;  // Friccion
+    fuera.valores.opciones[9] = -0.1f; // Kh
+    fuera.valores.opciones[11] = 4;    // Hw
+    const Cargado f = Carga(fuera);
+    EXPECT_EQ(f.s.FsMinVuelco, 3.0f);
+    EXPECT_EQ(f.s.Friccion, 0);
+    EXPECT_EQ(f.s.Kh, 0.0f);
+    EXPECT_EQ(f.s.Hw, 1.25f);
+    ASSERT_EQ(f.avisos.size(), 4u);
+    EXPECT_EQ(f.avisos[0],
+              "El valor de FsMinVuelco (el factor de seguridad mínimo al vuelco) debe estar entre "
+              "1.0 y 3.0; el archivo tiene 5 y se toma 3.0");
+    EXPECT_NE(f.avisos[1].find("Friccion debe ser un entero de 0 a 2"), std::string::npos);
+    EXPECT_NE(f.avisos[3].find("y se toma 1.25"), std::string::npos) << f.avisos[3];
 }
 
 }  // namespace

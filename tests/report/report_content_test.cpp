@@ -49,7 +49,13 @@ TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
     Muro muro;
     ReportInputs in = muro.Entradas();
     in.datos = in.refuerzo = in.diagramas = false;
-    const int memoria = Construye(in).pageCount();  // the Memoria alone
+    // The Memoria's pages: after the opening block on the first page, and from a page of its own.
+    const int memoriaPrimera = Construye(in).pageCount();
+    in.datos = true;
+    in.memoria = false;
+    const int soloDatos = Construye(in).pageCount();
+    in.memoria = true;
+    const int memoria = Construye(in).pageCount() - soloDatos;
     ASSERT_GE(memoria, 2);
     for (int m = 0; m < 16; ++m) {
         in.datos = m & 1;
@@ -62,7 +68,8 @@ TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
         if (in.refuerzo) esperado << "Resultados del analisis";
         if (in.memoria) {
             esperado << "Empuje del relleno";
-            for (int i = 1; i < memoria; ++i) esperado << QString();
+            const int n = in.datos || in.refuerzo ? memoria : memoriaPrimera;
+            for (int i = 1; i < n; ++i) esperado << QString();
         }
         if (in.diagramas) esperado << "Diagramas";
         if (in.refuerzo) esperado << "Dibujo";
@@ -78,7 +85,7 @@ TEST(ReportContent, EachCombinationOfTheFourPartsGivesItsPagesInOrder) {
     PageDocument ninguno = Construye(in);
     EXPECT_EQ(Celdas(ninguno), 0);
     EXPECT_NE(Busca(ninguno, 0, "Muro M1"), nullptr);
-    EXPECT_NE(Busca(ninguno, 0, "Pag 1"), nullptr);
+    EXPECT_NE(Busca(ninguno, 0, "Página 1 de 1"), nullptr);
 
     // "Refuerzo" counts only while the reinforcement is available.
     in.datos = in.refuerzo = true;
@@ -122,13 +129,13 @@ TEST(ReportContent, DataRowsOfTheDefaultWall) {
         {"Longitud del talón", "0.30", "m"},
         {"Longitud total de la zapata", "0.80", "m"},
         {"Angulo de inclinación", "0.00", "Grados"},
-        {"Peso volumétrico", "1.80", "To/m3"},
+        {"Peso volumétrico", "1.80", "t/m3"},
         {"Angulo de fricción interna", "30.00", "Grados"},
-        {"Cohesión", "0.00", "To/m2"},
-        {"Sobrecarga sobre el relleno", "0.00", "To/m2"},
-        {"Carga axial sobre el muro", "0.00", "To"},
-        {"Hormigón (F'c)", "210", "Kg/cm2"},
-        {"Refuerzo (Fy)", "2800", "Kg/cm2"},
+        {"Cohesión", "0.00", "t/m2"},
+        {"Sobrecarga sobre el relleno", "0.00", "t/m2"},
+        {"Carga axial sobre el muro", "0.00", "t"},
+        {"Hormigón (F'c)", "210", "kg/cm2"},
+        {"Refuerzo (Fy)", "2800", "kg/cm2"},
     };
     for (const auto& f : filas) {
         EXPECT_EQ(ValorDeFila(doc, 0, f.caption), f.value) << f.caption;
@@ -172,7 +179,7 @@ TEST(ReportContent, DataRowsAReviewerNeedsShowTheOptionsInTheWindowsWords) {
         {"Profundidad de desplante", "0.80", "m"},
         {"Altura del dentellón", "0.60", "m"},
         {"Ancho del dentellón", "0.20", "m"},
-        {"Presión admisible del terreno", "1.50", "Kg/cm2"},
+        {"Presión admisible del terreno", "1.50", "kg/cm2"},
         {"Presión pasiva", "", "Considerada"},
     };
     for (const auto& f : elegidas) {
@@ -196,17 +203,17 @@ TEST(ReportContent, ResultRowsAgreeWithTheResultsPanelAndTheReinforcementForm) {
     } filas[] = {
         {"Factor de seguridad al vuelco", panel[0], " "},
         {"Factor seguridad al deslizamiento", panel[1], " "},
-        {"Presión sobre el terreno en la punta", panel[2], "Kg/cm2"},
-        {"Presión sobre el terreno en el talón", panel[3], "Kg/cm2"},
-        {"Presión admisible del terreno", panel[4], "Kg/cm2"},
-        {"Esfuerzo cortante máximo en el muro", panel[5], "Kg/cm2"},
-        {"Esfuerzo cortante admisible", panel[6], "Kg/cm2"},
-        {"Esfuerzo cortante en la punta", panel[7], "Kg/cm2"},
-        {"Momento en la base del Muro", QString::fromStdString(refuerzo.momMuro), "To-m"},
+        {"Presión sobre el terreno en la punta", panel[2], "kg/cm2"},
+        {"Presión sobre el terreno en el talón", panel[3], "kg/cm2"},
+        {"Presión admisible del terreno", panel[4], "kg/cm2"},
+        {"Esfuerzo cortante máximo en el muro", panel[5], "kg/cm2"},
+        {"Esfuerzo cortante admisible", panel[6], "kg/cm2"},
+        {"Esfuerzo cortante en la punta", panel[7], "kg/cm2"},
+        {"Momento en la base del Muro", QString::fromStdString(refuerzo.momMuro), "t·m"},
         {"Refuerzo en la base del muro", QString::fromStdString(refuerzo.area[0]), "cm2/m"},
-        {"Momento en la punta", QString::fromStdString(refuerzo.momPunta), "To-m"},
+        {"Momento en la punta", QString::fromStdString(refuerzo.momPunta), "t·m"},
         {"Refuerzo en la punta", QString::fromStdString(refuerzo.area[5]), "cm2/m"},
-        {"Momento en el talón", QString::fromStdString(refuerzo.momTalon), "To-m"},
+        {"Momento en el talón", QString::fromStdString(refuerzo.momTalon), "t·m"},
         {"Refuerzo en el talón", QString::fromStdString(refuerzo.area[4]), "cm2/m"},
     };
     for (const auto& f : filas) {
@@ -221,7 +228,9 @@ TEST(ReportContent, UnitsChangeToMetresAndKgPerCm2) {
     in.estado.PresMax = 25;
     in.estado.EspTope = 35;  // the analysed top thickness, cm
     const PageDocument doc = Construye(in);
-    EXPECT_EQ(ValorDeFila(doc, 1, "Presión sobre el terreno en la punta"), "2.50");
+    EXPECT_EQ(ValorDeFila(doc, PaginaDe(doc, "Resultados del analisis"),
+                          "Presión sobre el terreno en la punta"),
+              "2.50");
     EXPECT_EQ(ValorDeFila(doc, 0, "Espesor del muro en la corona"), "0.35");
 }
 
@@ -234,16 +243,17 @@ TEST(ReportContent, ValuesThatCannotBeComputedShowEmptyAndTheBuildGoesOn) {
     in.barras[GruposBarras::MuroInteriorHorizontal] = "";
     const PageDocument doc = Construye(in);
     ASSERT_GE(doc.pageCount(), 6);
-    EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en la punta"), "");
-    EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante en el talón"), "");
-    EXPECT_EQ(ValorDeFila(doc, 1, "Factor de seguridad al vuelco"), "");
-    EXPECT_EQ(UnidadDeFila(doc, 1, "Esfuerzo cortante en el talón"), "Kg/cm2");
-    EXPECT_EQ(ValorDeFila(doc, 1, "Esfuerzo cortante admisible"), "6.53");
+    const int r = PaginaDe(doc, "Resultados del analisis");
+    EXPECT_EQ(ValorDeFila(doc, r, "Esfuerzo cortante en la punta"), "");
+    EXPECT_EQ(ValorDeFila(doc, r, "Esfuerzo cortante en el talón"), "");
+    EXPECT_EQ(ValorDeFila(doc, r, "Factor de seguridad al vuelco"), "");
+    EXPECT_EQ(UnidadDeFila(doc, r, "Esfuerzo cortante en el talón"), "kg/cm2");
+    EXPECT_EQ(ValorDeFila(doc, r, "Esfuerzo cortante admisible"), "6.53");
     EXPECT_TRUE(TieneDibujo(doc, doc.pageCount() - 1));
     // The Memoria cannot judge what has no value: it fails.
     const int memoria = PaginaDe(doc, "Estabilidad");
     EXPECT_EQ(CeldasDeFila(doc, memoria, "Factor de seguridad al vuelco"),
-              (QStringList{"Factor de seguridad al vuelco", "≥ 1.50", "No cumple"}));
+              (QStringList{"Factor de seguridad al vuelco", "≥ 1.50", "-", "No cumple"}));
     const QRegularExpression noNumero("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
     for (int p = 0; p < doc.pageCount(); ++p)
         for (const TextItem* t : Textos(doc, p))
@@ -268,7 +278,7 @@ TEST(ReportContent, MarginsStayAsSetOverFiveBuildsAndTheBorderIsTopAndBottom) {
         EXPECT_DOUBLE_EQ(doc.setup.top, 1100);
         EXPECT_DOUBLE_EQ(doc.setup.right, 1440);
         EXPECT_DOUBLE_EQ(doc.setup.bottom, 2000);
-        const TextItem* pie = Busca(doc, 0, "Pag 1");
+        const TextItem* pie = Busca(doc, 0, QStringLiteral("Página 1 de %1").arg(doc.pageCount()));
         ASSERT_NE(pie, nullptr);
         if (i == 0) pieY = pie->y;
         EXPECT_DOUBLE_EQ(pie->y, pieY);
@@ -291,7 +301,7 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
     EXPECT_EQ(cabecera->font.family, "Courier New");
     EXPECT_TRUE(cabecera->font.italic);
     EXPECT_EQ(cabecera->color, QColor(Qt::darkGreen));
-    const TextItem* pie = Busca(doc, 1, "Pag 2");
+    const TextItem* pie = Busca(doc, 1, QStringLiteral("Página 2 de %1").arg(doc.pageCount()));
     ASSERT_NE(pie, nullptr);
     EXPECT_EQ(pie->font.size, 9);
     EXPECT_EQ(pie->color, QColor(Qt::gray));
@@ -318,8 +328,9 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
 TEST(ReportContent, WholeReportToPdfWithTheWindowsHeaderAndFooter) {
     Muro muro;
     ReportInputs in = EntradasPorDefecto(muro.estado, "Proyecto K1", muro.Entradas().barras);
-    EXPECT_EQ(in.encabezado, "Proyecto K1|");
-    EXPECT_EQ(in.pie, "||Pag %d");
+    EXPECT_EQ(in.encabezado, "&T||&D");
+    EXPECT_EQ(in.pie, "&A||Página &P de &N");
+    EXPECT_EQ(in.titulo, "Proyecto K1");
     muro.estado.Encabezado = "Propio";
     EXPECT_EQ(EntradasPorDefecto(muro.estado, "Proyecto K1", in.barras).encabezado,
               "Propio");

@@ -38,7 +38,9 @@ ReportInputs Muro::Entradas() const {
     in.estado = estado;
     for (int g = 0; g < GruposBarras::kGrupos; ++g)
         in.barras[static_cast<std::size_t>(g)] = grupos.etiqueta(g);
-    in.encabezado = EncabezadoInicial(estado, "Muro M1");
+    in.encabezado = EncabezadoInicial(estado);
+    in.titulo = QStringLiteral("Muro M1");
+    in.fecha = QStringLiteral("01/02/2024");
     in.pie = PieInicial(estado);
     return in;
 }

@@ -41,12 +41,12 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                 {{"Coeficiente de empuje activo (Ka)", "0.333"},
                  {"Coeficiente de empuje pasivo (Kp)", "3.00"},
                  {"Altura total del empuje", "1.25", "m"},
-                 {"Empuje total", "0.47", "To"},
-                 {"Componente horizontal del empuje", "0.47", "To"},
-                 {"Componente vertical del empuje", "0.00", "To"},
+                 {"Empuje total", "0.47", "t"},
+                 {"Componente horizontal del empuje", "0.47", "t"},
+                 {"Componente vertical del empuje", "0.00", "t"},
                  {"Altura del empuje sobre la base", "0.42", "m"}});
     EsperaFilas(r, "Pesos y momentos",
-                {{"Elemento", "Fuerza (To)", "Brazo (m)", "Momento (To-m)"},
+                {{"Elemento", "Fuerza (t)", "Brazo (m)", "Momento (t·m)"},
                  {"Muro: parte rectangular", "0.48", "0.40", "0.19"},
                  {"Muro: parte inclinada", "0.00", "0.30", "0.00"},
                  {"Relleno sobre el talón", "0.54", "0.65", "0.35"},
@@ -55,15 +55,15 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                  {"Total resistente", "1.50", "0.74"},
                  {"Empuje horizontal (vuelco)", "0.47", "0.42", "0.20"}});
     EsperaFilas(r, "Estabilidad",
-                {{"Factor de seguridad al vuelco", "3.76", "≥ 1.50", "Cumple"},
-                 {"Factor de seguridad al deslizamiento", "2.21", "≥ 1.50", "Cumple"},
-                 {"Excentricidad de la resultante (m)", "0.040", "≤ B/6 = 0.133", "Cumple"},
-                 {"Presión máxima (Kg/cm2)", "0.24", "≤ 0.56", "Cumple"},
-                 {"Fricción en la base", "0.87", "To"},
-                 {"Cohesión en la base", "0.00", "To"},
-                 {"Empuje pasivo", "0.17", "To"},
-                 {"Resistencia al deslizamiento", "1.03", "To"},
-                 {"Fuerza de deslizamiento", "0.47", "To"}});
+                {{"Factor de seguridad al vuelco", "3.76", "≥ 1.50", "0.40", "Cumple"},
+                 {"Factor de seguridad al deslizamiento", "2.21", "≥ 1.50", "0.68", "Cumple"},
+                 {"Excentricidad de la resultante (m)", "0.040", "≤ B/6 = 0.133", "0.30", "Cumple"},
+                 {"Presión máxima (kg/cm2)", "0.24", "≤ 0.56", "0.44", "Cumple"},
+                 {"Fricción en la base", "0.87", "t"},
+                 {"Cohesión en la base", "0.00", "t"},
+                 {"Empuje pasivo", "0.17", "t"},
+                 {"Resistencia al deslizamiento", "1.03", "t"},
+                 {"Fuerza de deslizamiento", "0.47", "t"}});
     EsperaFilas(r, "Capacidad portante",
                 {{"Factor de capacidad de carga Nc", "30.14"},
                  {"Factor de capacidad de carga Nq", "18.40"},
@@ -74,20 +74,20 @@ TEST(Memoria, EveryRowOfTheDefaultWallGivesTheStatesValues) {
                  {"Factor de profundidad dc", "1.278"},
                  {"Factor de profundidad dq", "1.175"},
                  {"Ancho efectivo de la base (B - 2e)", "0.72", "m"},
-                 {"Capacidad de carga", "1.12", "Kg/cm2"},
-                 {"Presión admisible (capacidad / 2)", "0.56", "Kg/cm2"}});
+                 {"Capacidad de carga", "1.12", "kg/cm2"},
+                 {"Presión admisible (capacidad / 2)", "0.56", "kg/cm2"}});
     EsperaFilas(r, "Resistencia",
-                {{"Cortante en el muro (Kg/cm2)", "0.35", "6.53", "Cumple"},
-                 {"Cortante en la zapata (Kg/cm2)", "0.41", "6.53", "Cumple"},
-                 {"Barras", "Colocadas", "Requerido", "Colocado", "Resultado"},
+                {{"Cortante en el muro (kg/cm2)", "0.35", "6.53", "0.05", "Cumple"},
+                 {"Cortante en la zapata (kg/cm2)", "0.41", "6.53", "0.06", "Cumple"},
+                 {"Barras", "Colocadas", "Requerido", "Colocado", "D/C", "Resultado"},
                  // 1.27 cm2 every 0.30 m against the 3.75 the stem base needs.
-                 {"Muro, cara interior, vertical", "ø 1/2\" a 0.30", "3.75", "4.23", "Cumple"},
-                 {"Muro, cara interior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
-                 {"Muro, cara exterior, vertical", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
-                 {"Muro, cara exterior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "Cumple"},
-                 {"Zapata, cara superior, transversal", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
-                 {"Zapata, cara inferior, transversal", "ø 1/2\" a 0.28", "4.50", "4.54", "Cumple"},
-                 {"Zapata, ambas caras, longitudinal", "ø 3/8\" a 0.26", "2.70", "2.73", "Cumple"}});
+                 {"Muro, cara interior, vertical", "ø 1/2\" a 0.30", "3.75", "4.23", "0.89", "Cumple"},
+                 {"Muro, cara interior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "0.95", "Cumple"},
+                 {"Muro, cara exterior, vertical", "ø 3/8\" a 0.30", "2.25", "2.37", "0.95", "Cumple"},
+                 {"Muro, cara exterior, horizontal", "ø 3/8\" a 0.30", "2.25", "2.37", "0.95", "Cumple"},
+                 {"Zapata, cara superior, transversal", "ø 1/2\" a 0.28", "4.50", "4.54", "0.99", "Cumple"},
+                 {"Zapata, cara inferior, transversal", "ø 1/2\" a 0.28", "4.50", "4.54", "0.99", "Cumple"},
+                 {"Zapata, ambas caras, longitudinal", "ø 3/8\" a 0.26", "2.70", "2.73", "0.99", "Cumple"}});
     // The sections in their order, the verdict last.
     int anterior = 0;
     for (const char* s : {"Empuje del relleno", "Pesos y momentos", "Estabilidad",
@@ -107,11 +107,11 @@ TEST(Memoria, AWallThatSlidesFailsOnlyItsSlidingCheckInRedAndSaysSo) {
     ASSERT_EQ(muro.ventana.shown.values[3].text, "0.89");
     const Reporte r(muro.Entradas());
     EsperaFilas(r, "Estabilidad",
-                {{"Factor de seguridad al vuelco", "4.14", "≥ 1.50", "Cumple"},
-                 {"Factor de seguridad al deslizamiento", "0.89", "≥ 1.50", "No cumple"},
-                 {"Excentricidad de la resultante (m)", "0.072", "≤ B/6 = 0.367", "Cumple"},
-                 {"Presión máxima (Kg/cm2)", "0.56", "≤ 3.00", "Cumple"}});
-    EsperaFilas(r, "Capacidad portante", {{"Presión admisible dada", "3.00", "Kg/cm2"}});
+                {{"Factor de seguridad al vuelco", "4.14", "≥ 1.50", "0.36", "Cumple"},
+                 {"Factor de seguridad al deslizamiento", "0.89", "≥ 1.50", "1.69", "No cumple"},
+                 {"Excentricidad de la resultante (m)", "0.072", "≤ B/6 = 0.367", "0.20", "Cumple"},
+                 {"Presión máxima (kg/cm2)", "0.56", "≤ 3.00", "0.19", "Cumple"}});
+    EsperaFilas(r, "Capacidad portante", {{"Presión admisible dada", "3.00", "kg/cm2"}});
     int rojos = 0;
     for (int p = 0; p < r.doc.pageCount(); ++p)
         for (const TextItem* t : Textos(r.doc, p)) {
@@ -157,7 +157,7 @@ TEST(Memoria, TheVerdictOpensTheResultsPageAsTheWindowShowsIt) {
     EXPECT_EQ(rojo->color, QColor(255, 0, 0));
     EXPECT_EQ(Busca(b.doc, pagina, "MURO ESTABLE"), nullptr);
     EXPECT_NE(Busca(b.doc, PaginaDe(b.doc, "Conclusión"), "MURO INESTABLE"), nullptr);
-    EXPECT_EQ(b.Fila("Estabilidad", "Excentricidad de la resultante (m)").value(3),
+    EXPECT_EQ(b.Fila("Estabilidad", "Excentricidad de la resultante (m)").value(4),
               kNoCumple);
 }
 
@@ -178,12 +178,12 @@ TEST(Memoria, EveryWarningThatAppliesIsListedAndBarsThatFallShortFail) {
         EXPECT_EQ(t->color, QColor(255, 0, 0));
     }
     EXPECT_EQ(r.Fila("Resistencia", "Zapata, cara inferior, transversal"),
-              (QStringList{"Zapata, cara inferior, transversal", "ø 1/2\" a 0.50", "4.50", "2.54", "No cumple"}));
+              (QStringList{"Zapata, cara inferior, transversal", "ø 1/2\" a 0.50", "4.50", "2.54", "1.77", "No cumple"}));
     EXPECT_EQ(r.Fila("Resistencia", "Zapata, ambas caras, longitudinal"),
-              (QStringList{"Zapata, ambas caras, longitudinal", "ø 3/8\" a 0.00", "2.70", "No cumple"}));
+              (QStringList{"Zapata, ambas caras, longitudinal", "ø 3/8\" a 0.00", "2.70", "-", "No cumple"}));
     // Steel to spare in bars 2.46 cm apart, less than their 2.54 cm.
     EXPECT_EQ(r.Fila("Resistencia", "Muro, cara interior, vertical"),
-              (QStringList{"Muro, cara interior, vertical", "ø 1\" a 0.05", "3.75", "101.40", "No cumple"}));
+              (QStringList{"Muro, cara interior, vertical", "ø 1\" a 0.05", "3.75", "101.40", "0.04", "No cumple"}));
 }
 
 TEST(Memoria, AFailingWallOpensWithItsVerdictInRedAndEndsWithEveryFailedCheck) {
@@ -216,12 +216,13 @@ TEST(Memoria, AFailingWallOpensWithItsVerdictInRedAndEndsWithEveryFailedCheck) {
         }
     }
     EXPECT_LT(Busca(r.doc, 0, kMuroNoCumple)->y, Busca(r.doc, 0, "Datos generales")->y);
-    EXPECT_LT(Busca(r.doc, 0, kMuroNoCumple)->y, r.doc.flowTop() + 1500);
+    EXPECT_LT(Busca(r.doc, 0, kMuroNoCumple)->y, r.doc.flowTop() + 2500);
 
-    // A wall that passes has no verdict before its data.
+    // A wall that passes opens with its verdict in navy, and nothing to recalculate.
     const Muro estable;
     const Reporte e(estable.Entradas());
-    EXPECT_EQ(Busca(e.doc, 0, kMuroEstable), nullptr);
+    ASSERT_NE(Busca(e.doc, 0, kMuroEstable), nullptr);
+    EXPECT_EQ(Busca(e.doc, 0, kMuroEstable)->color, QColor(0, 0, 128));
     EXPECT_EQ(Busca(e.doc, 0, kRecalcule), nullptr);
 }
 
@@ -230,6 +231,31 @@ std::string Bases(const ProjectState& s) {
     std::string t;
     for (const QString& p : BasesDeCalculo(s)) t += p.toStdString() + "\n";
     return t;
+}
+
+// The method options in force, with their values; the earthquake and the water only when the
+// wall has them, and then no longer among what is not considered.
+TEST(Memoria, BasesDeCalculoStateTheOptionsInForce) {
+    const Muro muro{{"Friccion", "1"}, {"PasivaFrente", "0"}, {"GammaC", "2.2"},
+                    {"FsCapacidad", "2.5"}, {"FsMinVuelco", "2"}, {"FsMinDesliz", "1.75"},
+                    {"Kh", "0.15"}, {"Kv", "0.05"}, {"Hw", "0.6"}};
+    const std::string b = Bases(muro.estado);
+    for (const char* dice :
+         {"V·tan(2φ/3) del suelo de fundación (tan 20.00° = 0.364)",
+          "\"No considerar\" (opción de cálculo), no se cuenta ninguna resistencia pasiva",
+          "hormigón 2.20 To/m3", "la capacidad entre 2.50, factor de seguridad de la opción",
+          "al menos 2.00 al vuelco y 1.75 al deslizamiento (con sismo, 1.10 y 1.10)",
+          "kh = 0.150 y vertical kv = 0.050", "hw = 0.60 m sobre el fondo de la zapata",
+          "No se consideran: el peso del suelo sobre la punta, el peso del dentellón ni la "
+          "estabilidad global"})
+        EXPECT_NE(b.find(dice), std::string::npos) << dice << "\n" << b;
+    EXPECT_EQ(b.find("Kp ="), std::string::npos);
+
+    const std::string mu = Bases(Muro{{"Friccion", "2"}, {"Mu", "0.45"}}.estado);
+    EXPECT_NE(mu.find("V·μ con el coeficiente de fricción dado μ = 0.450"), std::string::npos)
+        << mu;
+    EXPECT_EQ(mu.find("Sismo"), std::string::npos);
+    EXPECT_EQ(mu.find("con sismo"), std::string::npos);
 }
 
 TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
@@ -284,10 +310,10 @@ TEST(Memoria, SteelRatiosAgainstTheirBoundsAsTheVerdictJudgesThem) {
     in.estado.CuantPunta = 0.02f;
     const Reporte r(in);
     EsperaFilas(r, "Resistencia",
-                {{"Elemento", "Cuantía", "Mínima", "Máxima", "Resultado"},
-                 {"Muro, en la base", "0.0025", "0.0025", "0.0160", "Cumple"},
-                 {"Punta", "0.0200", "0.0025", "0.0160", "No cumple"},
-                 {"Talón", "0.0025", "0.0025", "0.0160", "Cumple"}});
+                {{"Elemento", "Cuantía", "Mínima", "Máxima", "D/C", "Resultado"},
+                 {"Muro, en la base", "0.0025", "0.0025", "0.0160", "1.00", "Cumple"},
+                 {"Punta", "0.0200", "0.0025", "0.0160", "1.25", "No cumple"},
+                 {"Talón", "0.0025", "0.0025", "0.0160", "1.00", "Cumple"}});
     const TextItem* aviso = Busca(r.doc, PaginaDe(r.doc, "Conclusión"), kAvisoCuantiaPunta);
     ASSERT_NE(aviso, nullptr);
     EXPECT_EQ(aviso->color, QColor(255, 0, 0));

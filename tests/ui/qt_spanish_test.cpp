@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,6 +31,8 @@ TEST(TraduccionQt, MessageBoxAndDialogButtonsReadInSpanish) {
     QDialogButtonBox botones(QDialogButtonBox::Open | QDialogButtonBox::Close);
     EXPECT_EQ(botones.button(QDialogButtonBox::Open)->text().remove(QLatin1Char('&')), "Abrir");
     EXPECT_EQ(botones.button(QDialogButtonBox::Close)->text().remove(QLatin1Char('&')), "Cerrar");
+    // A folder's kind in the file dialog's list, which Qt's translation leaves in English.
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Carpeta");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/diagrams/diagramas_canvas.h"
@@ -28,6 +29,9 @@ DiagramasForm::DiagramasForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     todo->addLayout(abajo);
     setMinimumSize(640, 480);
     resize(1000, 720);
+    // Escape leaves as "&Salir" does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, salir_, &QPushButton::click);
     connect(salir_, &QPushButton::clicked, this, [this] {
         hide();
         emit cerrado();

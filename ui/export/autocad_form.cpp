@@ -100,6 +100,8 @@ Autocad::Autocad(Prepara prepara, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &Autocad::Command2Click);
     connect(Command3, &QPushButton::clicked, this, &Autocad::Command3Click);
     connect(Option2, &QRadioButton::toggled, this, &Autocad::OpcionCambiada);
+    for (QRadioButton* o : {Option1, Option2})
+        connect(o, &QRadioButton::clicked, this, [this] { eleccionPropia_ = true; });
 
     presenter_ = [](QWidget* p, const QString& title, const QString& text, QMessageBox::Icon icon) {
         QMessageBox box(icon, title, text, QMessageBox::Ok, p);
@@ -125,7 +127,14 @@ Autocad::~Autocad() = default;
 
 bool Autocad::event(QEvent* e) {
     // The drawing for current CAD programs needs no CAD program to be found.
-    if (e->type() == QEvent::WindowActivate && Option1->isChecked()) AcadFind();
+    if (e->type() == QEvent::WindowActivate && Option1->isChecked()) {
+        AcadFind();
+        // Without AutoCAD the form that needs none is the one that can work, until the user
+        // picks a form himself.
+        const std::string cad = Text2->text().toStdString();
+        if (!eleccionPropia_ && !(TerminaEnAcadExe(cad) && ExisteArchivo(*plataforma_, cad)))
+            Option2->setChecked(true);
+    }
     return QDialog::event(e);
 }
 

@@ -93,6 +93,7 @@ private:
     std::shared_ptr<Plataforma> plataforma_;
     QString carpeta_;
     bool falloCad_ = false;
+    bool eleccionPropia_ = false;  // the user has clicked one of the two forms
     bool ocupado_ = false;  // pending events run inside the search and the export
 };
 

@@ -36,6 +36,9 @@ const HintRow kHintRows[] = {
     {{"Command10"}, "Muestra en pantalla la identificación del programa"},
     {{"Command11"},
      "Corre AutoCad y coloca en él un dibujo a escala del muro completo con refuerzo y dimensionamiento"},
+    {{"Command12"},
+     "Opciones de cálculo del proyecto: factores de seguridad mínimos, fricción en la base, "
+     "presión pasiva, peso del concreto, capacidad de carga, sismo y agua"},
     {{"Command2"}, "Salva en archivo los datos del problema"},
     {{"Command3"}, "Termina la corrida y regresa a Windows"},
     {{"Command4"}, "Lee los datos de un problema en archivo"},

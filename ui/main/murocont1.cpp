@@ -195,6 +195,7 @@ void MuroCont1::AlineaCotas() {
     RedibujaEsquema();
     // The last step of every check and design: the inputs shown are now those analysed.
     analizado_ = Campos();
+    opcAnalizadas_ = ValoresOpciones(s_);
     vigente_ = false;
     RevisaVigencia();
 }

@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "engine/bar_groups.h"
+#include "engine/method_options.h"
 #include "engine/results_view.h"
 #include "engine/wall_fields.h"
 #include "ui/main/esquema.h"
@@ -31,6 +32,7 @@ class DiagramasForm;
 class FrmAbout;
 class MurPrev;
 class Murref;
+class OpcionesDialog;
 class OptionArray;
 class SpinButton;
 class StatusPanel;
@@ -104,6 +106,8 @@ public:
     CamposMuro Campos() const;
     ConfirmDialog* nuevo() const { return nuevo_; }
     ConfirmDialog* saleForm() const { return sale_; }
+    // "Opciones de cálculo", once "&Opciones" has opened it.
+    OpcionesDialog* opciones() const { return opciones_; }
     int salidaConf() const { return salidaConf_; }
 
     // WindowInputs
@@ -127,7 +131,7 @@ public:
     QComboBox *Combo1, *Combo2;
     OptionArray *Option1, *Option2, *Option3, *Option5;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7,
-        *Command8, *Command9, *Command10, *Command11;
+        *Command8, *Command9, *Command10, *Command11, *Command12;
     StatusPanel* Panel3D1;
     QPlainTextEdit* Text1;
     QFrame *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame9, *Frame10;
@@ -166,8 +170,11 @@ private:
     void PonProyecto(const ProjectState& nuevo, const CamposMuro& c);
     void MarcaGuardado() {
         guardado_ = Campos();
+        opcGuardadas_ = ValoresOpciones(s_);
         ActualizaTitulo();
     }
+    // "&Opciones": the dialog's values taken, or refused with its message.
+    void OpcionesOk();
     // Before a command that replaces the project: asks whether to save a changed one, and
     // saves it when asked to; false when the command must not go on. `pregunto` tells whether
     // the question was asked, so that the command asks nothing more.
@@ -234,6 +241,10 @@ private:
     QuestionPresenter question_;
     SaveQuestion saveQuestion_;
     CamposMuro guardado_;  // the project as last loaded, saved or created
+    // The method options as last loaded, saved or created, and as last analysed: inputs of
+    // the project that no control of the window shows.
+    std::vector<double> opcGuardadas_, opcAnalizadas_;
+    OpcionesDialog* opciones_ = nullptr;
     FileChooser chooser_;
     std::function<void()> salir_;
     int busyCursor_ = 0;

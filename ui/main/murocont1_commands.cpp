@@ -12,11 +12,13 @@
 #include "ui/about/frm_about.h"
 #include "ui/diagrams/diagramas_form.h"
 #include "ui/files/confirm_dialog.h"
+#include "ui/options/opciones_dialog.h"
 #include "ui/reinforcement/murref.h"
 #include "ui/main/combo_text.h"
 #include "ui/main/field_edit.h"
 #include "ui/main/field_numbers.h"
 #include "ui/main/murocont1.h"
+#include "ui/window_fit.h"
 #include "ui/main/option_array.h"
 #include "ui/main/twips_scaler.h"
 
@@ -136,6 +138,7 @@ void MuroCont1::ConnectCommands() {
     });
     connect(Command7, &QPushButton::clicked, this, [this] {
         if (!PreparaRefuerzo()) return;
+        ColocaEnPantalla(murref_, murref_->size(), this);
         murref_->show();
         murref_->raise();
         hide();
@@ -157,6 +160,7 @@ void MuroCont1::ConnectCommands() {
             });
         }
         setEnabled(false);
+        ColocaEnPantalla(murprev_, murprev_->size(), this);
         murprev_->show();
         murprev_->raise();
     });
@@ -171,6 +175,7 @@ void MuroCont1::ConnectCommands() {
             });
             autocad_->setMessagePresenter(presenter_);
         }
+        ColocaEnPantalla(autocad_, autocad_->sizeHint().expandedTo(autocad_->size()), this);
         autocad_->show();
         autocad_->raise();
         autocad_->activateWindow();
@@ -188,15 +193,45 @@ void MuroCont1::ConnectCommands() {
         }
         diagramas_->Muestra(s_);
         setEnabled(false);
+        ColocaEnPantalla(diagramas_, diagramas_->size(), this);
         diagramas_->show();
         diagramas_->raise();
         diagramas_->activateWindow();
     });
+    connect(Command12, &QPushButton::clicked, this, [this] {
+        if (!opciones_) {
+            opciones_ = new OpcionesDialog(this);
+            connect(opciones_, &OpcionesDialog::aceptado, this, [this] { OpcionesOk(); });
+            connect(opciones_, &OpcionesDialog::cancelado, this, [this] { opciones_->hide(); });
+        }
+        opciones_->Carga(s_);
+        opciones_->Muestra(this);
+    });
     connect(Command10, &QPushButton::clicked, this, [this] {
         if (!about_) about_ = new FrmAbout(this);
+        ColocaEnPantalla(about_, about_->sizeHint().expandedTo(about_->size()), this);
         about_->show();
         about_->raise();
     });
+}
+
+// A refused value keeps the dialog open on it; taken values are the project's, and the wall is
+// checked with them at once.
+void MuroCont1::OpcionesOk() {
+    const std::vector<double> antes = ValoresOpciones(s_);
+    if (const std::string error = opciones_->Lee(s_); !error.empty()) {
+        // Over the dialog, which stays open on the refused value.
+        if (presenter_)
+            presenter_(opciones_, QStringLiteral("Tarelvo"), QString::fromStdString(error),
+                       QMessageBox::Warning);
+        return;
+    }
+    opciones_->hide();
+    if (ValoresOpciones(s_) == antes) return;
+    // Greyed and marked first: a check that faults leaves results of the old method.
+    RevisaVigencia();
+    if (vigente_) return;
+    ChequeoCompleto();
 }
 
 }  // namespace tarelvo

@@ -101,7 +101,7 @@ void MuroCont1::RevisaVigencia() {
     // Neither the title nor the width label, which follows the other fields, is analysed.
     ahora.titulo = analizado_.titulo;
     ahora.anchoZapata = analizado_.anchoZapata;
-    const bool vigente = MismosDatos(ahora, analizado_);
+    const bool vigente = MismosDatos(ahora, analizado_) && ValoresOpciones(s_) == opcAnalizadas_;
     if (vigente == vigente_) return;
     vigente_ = vigente;
     PintaResultados();

@@ -114,7 +114,9 @@ void MuroCont1::ConnectFiles() {
     });
 }
 
-bool MuroCont1::Cambiado() const { return !MismosDatos(Campos(), guardado_); }
+bool MuroCont1::Cambiado() const {
+    return !MismosDatos(Campos(), guardado_) || ValoresOpciones(s_) != opcGuardadas_;
+}
 
 void MuroCont1::Pregunta(ConfirmDialog* d, QWidget* ventana) { d->Muestra(ventana); }
 

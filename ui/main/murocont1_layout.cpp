@@ -115,13 +115,15 @@ void MuroCont1::BuildLeftColumn() {
     Command2 = b.Button(f1, "Command2", "&Salva", 1538, 168, 700);
     Command6 = b.Button(f1, "Command6", "&Preview", 2270, 168, 700);
     Command11 = b.Button(f1, "Command11", "AutoCad", 3295, 168, 975);
+    Command12 = b.Button(f1, "Command12", "&Opciones", 72, 490, 700);
     Command10 = b.Button(f1, "Command10", "A&bout", 800, 490, 700);
     Command9 = b.Button(f1, "Command9", "&Diag", 1538, 490, 700);
     Command7 = b.Button(f1, "Command7", "&Refuerzo", 2270, 490, 700);
     Command3 = b.Button(f1, "Command3", "&Termina", 3295, 490, 975);
 
-    b.Label(f1, "Label16", "Titulo", 30, 645, 900, 195);
-    Titulo = b.Field(f1, "Titulo", "", 24, 840, 4260, 315);
+    // The caption beside its field: the row of buttons above holds "&Opciones" where it stood.
+    b.Label(f1, "Label16", "Titulo", 30, 840, 520, 315);
+    Titulo = b.Field(f1, "Titulo", "", 560, 840, 3724, 315);
     // No longer than a project file holds.
     Titulo->setMaxLength(static_cast<int>(kLargoTitulo));
 
@@ -266,9 +268,11 @@ void MuroCont1::BuildSchematicFields() {
     QLabel* relleno = b.Label(f3, "Label26", "R\nE\nL\nL\nE\nN\nO", 4830, 1230, 150, 1470);
     relleno->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    // Every failed check on a line of its own: the frame takes the free corner above the
-    // height's box, and scrolls when the lines need more room than the window gives them.
-    auto* marco = b.Place(new QScrollArea(f3), "MarcoAvisos", 60, 132, 2040, 1560, 8, true);
+    // Every failed check on a line of its own: the frame takes the corner above the wall's top
+    // and left of the axial load's value, where no line of the schematic is ever drawn (the
+    // height's dimension starts at the wall's top), and scrolls when the lines need more room.
+    auto* marco = b.Place(new QScrollArea(f3), "MarcoAvisos", 60, 45, 2040,
+                          static_cast<int>(Esquema::kTopeMuro) - 75, 8, true);
     marco->setFrameShape(QFrame::NoFrame);
     marco->setWidgetResizable(true);
     marco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

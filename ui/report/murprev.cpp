@@ -40,7 +40,9 @@ void MurPrev::Carga() {
         QStringLiteral("Para separar el texto en dos o tres secciones (izquierda, central y "
                        "derecha), se coloca entre ellas el signo de barra vertical. Por "
                        "ejemplo:\n\n    Proyecto K1 | Muro M1| Pag %d\n\nEl texto puede "
-                       "tener varias lineas."));
+                       "tener varias lineas.\n\nCampos: &T título del proyecto, &D fecha, "
+                       "&A programa y versión, &P número de página (o %d), &N total de "
+                       "páginas, && el signo &."));
 }
 
 void MurPrev::Activa() {
@@ -58,7 +60,7 @@ void MurPrev::Activa() {
     Frame2->setEnabled(true);
     Frame5->setEnabled(true);
     Vp->setInputEnabled(true);
-    Text5[0]->setPlainText(EncabezadoInicial(s_, fuente_.titulo));
+    Text5[0]->setPlainText(EncabezadoInicial(s_));
     Text5[1]->setPlainText(PieInicial(s_));
     Check4->setEnabled(s_.RefuerzoDisp != 0);
     UpdatePreview();
@@ -159,6 +161,7 @@ ReportInputs MurPrev::Entradas() const {
     in.diagramas = Check6->isChecked();
     in.encabezado = Text5[0]->toPlainText();
     in.pie = Text5[1]->toPlainText();
+    in.titulo = QString::fromStdString(fuente_.titulo);
     in.estilos = estilos_;
     return in;
 }

@@ -14,11 +14,11 @@ bool MurPrev::EligeFuente(QWidget* parent, TextStyle& style) {
     const QFont f =
         QFontDialog::getFont(&ok, FuenteParaDialogo(style.font), parent, QStringLiteral("Fuente"));
     if (!ok) return false;
-    const QColor color = QColorDialog::getColor(style.color, parent, QStringLiteral("Color"));
-    // Cancelling either half leaves the row as it was.
-    if (!color.isValid()) return false;
+    // The font chosen stands once its dialog says OK; cancelling the colour that follows
+    // keeps the colour the row had.
     AplicaFuenteDeDialogo(f, style.font);
-    style.color = color;
+    const QColor color = QColorDialog::getColor(style.color, parent, QStringLiteral("Color"));
+    if (color.isValid()) style.color = color;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "ui/report/murprev.h"
+#include "ui/window_fit.h"
 #include "ui/report/murprev_sheet_icon.h"
 #include "ui/report/murprev_updown.h"
 #include "ui/report/preview_widget.h"
@@ -90,8 +93,16 @@ MurPrev::MurPrev(ProjectState& state, Prepara prepara, QWidget* parent)
     Conecta();
     // The control bar and the settings panels need this much to show every caption.
     setMinimumSize(960, 640);
-    resize(1200, 900);
+    // As large as the screen's free area lets it be, up to the size the pages read best at.
+    ColocaEnPantalla(this, QSize(1200, 900));
 }
+
+namespace {
+const char* const kHintsPagina[] = {"Primera página", "Página anterior", "Página siguiente",
+                                    "Última página"};
+const char* const kHintsZoom[] = {"Zoom mínimo", "Reducir el zoom", "Aumentar el zoom",
+                                  "Zoom máximo"};
+}  // namespace
 
 void MurPrev::ConstruyeBarra() {
     Frame5 = Nombra(new QFrame(this), "Frame5");
@@ -110,6 +121,7 @@ void MurPrev::ConstruyeBarra() {
     for (int i = 0; i < 4; ++i) {
         cmdPage[static_cast<std::size_t>(i)] = Boton(Frame5, "cmdPage", i, flechas[i]);
         cmdPage[static_cast<std::size_t>(i)]->setFixedWidth(32);
+        cmdPage[static_cast<std::size_t>(i)]->setToolTip(QString::fromUtf8(kHintsPagina[i]));
         row->addWidget(cmdPage[static_cast<std::size_t>(i)]);
     }
     row->addWidget(new QLabel(QStringLiteral("Pagina:"), Frame5));
@@ -119,6 +131,13 @@ void MurPrev::ConstruyeBarra() {
     for (int i = 0; i < 4; ++i) {
         cmdZoom[static_cast<std::size_t>(i)] = Boton(Frame5, "cmdZoom", i, flechas[i]);
         cmdZoom[static_cast<std::size_t>(i)]->setFixedWidth(32);
+        cmdZoom[static_cast<std::size_t>(i)]->setToolTip(QString::fromUtf8(kHintsZoom[i]));
+        // The zoom's arrows look apart from the pages': italic, on a lighter face.
+        QFont f = cmdZoom[static_cast<std::size_t>(i)]->font();
+        f.setItalic(true);
+        cmdZoom[static_cast<std::size_t>(i)]->setFont(f);
+        cmdZoom[static_cast<std::size_t>(i)]->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: #e8f0fb; }"));
         row->addWidget(cmdZoom[static_cast<std::size_t>(i)]);
     }
     row->addWidget(new QLabel(QStringLiteral("Zoom:"), Frame5));
@@ -297,7 +316,11 @@ void MurPrev::ConstruyeEncabezado() {
     }
     Text6 = Nombra(new QPlainTextEdit(Frame4), "Text6");
     Text6->setReadOnly(true);
-    Text6->setFixedHeight(150);
+    // Its full height where the window has it; in the smallest window it scrolls rather than
+    // run under the "OK" button.
+    Text6->setMinimumHeight(60);
+    Text6->setMaximumHeight(150);
+    Text6->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     // A hint, not a box to type in: it takes the panel's colour.
     QPalette hint = Text6->palette();
     hint.setColor(QPalette::Base, hint.color(QPalette::Window));

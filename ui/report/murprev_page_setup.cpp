@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "common/number_text.h"
+#include "engine/field_rules.h"
 #include "ui/report/murprev.h"
 #include "ui/report/murprev_busy.h"
 
@@ -47,9 +47,32 @@ void MurPrev::PapelClick() {
     UpdatePreview();
 }
 
+namespace {
+
+// How the engineer knows each margin box in a message.
+const char* const kRotuloMargen[] = {"el margen superior", "el margen izquierdo",
+                                     "el margen inferior", "el margen derecho"};
+
+// A margin box's text as the field rules read an entry: "," or "." as the decimal separator.
+// The inch mark the box shows may stay after the number.
+EntradaCampo LeeMargen(int index, QString texto) {
+    texto = texto.trimmed();
+    if (texto.endsWith(QLatin1Char('"'))) texto.chop(1);
+    return LeeEntrada("Margen", kRotuloMargen[index], texto.toStdString());
+}
+
+}  // namespace
+
 void MurPrev::MargenSale(int index) {
     QLineEdit* box = txtMargin[static_cast<std::size_t>(index)];
-    double twips = numtext::read(box->text().toStdString()) * 1440.0;
+    const EntradaCampo e = LeeMargen(index, box->text());
+    if (!e.aceptada) {
+        // The box shows the margin in force again before the message says why.
+        box->setText(ToInches(Margen(index)));
+        presenter_(this, QString::fromStdString(e.mensaje));
+        return;
+    }
+    double twips = e.valor * 1440.0;
     // No margin below nothing, nor beyond the paper it is measured on (a typed 1e308 would
     // otherwise become infinite).
     const double paper = index % 2 == 0 ? vp_.pageHeight() : vp_.pageWidth();
@@ -64,7 +87,9 @@ void MurPrev::MargenSale(int index) {
 
 void MurPrev::MargenScroll(int index, int value) {
     const auto k = static_cast<std::size_t>(index);
-    const double now = numtext::read(txtMargin[k]->text().toStdString());
+    // A text that is no number steps from the margin in force.
+    const EntradaCampo e = LeeMargen(index, txtMargin[k]->text());
+    const double now = e.aceptada ? e.valor : Margen(index) / 1440.0;
     // The up arrow lowers the bar's value and widens the margin.
     const double next = value < tagMargen_[k] ? now + 0.1 : now - 0.1;
     txtMargin[k]->setText(QString::number(next, 'g', 12));

@@ -42,7 +42,9 @@ TEST_F(MainWindowTest, EmptyNonNumericAndTooLargeEntriesAreRefused) {
                           Caso{w->Altura, "abc", "El valor de H= no es un número: \"abc\""},
                           Caso{w->Altura, "99999", "El valor de H= no puede ser mayor que 15.00"},
                           Caso{w->Talon, "2,5.1", "no es un número"},
-                          Caso{w->Ancho, "2.5", "no puede ser mayor que 2.00"}}) {
+                          Caso{w->Ancho, "2.5",
+                               "El valor del espesor del muro en el tope no puede ser mayor "
+                               "que 2.00"}}) {
         messages.clear();
         const QString antes = c.campo->text();
         TypeAndLeave(c.campo, QString::fromUtf8(c.texto));

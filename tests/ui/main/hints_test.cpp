@@ -43,7 +43,7 @@ TEST(Hints, EveryListedControlShowsAText) {
         "Label28",  "Label29",   "Label30",   "Label31",  "Label32",  "Label4",   "Label40",
         "Label41",  "Label43",   "Label44",   "Label62",  "Option5",  "Label8",   "Label9",
         "Padm",     "Panel3D1",  "Patkc",     "Phi1",     "Phi2",     "Punta",    "Reac",
-        "Sobrec",   "Talon",     "Titulo",    "EspTopeUsado", "EspBaseUsado",
+        "Sobrec",   "Talon",     "Titulo",    "EspTopeUsado", "EspBaseUsado", "Command12",
     };
     for (const char* name : names) {
         const tarelvo::Hint hint = HintFor(QString::fromLatin1(name));

@@ -2,6 +2,8 @@
 // allows, at its usual size, nor on a large screen.
 #include <QTemporaryDir>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "../support/texts_fit.h"
 #include "ui/export/autocad_form.h"
@@ -100,6 +102,57 @@ TEST_F(MainWindowTest, TheOtherWindowsAreReadableAtTheirMinimumAndUsualSizes) {
                 << tam.width() << "x" << tam.height();
         }
         v->hide();
+    }
+}
+
+
+// The frame of failed checks lies clear of every value and of the schematic's lines, and each of
+// its lines can be scrolled to; the stale caption fits the status panel.
+TEST_F(MainWindowTest, FourFailedChecksAndTheStaleCaptionCanBeReadAtMinimumAndUsualSizes) {
+    // A tall thin wall on a long heel, on soft soil with little admissible pressure: it slides,
+    // overloads the soil, and needs too much steel in the stem and the heel.
+    Click(w->Option5, 2);
+    TypeAndLeave(w->Phi2, "15");
+    TypeAndLeave(w->Altura, "3");
+    TypeAndLeave(w->Punta, "0,2");
+    TypeAndLeave(w->Talon, "2,5");
+    TypeAndLeave(w->Ancho, "0,1");
+    Press(w->Spin22, true, 6);
+    w->Command8->click();
+    const QStringList lineas = w->Label33->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lineas.size(), 5) << w->Label33->text().toStdString();
+    ASSERT_EQ(lineas.last(), "RECALCULE!");
+    TypeAndLeave(w->Altura, "3,5");
+    ASSERT_EQ(w->Panel3D1->text(), "DATOS MODIFICADOS");
+
+    auto* marco = static_cast<QScrollArea*>(w->MarcoAvisos);
+    const Esquema& esquema = w->esquema();
+    for (QSize tam : {w->minimumSize(), w->comfortableSize()}) {
+        SCOPED_TRACE(testing::Message() << tam.width() << "x" << tam.height());
+        w->resize(tam);
+        QApplication::processEvents();
+        ASSERT_TRUE(marco->isVisible());
+        EXPECT_EQ(TextosCortados(w.get()).join(QLatin1Char('\n')).toStdString(), "");
+        // Every wrapped line within reach of the scroll bar, none cut at the side.
+        const QWidget* vista = marco->viewport();
+        EXPECT_LE(w->Label33->width(), vista->width());
+        EXPECT_GE(w->Label33->height(), w->Label33->heightForWidth(w->Label33->width()));
+        EXPECT_EQ(marco->verticalScrollBar()->maximum(),
+                  std::max(0, w->Label33->height() - vista->height()));
+        // Clear of every field and label the schematic shows, and of its lines.
+        const QRect r = marco->geometry();
+        for (QWidget* otro : w->Frame3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (otro == marco || otro->objectName() == "Esquema" || !otro->isVisible()) continue;
+            EXPECT_FALSE(r.intersects(otro->geometry())) << otro->objectName().toStdString();
+        }
+        const double sx = w->Frame3->width() / 5745.0, sy = w->Frame3->height() / 7380.0;
+        const QRectF enDiseno(r.left() / sx, r.top() / sy, r.width() / sx, r.height() / sy);
+        for (const std::string& n : esquema.names()) {
+            const LineaEsquema& l = esquema.line(n);
+            if (!l.visible) continue;
+            const QRectF caja = QRectF(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2)).normalized();
+            EXPECT_FALSE(enDiseno.intersects(caja.adjusted(-1, -1, 1, 1))) << n;
+        }
     }
 }
 

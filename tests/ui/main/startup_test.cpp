@@ -65,14 +65,14 @@ TEST_F(MainWindowTest, LayoutScalesWithTheWindow) {
     TwipsScaler* sc = w->scaler();
     w->resize(sc->designSize().width() / 13, sc->designSize().height() / 13);
     QApplication::processEvents();
-    // At 13 twips a pixel (the window takes no less) the title field (24, 840, 4260 × 315 in
-    // its frame) is 328 × 24.
-    EXPECT_NEAR(w->Titulo->width(), 4260 / 13.0, 1);
+    // At 13 twips a pixel (the window takes no less) the title field (560, 840, 3724 × 315 in
+    // its frame) is 286 × 24.
+    EXPECT_NEAR(w->Titulo->width(), 3724 / 13.0, 1);
     EXPECT_NEAR(w->Titulo->y(), 840 / 13.0, 1);
     const int font = w->Titulo->font().pixelSize();
     w->resize(sc->designSize().width() * 2 / 13, sc->designSize().height() * 2 / 13);
     QApplication::processEvents();
-    EXPECT_NEAR(w->Titulo->width(), 2 * 4260 / 13.0, 2);
+    EXPECT_NEAR(w->Titulo->width(), 2 * 3724 / 13.0, 2);
     EXPECT_NEAR(w->Titulo->y(), 2 * 840 / 13.0, 2);
     EXPECT_NEAR(w->Titulo->font().pixelSize(), 2 * font, 1);
     // Controls inside the schematic move with it.

@@ -200,13 +200,13 @@ TEST_F(MurrefTest, ABarThatCannotBePlacedIsRedFailsItsReportRowAndTheVerdict) {
     ASSERT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
     w->Command7->click();
     Murref* r = w->murref();
-    ASSERT_EQ(FilaAcero(0).value(4), kCumple);
+    ASSERT_EQ(FilaAcero(0).last(), kCumple);
     // 3/8" bars for the 57.7 cm2/m of the stem's base: 0.01 m apart, touching.
     r->Combo[0]->setCurrentIndex(3);
     EXPECT_EQ(r->Resultado[0]->text(), QString::fromUtf8("ø 3/8\" a 0.01"));
     EXPECT_EQ(Texto(r->Resultado[0]), Murref::kRojo);
     EXPECT_FALSE(r->Resultado[0]->toolTip().isEmpty());
-    EXPECT_EQ(FilaAcero(0).value(4), kNoCumple);
+    EXPECT_EQ(FilaAcero(0).last(), kNoCumple);
     r->Geometria->click();
     EXPECT_EQ(w->Panel3D1->text(), "NO CUMPLE");
     EXPECT_TRUE(w->Label33->isVisible());
@@ -215,7 +215,7 @@ TEST_F(MurrefTest, ABarThatCannotBePlacedIsRedFailsItsReportRowAndTheVerdict) {
     w->Command7->click();
     r->Combo[0]->setCurrentIndex(0);
     EXPECT_EQ(Texto(r->Resultado[0]), Murref::kAzulOscuro);
-    EXPECT_EQ(FilaAcero(0).value(4), kCumple);
+    EXPECT_EQ(FilaAcero(0).last(), kCumple);
     r->Geometria->click();
     EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
 }

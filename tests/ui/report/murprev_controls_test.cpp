@@ -192,8 +192,8 @@ TEST(MurPrevControls, StyleRowsChangeOnlyWhenTheDialogIsConfirmed) {
 
 TEST(MurPrevControls, HeaderAndFooterPanelStoresTheTextsAndReturnsToThePage) {
     Ventana v;
-    EXPECT_EQ(v.w.Text5[0]->toPlainText(), "Muro M1|");
-    EXPECT_EQ(v.w.Text5[1]->toPlainText(), "||Pag %d");
+    EXPECT_EQ(v.w.Text5[0]->toPlainText(), "&T||&D");
+    EXPECT_EQ(v.w.Text5[1]->toPlainText(), "&A||Página &P de &N");
     EXPECT_TRUE(v.w.Text6->toPlainText().startsWith("Para separar el texto"));
     v.w.cmdPage[2]->click();
     v.w.Command6->click();
@@ -213,6 +213,35 @@ TEST(MurPrevControls, HeaderAndFooterPanelStoresTheTextsAndReturnsToThePage) {
     v.w.Text5[0]->setPlainText("sin confirmar");
     v.w.Activa();
     EXPECT_EQ(v.w.Text5[0]->toPlainText(), "Proyecto K1|Muro M1");
+}
+
+// At the window's smallest size each side panel holds its controls apart, above the panels
+// under it.
+TEST(MurPrevControls, SidePanelsFitTheSmallestWindow) {
+    Ventana v;
+    v.w.show();
+    v.w.resize(v.w.minimumSize());
+    QCoreApplication::processEvents();
+    for (QPushButton* abre : {v.w.Command4, v.w.Command6}) {
+        abre->click();
+        QCoreApplication::processEvents();
+        QGroupBox* panel = abre == v.w.Command4 ? v.w.Frame3 : v.w.Frame4;
+        SCOPED_TRACE(panel->title().toStdString());
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_LE(panel->geometry().bottom(), v.w.Frame1[2]->geometry().top());
+        std::vector<QWidget*> hijos;
+        for (QWidget* h : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (h->isVisible()) hijos.push_back(h);
+        for (std::size_t i = 0; i < hijos.size(); ++i) {
+            EXPECT_TRUE(panel->rect().contains(hijos[i]->geometry()))
+                << hijos[i]->objectName().toStdString();
+            for (std::size_t j = i + 1; j < hijos.size(); ++j)
+                EXPECT_FALSE(hijos[i]->geometry().intersects(hijos[j]->geometry()))
+                    << hijos[i]->objectName().toStdString() << " "
+                    << hijos[j]->objectName().toStdString();
+        }
+        (abre == v.w.Command4 ? v.w.Command7 : v.w.Command8)->click();
+    }
 }
 
 TEST(MurPrevControls, PrintRangeOptionsFillTheBoxesAndLimitTheArrows) {
@@ -290,9 +319,10 @@ TEST(MurPrevControls, PrintsTheChosenPagesToThePdfFileAskedFor) {
         ASSERT_TRUE(p.waitForFinished(30000));
         const QStringList hojas = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
         ASSERT_GE(hojas.size(), 2);
-        EXPECT_TRUE(hojas[0].contains("Pag 2"));
-        EXPECT_TRUE(hojas[0].contains("Resultados del analisis"));
-        EXPECT_TRUE(hojas[1].contains("Pag 3"));
+        EXPECT_TRUE(hojas[0].contains("Página 2 de"));
+        EXPECT_TRUE(hojas[0].contains("Resultados del analisis") ||
+                    hojas[1].contains("Resultados del analisis"));
+        EXPECT_TRUE(hojas[1].contains("Página 3 de"));
         EXPECT_FALSE(hojas[0].contains("Datos generales"));
     }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStringList>
 
 #include "report/devices.h"
 #include "ui/report/murprev.h"
@@ -27,7 +28,7 @@ struct Ventana {
                   return true;
               }};
     Ventana() {
-        w.setMessagePresenter([](QWidget*, const QString&) {});
+        w.setMessagePresenter([this](QWidget*, const QString& t) { mensajes << t; });
         w.Activa();
     }
     // Types a text into a margin box and presses Enter.
@@ -38,6 +39,7 @@ struct Ventana {
     }
     QString Texto(int i) const { return w.txtMargin[static_cast<std::size_t>(i)]->text(); }
     void Reconstruye() { w.Check3->toggle(); }
+    QStringList mensajes;
 };
 
 TEST(MurPrevSetup, ToInchesWritesUpToTwoDecimalsAndTheInchMark) {
@@ -56,18 +58,29 @@ TEST(MurPrevSetup, TypedMarginsAreStoredInTwipsAndShownBack) {
     EXPECT_DOUBLE_EQ(v.w.documento().setup.top, 2160);
     EXPECT_EQ(v.Texto(0), "1.5\"");
 
-    v.Margen(3, "1.5 pulgadas");
+    // The decimal comma, and the inch mark the box shows.
+    v.Margen(3, "1,5");
     EXPECT_EQ(v.Texto(3), "1.5\"");
     EXPECT_DOUBLE_EQ(v.w.documento().setup.right, 2160);
+    v.Margen(2, " 0,8\" ");
+    EXPECT_DOUBLE_EQ(v.w.documento().setup.bottom, 1152);
 
     v.Margen(1, "-2");
     EXPECT_DOUBLE_EQ(v.w.documento().setup.left, 0);
     EXPECT_EQ(v.Texto(1), "0\"");
-    // Nothing to read is nothing; the box shows what was taken even without a rebuild.
+    // What is no number is refused in Spanish, and the box shows the margin in force again.
+    v.Margen(1, "1.5");
     const int sinCambio = v.w.construcciones();
-    v.Margen(1, "ninguno");
+    for (const char* texto : {"ninguno", "1.5 pulgadas", "1,5.2", ""}) {
+        v.mensajes.clear();
+        v.Margen(1, QString::fromUtf8(texto));
+        EXPECT_EQ(v.Texto(1), "1.5\"") << texto;
+        ASSERT_EQ(v.mensajes.size(), 1u) << texto;
+        EXPECT_TRUE(v.mensajes[0].contains(QString::fromUtf8("el margen izquierdo"))) << texto;
+    }
+    EXPECT_EQ(v.mensajes[0], QString::fromUtf8("Falta el valor del margen izquierdo"));
     EXPECT_EQ(v.w.construcciones(), sinCambio);
-    EXPECT_EQ(v.Texto(1), "0\"");
+    EXPECT_DOUBLE_EQ(v.w.documento().setup.left, 2160);
 
     // A number too large for twips stays a margin on the paper.
     v.Margen(0, "1e308");
@@ -83,7 +96,9 @@ TEST(MurPrevSetup, MarginsShownAreTheMarginsPrintedAfterAnyNumberOfBuilds) {
     v.Margen(3, "1.25");
     v.Margen(2, "0.8");
     const PageSetup antes = v.w.documento().setup;
-    const double pieY = Busca(v.w.documento(), 0, "Pag 1")->y;
+    const QString pie = QStringLiteral("Página 1 de %1").arg(v.w.documento().pageCount());
+    ASSERT_NE(Busca(v.w.documento(), 0, pie), nullptr);
+    const double pieY = Busca(v.w.documento(), 0, pie)->y;
     for (int i = 0; i < 5; ++i) v.Reconstruye();
     const PageSetup despues = v.w.documento().setup;
     EXPECT_DOUBLE_EQ(despues.right, 1800);
@@ -93,7 +108,9 @@ TEST(MurPrevSetup, MarginsShownAreTheMarginsPrintedAfterAnyNumberOfBuilds) {
     const QString esperado[] = {"1\"", "1\"", "0.8\"", "1.25\""};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(v.Texto(i), esperado[i]) << i;
     // The footer stays where the bottom margin puts it.
-    EXPECT_DOUBLE_EQ(Busca(v.w.documento(), 0, "Pag 1")->y, pieY);
+    const QString pieDespues = QStringLiteral("Página 1 de %1").arg(v.w.documento().pageCount());
+    ASSERT_NE(Busca(v.w.documento(), 0, pieDespues), nullptr);
+    EXPECT_DOUBLE_EQ(Busca(v.w.documento(), 0, pieDespues)->y, pieY);
 }
 
 TEST(MurPrevSetup, ScrollArrowsStepTheMarginByATenthWithoutRunningOut) {
