@@ -2,6 +2,7 @@
 // drawing and placing primitives its steps share.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "common/number_text.h"
 #include "drawing/sheet_parts.h"
@@ -16,10 +17,11 @@ constexpr double kAltoPapel = 0.0025;
 // programs' own) is about 0.95 of the line's cap height, 0.66 of the line: 0.68 keeps a margin.
 constexpr double kAnchoLetra = 0.68;
 
+// Every length a finite number the program's 32-bit state can hold.
 bool Finito(const DatosLamina& d) {
     for (double v : {d.punta, d.talon, d.corona, d.base, d.altZap, d.altura, d.dsz, d.altDent,
                      d.anchDent, d.beta})
-        if (!std::isfinite(v)) return false;
+        if (!std::isfinite(v) || std::abs(v) > std::numeric_limits<float>::max()) return false;
     return d.punta + d.base + d.talon > 0 && d.altZap > 0 && d.altura > 0;
 }
 
@@ -78,6 +80,12 @@ Lamina DibujaLamina(const DatosLamina& d) {
 namespace lamina {
 
 std::string Metros(double v) { return numtext::format(v, "0.00"); }
+
+std::string Decimal(double v) {
+    std::string t = numtext::format(v, "0.#");
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    return t;
+}
 
 double Puntos::Frente(double y) const {
     if (!(yTop > yZ)) return xF;

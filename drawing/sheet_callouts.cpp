@@ -30,7 +30,7 @@ void Marcas(Dibujo& g) {
     if (g.d.dentellon)
         g.Llama(T, "DENTELLÓN", (p.xk0 + p.xk1) / 2, p.yk / 2, (p.xk0 + p.xk1) / 2, p.yk / 2);
     const std::string relleno =
-        "RELLENO, pendiente " + numtext::format(g.d.beta, "0.#") + "°";
+        "RELLENO, pendiente " + Decimal(g.d.beta) + "°";
     const double xr = (p.xBt + p.xRelleno) / 2, yr = (p.yTop + p.yRellenoFin) / 2;
     g.Llama(T, relleno, xr + ancho(relleno) / 2, yr + 1.5 * a, xr, yr);
     const double yt = std::max(g.d.dsz, 0.0);

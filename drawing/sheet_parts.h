@@ -52,5 +52,7 @@ void Rotulo(Dibujo& g);
 void Planilla(Dibujo& g);
 
 std::string Metros(double v);  // "0.30"
+// With at most one decimal, none when it is 0: "15", "7.5".
+std::string Decimal(double v);
 
 }  // namespace tarelvo::lamina

@@ -74,7 +74,7 @@ void Rotulo(Dibujo& g) {
         "NOTAS:",
         "Concreto F'c = " + numtext::format(g.d.fc, "0") + " kg/cm2",
         "Acero Fy = " + numtext::format(g.d.fy, "0") + " kg/cm2",
-        "Recubrimiento al eje de las barras: " + numtext::format(g.d.recub, "0.#") + " cm",
+        "Recubrimiento al eje de las barras: " + Decimal(g.d.recub) + " cm",
         "Peso unitario del concreto: " + numtext::format(g.d.gammaC, "0.00") + " t/m3",
         "Cotas en metros",
     };

@@ -46,6 +46,8 @@ DatosLamina DatosDeEntrada(const EntradaDibujo& e) {
     d.recub = e.recub;
     d.gammaC = e.gammaC;
     d.planilla = e.planilla;
+    d.hojaAncho = e.hojaAncho;
+    d.hojaAlto = e.hojaAlto;
     return d;
 }
 

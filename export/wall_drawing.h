@@ -47,6 +47,9 @@ struct EntradaDibujo {
     double gammaC = 2.4;         // t/m3
     double beta = 0;             // degrees
     std::vector<FilaPlanilla> planilla;
+    // The paper the drawing's scale is chosen for, metres: A4 upright within its margins,
+    // unless the report's printable area is given so that both show the same drawing.
+    double hojaAncho = 0.190, hojaAlto = 0.277;
 };
 
 // The drawing's float32 coordinates, shared by the four procedures.

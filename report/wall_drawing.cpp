@@ -65,20 +65,18 @@ Lamina DrawMuro(PageDocument& vp, const ProjectState& e,
     vp.brush.color = Color(CapaLamina::Acero);
     for (const PuntoLamina& p : l.puntos) vp.circle(X(p.x), Y(p.y), p.radio * s);
 
-    // Each text in a font whose line is as tall as its box, narrowed when a text would run
-    // past the width the placement gave it.
-    vp.font = PageFont{};
-    vp.textColor = Qt::black;
+    // Each text in the report's text style, its size such that its line is as tall as its box,
+    // narrowed when a text would run past the width the placement gave it.
     for (const TextoLamina& t : l.textos) {
         if (t.capa == CapaLamina::Planilla) continue;
         const QString texto = QString::fromStdString(t.texto);
-        PageFont f;
+        PageFont f = letra;
         f.size = 10;
         f.size *= t.alto * s / LineHeight(f);
         const double ancho = TextWidth(f, texto);
         if (ancho > t.ancho * s) f.size *= t.ancho * s / ancho * 0.98;
         vp.font = f;
-        vp.textColor = t.capa == CapaLamina::Cotas ? Color(CapaLamina::Cotas) : QColor(Qt::black);
+        vp.textColor = t.capa == CapaLamina::Cotas ? Color(CapaLamina::Cotas) : color;
         if (t.vertical) {
             vp.textAngle = 900;
             vp.textAt(X(t.x), Y(t.y), texto);

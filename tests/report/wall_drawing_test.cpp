@@ -55,7 +55,9 @@ TEST(WallDrawing, TheScaleIsTheFirstOfTheListTheWallFitsAt) {
         }
         EXPECT_EQ(p.textos.count("ESCALA 1:" + std::to_string(e)), 1u);
     }
-    EXPECT_EQ(Dibuja(Muro()).lamina.escala, 20);
+    // The default wall, 1.3 m high, at one of the two largest scales: at 1:20 its callouts and
+    // notes need 0.17 m of paper, a little more than A4's printable width.
+    EXPECT_LE(Dibuja(Muro()).lamina.escala, 25);
 }
 
 TEST(WallDrawing, EveryDimensionTheBuilderNeedsTitleNotesAndMarks) {
@@ -120,7 +122,10 @@ std::map<std::string, std::multiset<std::string>> TextosCad(const std::string& b
 TEST(WallDrawing, TheCadDxfHoldsTheReportDrawingElementForElement) {
     for (const Muro& muro : {Muro(), Muro{{"ConDent", "1"}, {"FormaMuro", "2"}, {"Beta", "15"}}}) {
         const Pagina p = Dibuja(muro);
+        // The DXF chooses its scale for the same paper as the report page.
         EntradaDibujo e = EntradaDeProyecto(muro.estado, muro.grupos);
+        e.hojaAncho = (p.doc.flowRight() - p.doc.flowLeft()) / kTwipsPorMetro;
+        e.hojaAlto = (p.doc.flowBottom() - p.doc.flowTop()) / kTwipsPorMetro;
         std::string error;
         const std::string bytes = DibujaMuroCad(e, &error);
         ASSERT_EQ(error, "");
