@@ -58,6 +58,7 @@ std::string DibujaMuroCad(const EntradaDibujo& e, std::string* error) {
         return {};
     }
     ModeloCad m;
+    m.textoFijo(kMayusculaLinea * l.altoTexto);
     for (const TrazoLamina& t : l.trazos) {
         m.capa(CapaDe(t.capa));
         m.line(D(t.x1), D(t.y1), D(t.x2), D(t.y2));

@@ -97,9 +97,11 @@ TamanosCad ModeloCad::tamanos() const {
     for (int paso = 0; paso < 4; ++paso) {
         const Caja c = extension(t);
         const TamanosCad nuevos = TamanosParaDibujo(c.x1 - c.x0, c.y1 - c.y0);
-        if (paso > 0 && nuevos.texto == t.texto) return nuevos;
+        const bool igual = paso > 0 && nuevos.texto == t.texto;
         t = nuevos;
+        if (igual) break;
     }
+    if (textoFijo_ > 0) TamanosDeTexto(t, textoFijo_);
     return t;
 }
 

@@ -69,7 +69,10 @@ public:
 
     // The sizes for this drawing: those of its extents with texts at those very sizes, found
     // by refining from the extents without texts.
+    // With texts of a height of their own set, that height and the dimension sizes that go
+    // with it, so that a dimension added in the CAD program matches the drawn ones.
     TamanosCad tamanos() const;
+    void textoFijo(double alto) { textoFijo_ = alto; }
 
 private:
     void comprueba(std::initializer_list<double> valores, const char* entidad);
@@ -81,6 +84,7 @@ private:
     std::vector<Punto> puntos_;
     std::vector<Cota> cotas_;
     std::string error_;
+    double textoFijo_ = 0;
 };
 
 }  // namespace tarelvo
