@@ -135,7 +135,7 @@ void EscribeEntidades(GruposDxf& g, const PlanCad& p, const ModeloCad& m) {
         g.real(40, DxfWriter::kRingRadius);
     }
     for (const auto& x : m.puntos()) PuntoBarra(g, en(x.capa), x);
-    for (const auto& x : m.textos()) Texto(g, en(x.capa), {x.x, x.y}, p.t.texto, 0, x.derecha ? 2 : 0, x.utf8);
+    for (const auto& x : m.textos()) Texto(g, en(x.capa), {x.x, x.y}, x.alto > 0 ? x.alto : p.t.texto, x.angulo, x.derecha ? 2 : 0, x.utf8);
 
     const auto& cotas = m.cotas();
     for (std::size_t i = 0; i < cotas.size(); ++i) {

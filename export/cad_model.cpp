@@ -38,6 +38,11 @@ void ModeloCad::textRight(Num x, Num y, Num x2, Num y2, std::string_view utf8) {
     textos_.push_back({capa_, x2.v, y2.v, true, std::string(utf8)});
 }
 
+void ModeloCad::textoPropio(double x, double y, double alto, double angulo, std::string_view utf8) {
+    comprueba({x, y, alto, angulo}, "TEXT");
+    textos_.push_back({capa_, x, y, false, std::string(utf8), alto, angulo});
+}
+
 void ModeloCad::barDot(double xc, Num yc, Num bulge) {
     comprueba({xc, yc.v, bulge.v}, "POLYLINE");
     puntos_.push_back({capa_, xc, yc.v, bulge.v});
@@ -60,9 +65,14 @@ ModeloCad::Caja ModeloCad::extension(const TamanosCad& t) const {
     const double rp = DxfWriter::kDotHalfSpan + DxfWriter::kDotWidth / 2;
     for (const Punto& p : puntos_) suma(p.x - rp, p.y - rp), suma(p.x + rp, p.y + rp);
     for (const Texto& x : textos_) {
-        const double ancho = AnchoTexto(static_cast<double>(toWindows1252(x.utf8).size()), t.texto);
+        const double alto = x.alto > 0 ? x.alto : t.texto;
+        const double ancho = AnchoTexto(static_cast<double>(toWindows1252(x.utf8).size()), alto);
+        if (x.angulo == 90) {
+            suma(x.x - alto, x.y), suma(x.x, x.y + ancho);
+            continue;
+        }
         suma(x.derecha ? x.x - ancho : x.x, x.y);
-        suma(x.derecha ? x.x : x.x + ancho, x.y + t.texto);
+        suma(x.derecha ? x.x : x.x + ancho, x.y + alto);
     }
     for (const Cota& k : cotas_) {
         const GraficoCota g = GraficoDeCota(k.eje, {k.xd, k.yd}, {k.x1, k.y1}, {k.x2, k.y2}, t);
@@ -87,9 +97,11 @@ TamanosCad ModeloCad::tamanos() const {
     for (int paso = 0; paso < 4; ++paso) {
         const Caja c = extension(t);
         const TamanosCad nuevos = TamanosParaDibujo(c.x1 - c.x0, c.y1 - c.y0);
-        if (paso > 0 && nuevos.texto == t.texto) return nuevos;
+        const bool igual = paso > 0 && nuevos.texto == t.texto;
         t = nuevos;
+        if (igual) break;
     }
+    if (textoFijo_ > 0) TamanosDeTexto(t, textoFijo_);
     return t;
 }
 

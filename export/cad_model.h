@@ -27,6 +27,8 @@ public:
         double x, y;      // start of the base line, or its end when `derecha`
         bool derecha;
         std::string utf8;
+        double alto = 0;     // its own height; 0 takes the drawing's
+        double angulo = 0;   // degrees, counter-clockwise
     };
     struct Punto {
         Capa capa;
@@ -45,6 +47,8 @@ public:
     void textRight(Num x, Num y, Num x2, Num y2, std::string_view utf8) override;
     void barDot(double xc, Num yc, Num bulge) override;
     void dimension(DimAxis axis, Num xd, Num yd, Num x1, Num y1, Num x2, Num y2) override;
+    // A text of its own height `alto` and angle, its base line starting at (x, y).
+    void textoPropio(double x, double y, double alto, double angulo, std::string_view utf8);
 
     const std::vector<Linea>& lineas() const { return lineas_; }
     const std::vector<Anillo>& anillos() const { return anillos_; }
@@ -65,7 +69,10 @@ public:
 
     // The sizes for this drawing: those of its extents with texts at those very sizes, found
     // by refining from the extents without texts.
+    // With texts of a height of their own set, that height and the dimension sizes that go
+    // with it, so that a dimension added in the CAD program matches the drawn ones.
     TamanosCad tamanos() const;
+    void textoFijo(double alto) { textoFijo_ = alto; }
 
 private:
     void comprueba(std::initializer_list<double> valores, const char* entidad);
@@ -77,6 +84,7 @@ private:
     std::vector<Punto> puntos_;
     std::vector<Cota> cotas_;
     std::string error_;
+    double textoFijo_ = 0;
 };
 
 }  // namespace tarelvo

@@ -11,13 +11,13 @@
 
 namespace tarelvo {
 
-// Layer "0" and the five layers of the drawing, in the order of Capa.
+// Layer "0" and the seven layers of the drawing, in the order of Capa.
 struct CapaCad {
     const char* nombre;
     int color;   // AutoCAD colour index
     int grosor;  // line weight in hundredths of a millimetre
 };
-constexpr int kCapas = 6;
+constexpr int kCapas = 8;
 extern const std::array<CapaCad, kCapas> kCapasCad;
 const char* NombreCapa(Capa c);
 

@@ -25,13 +25,17 @@ TamanosCad TamanosParaDibujo(double ancho, double alto) {
     t.escala = std::min(apaisada, vertical);
     t.apaisada = apaisada <= vertical;
     const double pasos = std::ceil(kAlturaTextoPapel * t.escala / kPasoTexto - 1e-9);
-    t.texto = std::max(pasos, 1.0) * kPasoTexto;
+    TamanosDeTexto(t, std::max(pasos, 1.0) * kPasoTexto);
+    return t;
+}
+
+void TamanosDeTexto(TamanosCad& t, double texto) {
+    t.texto = texto;
     const double f = t.texto / kTextoGuion;
     t.flecha = kFlechaGuion * f;
     t.hueco = kHuecoGuion * f;
     t.prolonga = kProlongaGuion * f;
     t.separa = kSeparaGuion;
-    return t;
 }
 
 }  // namespace tarelvo

@@ -29,6 +29,8 @@ struct TamanosCad {
 // script's 0.0625 m: it is measured from the drawing's own origin points, which stand at
 // fixed distances from the concrete.
 TamanosCad TamanosParaDibujo(double ancho, double alto);
+// The dimension sizes, in the script's proportions, for texts `texto` high.
+void TamanosDeTexto(TamanosCad& t, double texto);
 
 // A generous width of a text of `caracteres` characters at height `altura`, for the extents of
 // the drawing: the widest common letters take about 0.8 of the height.

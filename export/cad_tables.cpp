@@ -15,6 +15,8 @@ const std::array<CapaCad, kCapas> kCapasCad = {{
     {"COTAS", 5, 18},     // blue
     {"ACERO", 1, 50},     // red, the heaviest line: the bars are what the drawing is for
     {"TEXTOS", 6, 18},    // magenta
+    {"ROTULO", 3, 25},    // green: the title block, kept apart to be replaced by the office's own
+    {"PLANILLA", 4, 18},  // cyan: the bar schedule
 }};
 
 const char* NombreCapa(Capa c) { return kCapasCad[static_cast<std::size_t>(c) + 1].nombre; }

@@ -29,6 +29,13 @@ EntradaDibujo EntradaDeProyecto(const ProjectState& s, const GruposBarras& grupo
     e.TipoMuro = s.FormaMuro;
     e.ConDent = s.ConDent;
     for (int g = 0; g < GruposBarras::kGrupos; ++g) e.barras[g] = grupos.etiqueta(g);
+    e.titulo = s.Titulo;
+    e.fc = s.Fc;
+    e.fy = s.Fy;
+    if (s.Recub > 0) e.recub = s.Recub;
+    if (s.GammaC > 0) e.gammaC = s.GammaC;
+    e.beta = s.Beta;
+    e.planilla = PlanillaArmaduras(s, grupos);
     return e;
 }
 

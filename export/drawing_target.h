@@ -26,7 +26,7 @@ enum class DimAxis { Horizontal, Vertical };
 
 // What a group of entities shows. The procedures name it before each group; a writer with
 // layers puts the group on its layer, the original writer keeps everything on layer "0".
-enum class Capa { Concreto, Terreno, Cotas, Acero, Textos };
+enum class Capa { Concreto, Terreno, Cotas, Acero, Textos, Rotulo, Planilla };
 
 class DestinoDibujo {
 public:

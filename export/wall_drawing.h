@@ -9,6 +9,9 @@
 #include <array>
 #include <string>
 
+#include <vector>
+
+#include "engine/bar_schedule.h"
 #include "export/dxf_writer.h"
 
 namespace tarelvo {
@@ -35,6 +38,18 @@ struct EntradaDibujo {
     int TipoMuro = 0;  // 0 straight, 1 front face inclined, 2 back face inclined
     int ConDent = 0;   // non-zero: the wall has a shear key
     std::array<std::string, 7> barras;
+
+    // What only the construction drawing of the DXF for current CAD programs shows: the
+    // project's title, the materials of its notes, the backfill's slope and the bar schedule.
+    std::string titulo;
+    double fc = 210, fy = 4200;  // kg/cm2
+    double recub = 7;            // cm, to the bars' axis
+    double gammaC = 2.4;         // t/m3
+    double beta = 0;             // degrees
+    std::vector<FilaPlanilla> planilla;
+    // The paper the drawing's scale is chosen for, metres: A4 upright within its margins,
+    // unless the report's printable area is given so that both show the same drawing.
+    double hojaAncho = 0.190, hojaAlto = 0.277;
 };
 
 // The drawing's float32 coordinates, shared by the four procedures.

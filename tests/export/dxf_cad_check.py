@@ -164,13 +164,15 @@ def main(path, original):
 
     ms = doc.modelspace()
     dims = list(ms.query("DIMENSION"))
-    if dims:
-        style = doc.dimstyles.get(dims[0].dxf.dimstyle)
+    style = doc.dimstyles.get(dims[0].dxf.dimstyle if dims else h.get("$DIMSTYLE", "Standard"))
+    if style is not None:
         attrs = ["dimdec", "dimzin", "dimdsep", "dimtad", "dimlfac", "dimscale", "dimtxt", "dimasz", "dimgap",
                  "dimexe", "dimexo"]
         values = {a: style.dxf.get(a) for a in attrs}
         print("STYLE", " ".join(f"{a.upper()}={fmt(v) if isinstance(v, float) else v}" for a, v in values.items()))
 
+    styles = sorted({t.dxf.get("style", "Standard") for t in ms.query("TEXT")})
+    print("TEXTSTYLE", " ".join(f"{s}:{doc.styles.get(s).dxf.font}" for s in styles if doc.styles.get(s)))
     print("LAYERS", " ".join(f"{l.dxf.name}:{l.color}" for l in doc.layers))
     by_layer = defaultdict(Counter)
     for e in ms:

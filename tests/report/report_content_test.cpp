@@ -319,10 +319,11 @@ TEST(ReportContent, StylesDressHeaderFooterSubtitlesAndText) {
     EXPECT_EQ(celda->font.size, 10);
     EXPECT_EQ(celda->color, QColor(Qt::darkRed));
     EXPECT_LT(celda->x, doc.flowLeft() + 100);
-    // The drawing's texts are in the text style itself.
-    const TextItem* muroTexto = Busca(doc, doc.pageCount() - 1, "Muro");
+    // The drawing's texts are in the text style's font and colour, at the drawing's scale.
+    const TextItem* muroTexto = Busca(doc, doc.pageCount() - 1, "MURO");
     ASSERT_NE(muroTexto, nullptr);
-    EXPECT_EQ(muroTexto->font.size, 12);
+    EXPECT_EQ(muroTexto->font.family, "Times New Roman");
+    EXPECT_EQ(muroTexto->color, QColor(Qt::darkRed));
 }
 
 TEST(ReportContent, WholeReportToPdfWithTheWindowsHeaderAndFooter) {

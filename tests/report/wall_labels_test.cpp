@@ -11,6 +11,7 @@
 #include "report/page_painter.h"
 #include "report/report_content.h"
 #include "report/text_metrics.h"
+#include "engine/results_view.h"
 #include "report/wall_geometry.h"
 #include "report_fixture.h"
 
@@ -96,7 +97,7 @@ void EsperaSinChoques(const Muro& muro, const std::string& nombre, float zapata)
         const std::string caso = nombre + (orientacion ? "_horizontal" : "_vertical");
         GuardaParaVer(doc, caso);
         const int pagina = doc.pageCount() - 1;
-        ASSERT_TRUE(Busca(doc, pagina, "Muro")) << caso;
+        ASSERT_TRUE(Busca(doc, pagina, "MURO DE CONTENCION")) << caso;
         for (const std::string& c : Choques(doc, pagina)) ADD_FAILURE() << caso << ": " << c;
     }
 }
@@ -108,6 +109,15 @@ TEST(WallLabels, NoTextCrossesAnythingOnFootingsOf08To43Metres) {
     EsperaSinChoques(Muro{{"Centrica", "0"}, {"Altura", "5"}, {"Punta", "1.5"}, {"Talon", "2.5"},
                           {"Ancho", "30"}},
                      "zapata_430", 4.3f);
+}
+
+TEST(WallLabels, NoTextCrossesAnythingOnAnUnstableWallOrAnEightMetreWall) {
+    const Muro inestable{{"Centrica", "0"}, {"Altura", "3"}, {"Punta", "1.2"}, {"Talon", "0.2"}};
+    ASSERT_EQ(inestable.ventana.shown.verdict, kMuroInestable);
+    EsperaSinChoques(inestable, "inestable", 1.6f);
+    EsperaSinChoques(Muro{{"Centrica", "0"}, {"Altura", "8"}, {"Punta", "1.5"}, {"Talon", "3.5"},
+                          {"AltZap", "0.6"}, {"Beta", "20"}},
+                     "alto_800", 5.585f);
 }
 
 TEST(WallLabels, NoTextCrossesAnythingWithAShearKey) {
@@ -127,19 +137,22 @@ namespace tarelvo::test {
 namespace {
 
 TEST(WallLabels, NoTextCrossesAnythingAcrossWallsOfEveryProportion) {
-    int casos = 0;
+    const char* const pendientes[] = {"0", "12.5", "25"};
+    int casos = 0, pendiente = 0;
     for (const char* punta : {"0.2", "0.7", "1.6", "3.0"})
         for (const char* talon : {"0.2", "1.1", "2.6"})
             for (const char* altura : {"1", "3.5", "7"})
                 for (const char* forma : {"0", "1", "2"})
                     for (const char* llave : {"0", "1"}) {
+                        const char* beta = pendientes[pendiente++ % 3];
                         const Muro muro{{"Centrica", "0"}, {"Punta", punta}, {"Talon", talon},
                                         {"Altura", altura}, {"FormaMuro", forma},
-                                        {"Centro", "0.35"}, {"ConDent", llave}};
+                                        {"Centro", "0.35"}, {"ConDent", llave}, {"Beta", beta}};
                         for (int orientacion : {0, 1}) {
                             const PageDocument doc = Dibujo(muro, orientacion);
                             const std::string caso = std::string("P") + punta + "_T" + talon +
                                                      "_H" + altura + "_F" + forma + "_D" + llave +
+                                                     "_B" + beta +
                                                      (orientacion ? "_h" : "_v");
                             const auto choques = Choques(doc, doc.pageCount() - 1);
                             if (!choques.empty()) GuardaParaVer(doc, caso);
