@@ -27,7 +27,8 @@ QString Relacion(double demanda, double capacidad) {
 
 QString Resultado(bool falla) { return falla ? kNoCumple : kCumple; }
 
-const QString kFormatoComprobacion = QStringLiteral("<_3400|>_1100|>_1300|>_900|^_1200");
+// Wider than the static checks' table: its captions say "con sismo".
+const QString kFormatoComprobacion = QStringLiteral("<_4500|>_1000|>_1300|>_800|^_1100");
 
 }  // namespace
 
@@ -90,7 +91,7 @@ std::vector<QStringList> FilasAguaEmpuje(const ProjectState& s) {
             Dato("Empuje del agua (γw Hw² / 2)", s.EmpujeAgua, "t"),
             Dato("Altura del empuje del agua sobre la base", s.Hw / 3.0, "m"),
             Dato("Subpresión bajo la zapata", s.Subpresion, "t"),
-            Dato("Brazo de la subpresión desde la punta (2B/3)", 2.0 * s.Base / 3.0, "m")};
+            Dato("Brazo de la subpresión (2B/3)", 2.0 * s.Base / 3.0, "m")};
 }
 
 }  // namespace tarelvo

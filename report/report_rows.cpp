@@ -104,8 +104,8 @@ std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s) {
     if (s.Kh > 0) {
         // The earthquake case's factors, each after the static ones of its kind.
         analisis.insert(analisis.begin() + 4,
-                        Fila("Factor de seguridad al vuelco con sismo", s.FsVuelcoSismo, " "));
-        analisis.insert(analisis.begin() + 8, Fila("Factor seguridad al deslizamiento con sismo",
+                        Fila("FS al vuelco con sismo", s.FsVuelcoSismo, " "));
+        analisis.insert(analisis.begin() + 8, Fila("FS al deslizamiento con sismo",
                                                    s.FsDeslizSismo, " "));
     }
     if (apoyo.tipo != ApoyoZapata::Tipo::Completo)

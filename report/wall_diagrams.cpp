@@ -183,12 +183,45 @@ struct Rotulos {
 // Lateral pressures: active on the heel plane (surcharge and backfill) down to the underside
 // of the footing, passive in front down to the bottom of the footing or of its key. The
 // thrust's values stand right of its arrow, inside the panel.
-void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r, const QRectF& panel) {
+// The legend of the layers water or an earthquake add, flush left at the top right of the
+// area; returns its height.
+double Leyenda(Lienzo& l, const Diagramas& d, const QRectF& area) {
+    std::vector<std::pair<QString, QColor>> lineas;
+    if (d.presSobrecarga > 0) lineas.push_back({QStringLiteral("■ Sobrecarga"), kSobrecarga});
+    lineas.push_back({QStringLiteral("■ Relleno"), kEmpuje});
+    if (d.hw > 0)
+        lineas.push_back({"■ Agua: Ew = " + Num(d.empujeAgua) + " t/m, y = " + Num(d.hw / 3.0) +
+                              " m",
+                          kAgua});
+    if (d.incrementoSismo > 0)
+        lineas.push_back({QStringLiteral("■ Sismo: ΔPAE = ") + Num(d.incrementoSismo) +
+                              " t/m, y = " + Num(d.brazoSismo) + " m",
+                          kSismo});
+    l.doc.font.size = l.pt;
+    l.doc.font.bold = false;
+    l.doc.textAngle = 0;
+    double ancho = 0;
+    for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
+    const double h = l.doc.textHeight();
+    const double x = std::max(area.left(), area.right() - ancho);
+    double y = area.top();
+    for (const auto& linea : lineas) {
+        l.doc.textColor = linea.second;
+        l.doc.textAt(x, y, linea.first);
+        y += h;
+    }
+    return y - area.top();
+}
+
+void Empujes(Lienzo& l, const Diagramas& d, const QRectF& area, const QRectF& panel) {
+    // The layers at depth z, each piecewise linear between the nodes: the backfill (with its
+    // submerged weight below the water table), the water, the earthquake increment. Their
+    // legend takes the top of the area, the diagram the rest, so they never meet.
+    const bool agua = d.hw > 0, sismo = d.incrementoSismo > 0;
+    const QRectF r =
+        agua || sismo ? area.adjusted(0, Leyenda(l, d, area) + l.Alto() * 1.2, 0, 0) : area;
     const double H = std::max<double>(d.altTotal, 1e-3);
     const double fondo = H + std::max<double>(d.altLlave, 0);  // depth of the key's bottom
-    // The layers at depth z, each piecewise linear between the nodes: the backfill (with its
-    // submerged weight below the water table), the water, the earthquake increment.
-    const bool agua = d.hw > 0, sismo = d.incrementoSismo > 0;
     const double zt = agua ? std::clamp(H - d.hw, 0.0, H) : H;  // the water table's depth
     const auto relleno = [&](double z) -> double {
         if (!agua) return d.presRellenoBase * z / H;
@@ -296,7 +329,7 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r, const QRectF& panel
     if (!agua && !sismo) return;
 
     // Each layer's value at the bottom, in its colour, right of the outer corner, and the
-    // increment's top value; then the legend, wherever they all leave room.
+    // increment's top value.
     Rotulos rot(l, panel.adjusted(l.Alto() * 0.2, l.Alto() * 0.2, -l.Alto() * 0.2, -l.Alto() * 0.2));
     const double gap = l.Alto() * 0.3;
     const double xFondo = xEje + q + (relleno(H) + aguaEn(H) + sismoEn(H)) * k;
@@ -311,27 +344,10 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r, const QRectF& panel
         const double xTope = xEje + q + sismoEn(0) * k;
         rot.Coloca(Num(d.presSismoTope), kSismo, false, [&](double w, double hh) {
             return std::vector<QPointF>{{xTope + gap, Y(0)}, {xTope + gap, Y(0) + hh},
-                                        {xTope - w, Y(0) - hh - gap}};
+                                        {xTope - w, Y(0) - hh - gap}, {xTope + gap, Y(0) + hh * 2},
+                                        {xTope - w - gap, Y(0) + hh}};
         });
     }
-    std::vector<std::pair<QString, QColor>> leyenda;
-    if (d.presSobrecarga > 0) leyenda.push_back({QStringLiteral("■ Sobrecarga"), kSobrecarga});
-    leyenda.push_back({QStringLiteral("■ Relleno"), kEmpuje});
-    if (agua)
-        leyenda.push_back({"■ Agua: Ew = " + Num(d.empujeAgua) + " t/m, y = " + Num(d.hw / 3.0) + " m",
-                           kAgua});
-    if (sismo)
-        leyenda.push_back({QStringLiteral("■ Sismo: ΔPAE = ") + Num(d.incrementoSismo) +
-                               " t/m, y = " + Num(d.brazoSismo) + " m",
-                           kSismo});
-    rot.Coloca(leyenda, false, [&](double w, double hh) {
-        return std::vector<QPointF>{{r.right() - w, r.top()},
-                                    {r.right() - w, r.top() + (r.height() - hh) / 2},
-                                    {r.right() - w, r.bottom() - hh},
-                                    {r.left(), r.bottom() - hh},
-                                    {r.left(), r.top()},
-                                    {r.center().x() - w / 2, r.top()}};
-    }, false);
 }
 
 // Soil pressure under the footing, hanging below it, with the admissible line and any excess
