@@ -2,6 +2,7 @@
 
 #include "engine/dmath.h"
 #include "engine/engine.h"
+#include "engine/water.h"
 
 namespace tarelvo {
 
@@ -24,6 +25,26 @@ Diagramas CalculaDiagramas(const ProjectState& s) {
     d.presRellenoBase = static_cast<float>(static_cast<double>(s.Gamma1) * s.AltTotal * s.Ka);
     d.empuje = s.Empuje;
     d.brazoEmp = s.BrazoEmp;
+    if (s.Hw > 0) {
+        // The submerged backfill loses Ka γw z below the table, as AplicaAgua takes it.
+        d.hw = s.Hw;
+        const double nivel = static_cast<double>(s.AltTotal) - s.Hw;
+        d.presRellenoNivel = static_cast<float>(static_cast<double>(s.Gamma1) * nivel * s.Ka);
+        d.presRellenoBase = static_cast<float>(
+            (static_cast<double>(s.Gamma1) * s.AltTotal - kGammaAgua * s.Hw) * s.Ka);
+        d.presAguaBase = static_cast<float>(kGammaAgua * s.Hw);
+        d.empujeAgua = s.EmpujeAgua;
+    }
+    if (s.Kh > 0 && s.AltTotal > 0) {
+        // A linear pressure a at the top and b at the bottom acts (2a + b) / (a + b) × H/3
+        // above the bottom; at 0.6 H that asks a = 4b, and a total of ΔPAE gives
+        // a = 1.6 ΔPAE / H and b = 0.4 ΔPAE / H. The inverted triangle (b = 0) would act at
+        // 2H/3, above the point Seed and Whitman give and the engine uses.
+        d.incrementoSismo = s.DeltaPae;
+        d.brazoSismo = s.BrazoDeltaPae;
+        d.presSismoTope = static_cast<float>(1.6 * s.DeltaPae / s.AltTotal);
+        d.presSismoBase = static_cast<float>(0.4 * s.DeltaPae / s.AltTotal);
+    }
 
     d.pasiva = s.Pasiva > 0;
     d.altPasiva = s.AltPasiva;

@@ -29,6 +29,18 @@ struct Diagramas {
     float presRellenoBase = 0;  // Gamma1 × AltTotal × Ka at the bottom
     float empuje = 0;           // Empuje, t/m
     float brazoEmp = 0;         // height of the thrust above the underside of the footing, m
+    // Water behind the wall (Hw > 0): below the table, at depth altTotal − hw, the backfill
+    // pushes with its submerged weight (presRellenoBase already counts it) and the water adds
+    // γw z, up to presAguaBase at the bottom.
+    float hw = 0;               // water table above the underside of the footing, m; 0: none
+    float presRellenoNivel = 0; // the backfill's part at the water table, Ka γ1 (altTotal − hw)
+    float presAguaBase = 0;     // γw hw
+    float empujeAgua = 0;       // EmpujeAgua, t/m
+    // The earthquake increment (Kh > 0): ΔPAE as a trapezoid from presSismoTope at depth 0 to
+    // presSismoBase at the bottom, whose resultant acts at 0.6 altTotal above the bottom.
+    float incrementoSismo = 0;  // DeltaPae, t/m
+    float brazoSismo = 0;       // BrazoDeltaPae, m
+    float presSismoTope = 0, presSismoBase = 0;
     // Passive pressure in front, t/m2, over altPasiva up from the bottom of the footing or key.
     bool pasiva = false;        // considered in the sliding check (it always counts the footing)
     float altPasiva = 0;

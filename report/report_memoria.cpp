@@ -9,6 +9,7 @@
 #include "engine/results_view.h"
 #include "engine/soil_contact.h"
 #include "report/calc_basis.h"
+#include "report/memoria_casos.h"
 #include "report/report_quantities.h"
 #include "report/report_rows.h"
 
@@ -44,18 +45,30 @@ QStringList Dato(const char* caption, double valor, const char* unidad,
     return {QString::fromUtf8(caption), N(valor, patron), QString::fromUtf8(unidad)};
 }
 
+// The backfill's own horizontal thrust: the sliding force less the water's.
+double EmpujeHRelleno(const ProjectState& s) {
+    return s.Hw > 0 ? static_cast<double>(s.EmpujeH) - s.EmpujeAgua : s.EmpujeH;
+}
+
 TablaMemoria Empuje(const ProjectState& s) {
-    return {QStringLiteral("Empuje del relleno"),
-            {},
-            kFormatoTabla,
-            {},
-            {Dato("Coeficiente de empuje activo (Ka)", s.Ka, "", "0.000"),
-             Dato("Coeficiente de empuje pasivo (Kp)", s.Kp, ""),
-             Dato("Altura total del empuje", s.AltTotal, "m"),
-             Dato("Empuje total", s.Empuje, "t"),
-             Dato("Componente horizontal del empuje", s.EmpujeH, "t"),
-             Dato("Componente vertical del empuje", s.EmpujeV, "t"),
-             Dato("Altura del empuje sobre la base", s.BrazoEmp, "m")}};
+    TablaMemoria t{QStringLiteral("Empuje del relleno"),
+                   {},
+                   kFormatoTabla,
+                   {},
+                   {Dato("Coeficiente de empuje activo (Ka)", s.Ka, "", "0.000"),
+                    Dato("Coeficiente de empuje pasivo (Kp)", s.Kp, ""),
+                    Dato("Altura total del empuje", s.AltTotal, "m"),
+                    Dato("Empuje total", s.Empuje, "t"),
+                    Dato("Componente horizontal del empuje", EmpujeHRelleno(s), "t"),
+                    Dato("Componente vertical del empuje", s.EmpujeV, "t"),
+                    Dato("Altura del empuje sobre la base", s.BrazoEmp, "m")}};
+    const std::vector<QStringList> agua = FilasAguaEmpuje(s);
+    if (!agua.empty()) {
+        t.nota = QStringLiteral("Bajo el nivel del agua el relleno empuja con su peso "
+                                "sumergido; el empuje total ya lo descuenta.");
+        t.filas.insert(t.filas.end(), agua.begin(), agua.end());
+    }
+    return t;
 }
 
 TablaMemoria PesosYMomentos(const ProjectState& s) {
@@ -75,18 +88,38 @@ TablaMemoria PesosYMomentos(const ProjectState& s) {
                              ? QStringLiteral("Brazos medidos desde el extremo de la punta. El "
                                               "peso del dentellón no se cuenta.")
                              : QStringLiteral("Brazos medidos desde el extremo de la punta.");
-    return {QStringLiteral("Pesos y momentos"),
-            nota,
-            kFormatoFuerzas,
-            QStringLiteral("Elemento|Fuerza (t)|Brazo (m)|Momento (t·m)"),
-            {fila(muro1, s.PesoMuro1, s.BrazoMuro1, s.MomMuro1),
-             fila(muro2, s.PesoMuro2, s.BrazoMuro2, s.MomMuro2),
-             fila(relleno, s.PesoRell, s.BrazoRell, s.MomRell),
-             fila(QStringLiteral("Zapata"), s.PesoZap, s.BrazoZap, s.MomZap),
-             fila(QStringLiteral("Empuje vertical"), s.EmpujeV, s.BrazoEmpV, s.MomEmpV),
-             {QStringLiteral("Total resistente"), N(s.SumaV), QString(), N(s.MomEstab)},
-             fila(QStringLiteral("Empuje horizontal (vuelco)"), s.EmpujeH, s.BrazoEmp,
-                  s.MomVuelco)}};
+    TablaMemoria t{QStringLiteral("Pesos y momentos"),
+                   nota,
+                   kFormatoFuerzas,
+                   QStringLiteral("Elemento|Fuerza (t)|Brazo (m)|Momento (t·m)"),
+                   {fila(muro1, s.PesoMuro1, s.BrazoMuro1, s.MomMuro1),
+                    fila(muro2, s.PesoMuro2, s.BrazoMuro2, s.MomMuro2),
+                    fila(relleno, s.PesoRell, s.BrazoRell, s.MomRell),
+                    fila(QStringLiteral("Zapata"), s.PesoZap, s.BrazoZap, s.MomZap),
+                    fila(QStringLiteral("Empuje vertical"), s.EmpujeV, s.BrazoEmpV, s.MomEmpV)}};
+    if (!(s.Hw > 0)) {
+        t.filas.push_back({QStringLiteral("Total resistente"), N(s.SumaV), QString(), N(s.MomEstab)});
+        t.filas.push_back(fila(QStringLiteral("Empuje horizontal (vuelco)"), s.EmpujeH, s.BrazoEmp,
+                               s.MomVuelco));
+        return t;
+    }
+    // The water: the uplift takes from the vertical forces and its moment about the toe
+    // overturns, as the water's thrust does (Das, 13.4).
+    const double brazoSub = 2.0 * s.Base / 3.0;
+    const double hRelleno = EmpujeHRelleno(s);
+    t.nota += QStringLiteral(" La subpresión resta de las fuerzas verticales y su momento se "
+                             "suma al de vuelco.");
+    t.filas.push_back({QStringLiteral("Subpresión"), N(-static_cast<double>(s.Subpresion)),
+                       QString(), QString()});
+    t.filas.push_back({QStringLiteral("Total resistente"), N(s.SumaV), QString(), N(s.MomEstab)});
+    t.filas.push_back(fila(QStringLiteral("Empuje horizontal del relleno"), hRelleno, s.BrazoEmp,
+                           hRelleno * s.BrazoEmp));
+    t.filas.push_back(fila(QStringLiteral("Empuje del agua"), s.EmpujeAgua, s.Hw / 3.0,
+                           s.EmpujeAgua * s.Hw / 3.0));
+    t.filas.push_back(fila(QStringLiteral("Subpresión (vuelco)"), s.Subpresion, brazoSub,
+                           s.Subpresion * brazoSub));
+    t.filas.push_back({QStringLiteral("Total de vuelco"), N(s.EmpujeH), QString(), N(s.MomVuelco)});
+    return t;
 }
 
 std::vector<TablaMemoria> Estabilidad(const ProjectState& s, const FallasMuro& f) {
@@ -221,6 +254,7 @@ std::vector<TablaMemoria> TablasMemoria(
     const FallasMuro f = EvaluaFallas(s);
     std::vector<TablaMemoria> tablas{Bases(s), Empuje(s), PesosYMomentos(s)};
     for (TablaMemoria& t : Estabilidad(s, f)) tablas.push_back(std::move(t));
+    for (TablaMemoria& t : TablasSismo(s)) tablas.push_back(std::move(t));
     tablas.push_back(Capacidad(s));
     for (TablaMemoria& t : Resistencia(s, f, barras)) tablas.push_back(std::move(t));
     for (TablaMemoria& t : TablasCantidades(s, barras)) tablas.push_back(std::move(t));

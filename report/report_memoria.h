@@ -1,7 +1,7 @@
 // The calculation report ("Memoria"): how the analysis reached its results, as tables the
 // report prints after its results tables. What the analysis assumes ("Bases de cálculo"), the
-// backfill's thrust, the forces and their moments about the toe, the stability checks with
-// their required values, the bearing capacity, and the strength of the concrete, the steel
+// backfill's thrust (and the water's), the forces and their moments about the toe, the
+// stability checks with their required values, the earthquake case, the bearing capacity, and the strength of the concrete, the steel
 // ratios and the chosen bars. Every value is the state's own, every
 // "Cumple" the verdict's own judgement (EvaluaFallas), so the report cannot disagree with the
 // main window.

@@ -101,6 +101,13 @@ std::vector<SeccionTabla> SeccionesResultados(const ProjectState& s) {
              "kg/cm2"),
         Fila("Presión sobre el terreno en el talón", static_cast<float>(apoyo.presTalon / 10),
              "kg/cm2")};
+    if (s.Kh > 0) {
+        // The earthquake case's factors, each after the static ones of its kind.
+        analisis.insert(analisis.begin() + 4,
+                        Fila("FS al vuelco con sismo", s.FsVuelcoSismo, " "));
+        analisis.insert(analisis.begin() + 8, Fila("FS al deslizamiento con sismo",
+                                                   s.FsDeslizSismo, " "));
+    }
     if (apoyo.tipo != ApoyoZapata::Tipo::Completo)
         analisis.push_back(
             Fila("Longitud de contacto de la zapata", static_cast<float>(apoyo.contacto), "m"));

@@ -19,6 +19,8 @@ const QColor kSobrecarga(40, 90, 170);
 const QColor kPasivo(30, 130, 60);
 const QColor kAdmisible(0, 0, 128);
 const QColor kExceso(255, 0, 0);
+const QColor kAgua(0, 150, 210);
+const QColor kSismo(190, 30, 110);
 
 QString Num(double v, const char* patron = "0.00") {
     return QString::fromStdString(numtext::format(v, patron));
@@ -135,13 +137,109 @@ void Contorno(Lienzo& l, const ProjectState& s, const QRectF& r) {
                 Qt::black, true);
 }
 
+// A text or a block of lines put in the first free place of its candidates: nothing drawn on
+// the page so far, and no text placed before it, is crossed when any place is free.
+struct Rotulos {
+    Lienzo& l;
+    EspacioLibre espacio;
+
+    Rotulos(Lienzo& lienzo, const QRectF& limites)
+        : l(lienzo), espacio(lienzo.doc.pages().back(), limites) {}
+
+    // Each candidate is the top-left corner of the block's box for its width and height.
+    using Candidatos = std::function<std::vector<QPointF>(double ancho, double alto)>;
+
+    void Coloca(const std::vector<std::pair<QString, QColor>>& lineas, bool negrita,
+                const Candidatos& candidatos, bool centradas = true) {
+        l.doc.font.size = l.pt;
+        l.doc.font.bold = negrita;
+        l.doc.textAngle = 0;
+        double ancho = 0;
+        for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
+        const double h = l.doc.textHeight();
+        const double alto = h * static_cast<double>(lineas.size());
+        std::vector<QRectF> cajas;
+        for (const QPointF& p : candidatos(ancho, alto)) cajas.emplace_back(p, QSizeF(ancho, alto));
+        const int i = espacio.Elige(cajas, h * 0.15);
+        if (i < 0) return;
+        const QRectF caja = cajas[static_cast<std::size_t>(i)];
+        double y = caja.top();
+        for (const auto& linea : lineas) {
+            l.doc.textColor = linea.second;
+            // Lines of a block are centred on it, or those of a legend flush left.
+            l.doc.textAt(centradas ? caja.center().x() - l.doc.textWidth(linea.first) / 2
+                                   : caja.left(),
+                         y, linea.first);
+            y += h;
+        }
+        espacio.Ocupa(caja);
+    }
+    void Coloca(const QString& texto, const QColor& color, bool negrita,
+                const Candidatos& candidatos) {
+        Coloca({{texto, color}}, negrita, candidatos);
+    }
+};
+
 // Lateral pressures: active on the heel plane (surcharge and backfill) down to the underside
 // of the footing, passive in front down to the bottom of the footing or of its key. The
 // thrust's values stand right of its arrow, inside the panel.
-void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
+// The legend of the layers water or an earthquake add, flush left at the top right of the
+// area; returns its height.
+double Leyenda(Lienzo& l, const Diagramas& d, const QRectF& area) {
+    std::vector<std::pair<QString, QColor>> lineas;
+    if (d.presSobrecarga > 0) lineas.push_back({QStringLiteral("■ Sobrecarga"), kSobrecarga});
+    lineas.push_back({QStringLiteral("■ Relleno"), kEmpuje});
+    if (d.hw > 0)
+        lineas.push_back({"■ Agua: Ew = " + Num(d.empujeAgua) + " t/m, y = " + Num(d.hw / 3.0) +
+                              " m",
+                          kAgua});
+    if (d.incrementoSismo > 0)
+        lineas.push_back({QStringLiteral("■ Sismo: ΔPAE = ") + Num(d.incrementoSismo) +
+                              " t/m, y = " + Num(d.brazoSismo) + " m",
+                          kSismo});
+    l.doc.font.size = l.pt;
+    l.doc.font.bold = false;
+    l.doc.textAngle = 0;
+    double ancho = 0;
+    for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
+    const double h = l.doc.textHeight();
+    const double x = std::max(area.left(), area.right() - ancho);
+    double y = area.top();
+    for (const auto& linea : lineas) {
+        l.doc.textColor = linea.second;
+        l.doc.textAt(x, y, linea.first);
+        y += h;
+    }
+    return y - area.top();
+}
+
+void Empujes(Lienzo& l, const Diagramas& d, const QRectF& area, const QRectF& panel) {
+    // The layers at depth z, each piecewise linear between the nodes: the backfill (with its
+    // submerged weight below the water table), the water, the earthquake increment. Their
+    // legend takes the top of the area, the diagram the rest, so they never meet.
+    const bool agua = d.hw > 0, sismo = d.incrementoSismo > 0;
+    const QRectF r =
+        agua || sismo ? area.adjusted(0, Leyenda(l, d, area) + l.Alto() * 1.2, 0, 0) : area;
     const double H = std::max<double>(d.altTotal, 1e-3);
     const double fondo = H + std::max<double>(d.altLlave, 0);  // depth of the key's bottom
-    const double pActMax = d.presSobrecarga + d.presRellenoBase;
+    const double zt = agua ? std::clamp(H - d.hw, 0.0, H) : H;  // the water table's depth
+    const auto relleno = [&](double z) -> double {
+        if (!agua) return d.presRellenoBase * z / H;
+        if (z <= zt) return zt > 0 ? d.presRellenoNivel * z / zt : 0.0;
+        return d.presRellenoNivel + (d.presRellenoBase - d.presRellenoNivel) * (z - zt) / (H - zt);
+    };
+    const auto aguaEn = [&](double z) -> double {
+        return agua && z > zt ? d.presAguaBase * (z - zt) / (H - zt) : 0.0;
+    };
+    const auto sismoEn = [&](double z) -> double {
+        return sismo ? d.presSismoTope + (d.presSismoBase - d.presSismoTope) * z / H : 0.0;
+    };
+    std::vector<double> nodos{0.0};
+    if (agua && zt > 0 && zt < H) nodos.push_back(zt);
+    nodos.push_back(H);
+    double pActMax = 0;
+    for (double z : nodos)
+        pActMax = std::max(pActMax, d.presSobrecarga + relleno(z) + aguaEn(z) + sismoEn(z));
     const double pPasMax = d.empPasivo > 0 ? std::max(d.presPasivaBase, d.presPasivaTope) : 0.0;
     const QString empuje = "E = " + Num(d.empuje) + " t/m", brazo = "y = " + Num(d.brazoEmp) + " m";
     l.doc.font.size = l.pt;
@@ -168,8 +266,25 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
     l.Pluma(kEmpuje, 8);
     l.Relleno(kEmpuje, 4);
     QPolygonF tri;
-    tri << QPointF(xEje + q, Y(0)) << QPointF(xEje + q + g, Y(H)) << QPointF(xEje + q, Y(H));
+    for (double z : nodos) tri << QPointF(xEje + q + relleno(z) * k, Y(z));
+    tri << QPointF(xEje + q, Y(H));
     l.Poligono(tri);
+    // The water and then the earthquake increment, each laid against what is inside it.
+    const auto capa = [&](const std::function<double(double)>& dentro,
+                          const std::function<double(double)>& propia, double desde,
+                          const QColor& color, int trama) {
+        QPolygonF p;
+        for (double z : nodos)
+            if (z >= desde) p << QPointF(xEje + q + (dentro(z) + propia(z)) * k, Y(z));
+        for (auto it = nodos.rbegin(); it != nodos.rend(); ++it)
+            if (*it >= desde) p << QPointF(xEje + q + dentro(*it) * k, Y(*it));
+        l.Pluma(color, 8);
+        l.Relleno(color, trama);
+        l.Poligono(p);
+    };
+    if (agua) capa(relleno, aguaEn, zt, kAgua, 2);
+    if (sismo)
+        capa([&](double z) { return relleno(z) + aguaEn(z); }, sismoEn, 0.0, kSismo, 7);
     l.Pluma(Qt::black, 12);
     l.Linea(QPointF(xEje, Y(0) - l.Alto() * 0.5), QPointF(xEje, Y(fondo)));
 
@@ -178,9 +293,11 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
         // Left of the wall's plane at the top, where nothing else is, clear of the title.
         l.TextoLado(xEje - l.Alto() * 0.3, Y(0) + l.Alto() * 0.5, Num(d.presSobrecarga),
                     kSobrecarga, true);
-    // The bottom values beside their corners, clear of the unit under the middle.
-    l.TextoLado(xEje + q + g + l.Alto() * 0.3, Y(H) - l.Alto() * 0.5,
-                Num(d.presSobrecarga + d.presRellenoBase), kEmpuje);
+    // The bottom values beside their corners, clear of the unit under the middle; with water
+    // or an earthquake they go with the legend, once everything is drawn.
+    if (!agua && !sismo)
+        l.TextoLado(xEje + q + g + l.Alto() * 0.3, Y(H) - l.Alto() * 0.5,
+                    Num(d.presSobrecarga + d.presRellenoBase), kEmpuje);
 
     // The thrust at its height above the underside of the footing.
     const double yE = Y(H - d.brazoEmp);
@@ -209,48 +326,29 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& r) {
                     Num(d.presPasivaBase), kPasivo, true);
     }
     l.Texto(r.center().x(), r.bottom() + l.Alto() * 0.4, "t/m2", Qt::black);
+    if (!agua && !sismo) return;
+
+    // Each layer's value at the bottom, in its colour, right of the outer corner, and the
+    // increment's top value.
+    Rotulos rot(l, panel.adjusted(l.Alto() * 0.2, l.Alto() * 0.2, -l.Alto() * 0.2, -l.Alto() * 0.2));
+    const double gap = l.Alto() * 0.3;
+    const double xFondo = xEje + q + (relleno(H) + aguaEn(H) + sismoEn(H)) * k;
+    std::vector<std::pair<QString, QColor>> fondos{{Num(d.presSobrecarga + relleno(H)), kEmpuje}};
+    if (agua) fondos.push_back({Num(d.presAguaBase), kAgua});
+    if (sismo) fondos.push_back({Num(d.presSismoBase), kSismo});
+    rot.Coloca(fondos, false, [&](double w, double hh) {
+        return std::vector<QPointF>{{xFondo + gap, Y(H) - hh}, {xFondo + gap, Y(H) - hh * 1.5},
+                                    {xFondo - w / 2, Y(H) + gap}, {xEje + gap, Y(H) - hh - gap}};
+    });
+    if (sismo) {
+        const double xTope = xEje + q + sismoEn(0) * k;
+        rot.Coloca(Num(d.presSismoTope), kSismo, false, [&](double w, double hh) {
+            return std::vector<QPointF>{{xTope + gap, Y(0)}, {xTope + gap, Y(0) + hh},
+                                        {xTope - w, Y(0) - hh - gap}, {xTope + gap, Y(0) + hh * 2},
+                                        {xTope - w - gap, Y(0) + hh}};
+        });
+    }
 }
-
-// A text or a block of lines put in the first free place of its candidates: nothing drawn on
-// the page so far, and no text placed before it, is crossed when any place is free.
-struct Rotulos {
-    Lienzo& l;
-    EspacioLibre espacio;
-
-    Rotulos(Lienzo& lienzo, const QRectF& limites)
-        : l(lienzo), espacio(lienzo.doc.pages().back(), limites) {}
-
-    // Each candidate is the top-left corner of the block's box for its width and height.
-    using Candidatos = std::function<std::vector<QPointF>(double ancho, double alto)>;
-
-    void Coloca(const std::vector<std::pair<QString, QColor>>& lineas, bool negrita,
-                const Candidatos& candidatos) {
-        l.doc.font.size = l.pt;
-        l.doc.font.bold = negrita;
-        l.doc.textAngle = 0;
-        double ancho = 0;
-        for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
-        const double h = l.doc.textHeight();
-        const double alto = h * static_cast<double>(lineas.size());
-        std::vector<QRectF> cajas;
-        for (const QPointF& p : candidatos(ancho, alto)) cajas.emplace_back(p, QSizeF(ancho, alto));
-        const int i = espacio.Elige(cajas, h * 0.15);
-        if (i < 0) return;
-        const QRectF caja = cajas[static_cast<std::size_t>(i)];
-        double y = caja.top();
-        for (const auto& linea : lineas) {
-            l.doc.textColor = linea.second;
-            // Lines of a block are centred on it.
-            l.doc.textAt(caja.center().x() - l.doc.textWidth(linea.first) / 2, y, linea.first);
-            y += h;
-        }
-        espacio.Ocupa(caja);
-    }
-    void Coloca(const QString& texto, const QColor& color, bool negrita,
-                const Candidatos& candidatos) {
-        Coloca({{texto, color}}, negrita, candidatos);
-    }
-};
 
 // Soil pressure under the footing, hanging below it, with the admissible line and any excess
 // in red. A footing that cannot take tension and whose resultant leaves the middle third bears
@@ -435,7 +533,9 @@ void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& 
     Lienzo l{doc, std::clamp(std::min(area.width(), area.height()) / 1150.0, 5.0, 11.0)};
 
     const double hueco = area.width() * 0.015;
-    const auto empujes = [&](const QRectF& r) { Empujes(l, d, Panel(l, r, "Empujes sobre el muro")); };
+    const auto empujes = [&](const QRectF& r) {
+        Empujes(l, d, Panel(l, r, "Empujes sobre el muro"), r);
+    };
     const auto presiones = [&](const QRectF& r) {
         Presiones(l, d, Panel(l, r, "Presiones sobre el terreno"), r);
     };
