@@ -156,11 +156,9 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.values[kPresAdm].text = numtext::format(s.PresAdm / 10.0, "0.00");
         v.verdict = falla.alguna() ? kMuroNoCumple : kMuroEstable;
         v.verdictRed = falla.alguna();
-        // With an earthquake case its factors stand beside the static ones.
-        if (s.Kh > 0) {
-            v.values[kFsVuelco].text += " / " + numtext::format(s.FsVuelcoSismo, "0.00");
-            v.values[kFsDesliz].text += " / " + numtext::format(s.FsDeslizSismo, "0.00");
-        }
+        // The labels hold one factor each: the earthquake case's are in the list of failed
+        // checks when they fail, and in the report, --dump and the batch; a failing one still
+        // turns its label red.
         v.values[kFsVuelco].red = falla.vuelco || falla.vuelcoSismo;
         v.values[kFsDesliz].red = falla.desliz || falla.deslizSismo;
         v.values[kCortMuro].red = falla.corteMuro;
