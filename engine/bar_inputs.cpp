@@ -53,6 +53,11 @@ bool BarrasDadas::alguna() const {
     return false;
 }
 
+namespace {
+// Every group's bar: the one given, or the one its list starts with.
+void EligeBarras(const BarrasDadas& b, ProjectState& s, GruposBarras& grupos);
+}  // namespace
+
 void AplicaBarras(const BarrasDadas& b, ProjectState& s, GruposBarras& grupos) {
     bool nada = !b.alguna();
     for (const auto& k : b.separ) nada = nada && !k;
@@ -60,16 +65,18 @@ void AplicaBarras(const BarrasDadas& b, ProjectState& s, GruposBarras& grupos) {
     // The form's lists exist before a bar is chosen in them; loading them later would put
     // their starting bars back.
     if (!grupos.cargado()) grupos.Carga(s);
-    // The bars are judged for room when they are laid out for the analysed wall; judged here,
-    // on the areas of whatever wall came before, they would say nothing true.
-    struct Olvida {
-        ProjectState& s;
-        ~Olvida() { s.BarrasSinEspacio = 0; }
-    } olvida{s};
     for (int k = 0; k < 3; ++k)
         if (const auto& v = b.separ[static_cast<std::size_t>(k)])
             grupos.CambiaSeparacion(s, k, TextoSeparacion(*v));
-    if (!b.alguna()) return;
+    if (b.alguna()) EligeBarras(b, s, grupos);
+    // The bars are judged for room when they are laid out for the analysed wall; judged here,
+    // on the areas of whatever wall came before, they would say nothing true.
+    s.BarrasSinEspacio = 0;
+}
+
+namespace {
+
+void EligeBarras(const BarrasDadas& b, ProjectState& s, GruposBarras& grupos) {
     // The starting bars, from lists loaded afresh on a copy of the state (loading them stores
     // fallback areas into the state).
     ProjectState copia = s;
@@ -81,5 +88,7 @@ void AplicaBarras(const BarrasDadas& b, ProjectState& s, GruposBarras& grupos) {
     }
     s.BarrasIniciadas = 1;
 }
+
+}  // namespace
 
 }  // namespace tarelvo

@@ -35,21 +35,6 @@ ReportInputs Levantado() {
     return in;
 }
 
-// Every pair of texts whose boxes overlap, named.
-std::vector<std::string> Encimados(const Page& p) {
-    std::vector<QRectF> cajas;
-    std::vector<std::string> nombres, encimados;
-    for (const PageItem& i : p.items)
-        if (auto* t = std::get_if<TextItem>(&i); t && !t->text.isEmpty()) {
-            cajas.push_back(CajaTexto(*t).adjusted(2, 2, -2, -2));
-            nombres.push_back(t->text.toStdString());
-        }
-    for (std::size_t i = 0; i < cajas.size(); ++i)
-        for (std::size_t j = i + 1; j < cajas.size(); ++j)
-            if (cajas[i].intersects(cajas[j])) encimados.push_back(nombres[i] + " / " + nombres[j]);
-    return encimados;
-}
-
 const PolygonItem* PoligonoDePresion(const Page& p) {
     for (const PageItem& i : p.items)
         if (auto* q = std::get_if<PolygonItem>(&i); q && q->brush.color == QColor(120, 160, 220))

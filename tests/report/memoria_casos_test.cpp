@@ -143,20 +143,6 @@ TEST(CasoSismico, TheWaterRowsAddUpToTheOverturningMomentTheCheckUsed) {
     EXPECT_EQ(PaginaDe(doc, QStringLiteral("Empuje horizontal (vuelco)")), -1);
 }
 
-std::vector<std::string> Encimados(const Page& p) {
-    std::vector<QRectF> cajas;
-    std::vector<std::string> nombres, encimados;
-    for (const PageItem& i : p.items)
-        if (auto* t = std::get_if<TextItem>(&i); t && !t->text.isEmpty()) {
-            cajas.push_back(CajaTexto(*t).adjusted(2, 2, -2, -2));
-            nombres.push_back(t->text.toStdString());
-        }
-    for (std::size_t i = 0; i < cajas.size(); ++i)
-        for (std::size_t j = i + 1; j < cajas.size(); ++j)
-            if (cajas[i].intersects(cajas[j])) encimados.push_back(nombres[i] + " / " + nombres[j]);
-    return encimados;
-}
-
 TEST(CasoSismico, TheEarthPressureDiagramLaysTheWaterAndTheIncrementWithALegend) {
     const Muro muro = ConSismoYAgua();
     const ProjectState& s = muro.estado;

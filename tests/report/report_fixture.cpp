@@ -8,6 +8,7 @@
 
 #include "cli/calc_pairs.h"
 #include "engine/reinforcement_layout.h"
+#include "report/label_space.h"
 
 namespace tarelvo::test {
 
@@ -100,6 +101,20 @@ int PaginaDe(const PageDocument& doc, const QString& text) {
     for (int p = 0; p < doc.pageCount(); ++p)
         if (Busca(doc, p, text)) return p;
     return -1;
+}
+
+std::vector<std::string> Encimados(const Page& p) {
+    std::vector<QRectF> cajas;
+    std::vector<std::string> nombres, encimados;
+    for (const PageItem& i : p.items)
+        if (auto* t = std::get_if<TextItem>(&i); t && !t->text.isEmpty()) {
+            cajas.push_back(CajaTexto(*t).adjusted(2, 2, -2, -2));
+            nombres.push_back(t->text.toStdString());
+        }
+    for (std::size_t i = 0; i < cajas.size(); ++i)
+        for (std::size_t j = i + 1; j < cajas.size(); ++j)
+            if (cajas[i].intersects(cajas[j])) encimados.push_back(nombres[i] + " / " + nombres[j]);
+    return encimados;
 }
 
 }  // namespace tarelvo::test

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -61,5 +62,8 @@ std::vector<const T*> Items(const PageDocument& doc, int pagina) {
         if (const T* t = std::get_if<T>(&item)) out.push_back(t);
     return out;
 }
+
+// Every pair of texts on the page whose boxes overlap, each named by its two texts.
+std::vector<std::string> Encimados(const Page& p);
 
 }  // namespace tarelvo::test
