@@ -68,12 +68,15 @@ int Calcula(const OpcionesCalc& op, ProjectState& s, HeadlessWindow& w, std::ost
 
 void MuestraPanel(const ResultsView& v, std::ostream& out) {
     out << v.verdict << (v.verdictRed ? "  (en rojo)" : "") << "\n";
-    for (const ResultValue& r : v.values) {
+    auto fila = [&out](const ResultValue& r) {
         std::string titulo = r.heading;
         if (!titulo.empty() && titulo[0] == ' ') titulo.erase(0, 1);
         titulo.resize(16, ' ');
         out << titulo << r.text << (r.red ? "  (en rojo)" : "") << "\n";
-    }
+    };
+    for (const ResultValue& r : v.values) fila(r);
+    if (v.conSismo)
+        for (const ResultValue& r : v.sismo) fila(r);
     // Every failed check on its own line, as the window's warning label lists them.
     for (const std::string& a : v.avisos) out << "Aviso: " << a << "\n";
     if (!v.avisos.empty()) out << kRecalcule << "\n";

@@ -133,6 +133,9 @@ ResultsView EvaluaResultados(const ProjectState& s) {
                  {"Label10", " Presion Maxima", "", false},
                  {"Label32", "Presion Minima", "", false},
                  {"Label8", "Presion Admis.", "", false}}};
+    v.sismo = {{{"FsVuelcoSismo", "Vuelco sismo", "", false},
+                {"FsDeslizSismo", "Desliz sismo", "", false}}};
+    v.conSismo = s.Kh > 0;
 
     v.values[kExcent].text = numtext::format(s.Excent, "0.000");
     v.values[kBase6].text = numtext::format(s.Base6, "0.000");
@@ -156,11 +159,14 @@ ResultsView EvaluaResultados(const ProjectState& s) {
         v.values[kPresAdm].text = numtext::format(s.PresAdm / 10.0, "0.00");
         v.verdict = falla.alguna() ? kMuroNoCumple : kMuroEstable;
         v.verdictRed = falla.alguna();
-        // The labels hold one factor each: the earthquake case's are in the list of failed
-        // checks when they fail, and in the report, --dump and the batch; a failing one still
-        // turns its label red.
-        v.values[kFsVuelco].red = falla.vuelco || falla.vuelcoSismo;
-        v.values[kFsDesliz].red = falla.desliz || falla.deslizSismo;
+        v.values[kFsVuelco].red = falla.vuelco;
+        v.values[kFsDesliz].red = falla.desliz;
+        if (v.conSismo) {
+            v.sismo[0].text = numtext::format(s.FsVuelcoSismo, "0.00");
+            v.sismo[1].text = numtext::format(s.FsDeslizSismo, "0.00");
+            v.sismo[0].red = falla.vuelcoSismo;
+            v.sismo[1].red = falla.deslizSismo;
+        }
         v.values[kCortMuro].red = falla.corteMuro;
         v.values[kCortBase].red = falla.corteZapata;
         v.values[kPresMax].red = falla.presion;

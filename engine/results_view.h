@@ -27,6 +27,10 @@ struct ResultsView {
     // Muro, Label9 Cort en Base, Label28 Cortante Admis., Label10 Presion Maxima, Label32
     // Presion Minima, Label8 Presion Admis.
     std::array<ResultValue, 10> values;
+    // The earthquake case's factors of safety, FsVuelcoSismo and FsDeslizSismo, in the row
+    // below the panel's; `conSismo` says whether the wall has an earthquake case at all.
+    std::array<ResultValue, 2> sismo;
+    bool conSismo = false;
     // Text of Label33 when it is shown: every failed check on its own line, then
     // "RECALCULE!".
     std::string warning;

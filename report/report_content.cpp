@@ -6,6 +6,7 @@
 #include "report/report_memoria.h"
 #include "report/report_rows.h"
 #include "report/report_verdict.h"
+#include "report/text_metrics.h"
 #include "report/wall_drawing.h"
 
 namespace tarelvo {
@@ -15,6 +16,7 @@ namespace {
 void ImprimeGrupo(PageDocument& vp, const std::vector<SeccionTabla>& secciones,
                   const ReportStyles& estilos) {
     for (const SeccionTabla& seccion : secciones) {
+        MantieneJunto(vp, estilos, static_cast<int>(seccion.filas.size()));
         SetSubTitle(vp, seccion.nombre, estilos);
         SetNormal(vp, estilos);
         MuestraTabla(vp, kFormatoTabla, QString(), CuerpoTabla(seccion));
@@ -30,6 +32,17 @@ void ImprimeGrupo(PageDocument& vp, const std::vector<SeccionTabla>& secciones,
 }
 
 }  // namespace
+
+void MantieneJunto(PageDocument& vp, const ReportStyles& estilos, int filas) {
+    PageFont celda = estilos.text.font;
+    celda.size = 10;
+    const double fila = LineHeight(celda) + 40;
+    const double cabeza = 2 * LineHeight(estilos.subtitle.font) + 2 * LineHeight(estilos.text.font);
+    const double todo = cabeza + (filas + 1) * fila;
+    const double pagina = vp.flowBottom() - vp.flowTop();
+    const double alto = todo <= pagina ? todo : cabeza + 4 * fila;
+    if (vp.currentY + alto > vp.flowBottom() && vp.currentY > vp.flowTop() + 0.5) vp.newPage();
+}
 
 void SetNormal(PageDocument& vp, const ReportStyles& estilos) {
     vp.font = estilos.text.font;
@@ -50,7 +63,8 @@ void SetSubTitle(PageDocument& vp, const QString& text, const ReportStyles& esti
 
 void MuestraTabla(PageDocument& vp, const QString& format, const QString& header,
                   const QString& body) {
-    vp.paragraph(QString());
+    // Half a line under the heading: the data of an ordinary wall then stay on one page.
+    if (vp.currentY > vp.flowTop() + 0.5) vp.currentY += vp.textHeight() / 2;
     vp.paragraphFormat.indentFirst = 0;
     vp.paragraphFormat.indentLeft = 0;
     vp.font.size = 10;

@@ -21,6 +21,10 @@ void Inicia(PageDocument& vp, const ReportInputs& in);
 // The "Texto" style with the normal paragraph format.
 void SetNormal(PageDocument& vp, const ReportStyles& estilos);
 
+// Starts a new page when what is left of this one would hold less than a section's heading
+// and its first rows, or less than the whole of a table of `filas` rows that fits on one page.
+void MantieneJunto(PageDocument& vp, const ReportStyles& estilos, int filas);
+
 // An empty line, then `text` in the "Sub-Titulos" style, then back to normal.
 void SetSubTitle(PageDocument& vp, const QString& text, const ReportStyles& estilos);
 

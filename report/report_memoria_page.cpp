@@ -2,7 +2,6 @@
 #include "report/report_content.h"
 #include "report/report_memoria.h"
 #include "report/report_verdict.h"
-#include "report/text_metrics.h"
 
 namespace tarelvo {
 
@@ -10,22 +9,11 @@ namespace {
 
 const QColor kRojo(255, 0, 0);
 
-// A section goes on a new page when what is left of this one would hold less than its
-// heading and its first rows, or less than the whole of a table that fits on one page.
-void MantieneJunto(PageDocument& vp, const ReportStyles& estilos, int filas) {
-    PageFont celda = estilos.text.font;
-    celda.size = 10;
-    const double fila = LineHeight(celda) + 40;
-    const double cabeza = 2 * LineHeight(estilos.subtitle.font) + 2 * LineHeight(estilos.text.font);
-    const double todo = cabeza + (filas + 1) * fila;
-    const double pagina = vp.flowBottom() - vp.flowTop();
-    const double alto = todo <= pagina ? todo : cabeza + 4 * fila;
-    if (vp.currentY + alto > vp.flowBottom() && vp.currentY > vp.flowTop() + 0.5) vp.newPage();
-}
-
 void Tabla(PageDocument& vp, const TablaMemoria& t, const ReportStyles& estilos) {
-    if (!t.nombre.isEmpty()) {
+    // A heading, or the line that introduces a table, stays with the table.
+    if (!t.nombre.isEmpty() || (!t.nota.isEmpty() && !t.filas.empty()))
         MantieneJunto(vp, estilos, static_cast<int>(t.filas.size()));
+    if (!t.nombre.isEmpty()) {
         SetSubTitle(vp, t.nombre, estilos);
         SetNormal(vp, estilos);
     }

@@ -63,6 +63,17 @@ std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s) {
     } else {
         generales.push_back(FilaTexto("Dentellón", "No incluye"));
     }
+    // The earthquake and the water are loads the engineer chose in "Opciones de cálculo".
+    std::vector<FilaTabla> carga{Fila("Sobrecarga sobre el relleno", s.Sobrec, "t/m2"),
+                                 Fila("Carga axial sobre el muro", s.Reac, "t")};
+    if (s.Kh > 0) {
+        carga.push_back(Fila("Coeficiente sísmico horizontal (kh)", s.Kh, " ", "0.00#"));
+        carga.push_back(Fila("Coeficiente sísmico vertical (kv)", s.Kv, " ", "0.00#"));
+    } else {
+        carga.push_back(FilaTexto("Sismo", "No considerado"));
+    }
+    carga.push_back(s.Hw > 0 ? Fila("Altura del agua sobre la base de la zapata", s.Hw, "m")
+                             : FilaTexto("Agua en el relleno", "No considerada (drenado)"));
     FilaTabla admisible = s.Padm > 0 ? Fila("Presión admisible del terreno", s.Padm, "kg/cm2")
                                      : FilaTexto("Presión admisible del terreno", "calculada");
     return {
@@ -78,9 +89,7 @@ std::vector<SeccionTabla> SeccionesDatos(const ProjectState& s) {
           Fila("Cohesión", s.Cohes, "t/m2"),
           admisible,
           FilaTexto("Presión pasiva", s.Pasiva > 0 ? "Considerada" : "Despreciada")}},
-        {QStringLiteral("Datos de carga"),
-         {Fila("Sobrecarga sobre el relleno", s.Sobrec, "t/m2"),
-          Fila("Carga axial sobre el muro", s.Reac, "t")}},
+        {QStringLiteral("Datos de carga"), carga},
         {QStringLiteral("Materiales"),
          {Fila("Hormigón (F'c)", s.Fc, "kg/cm2", "####"),
           Fila("Refuerzo (Fy)", s.Fy, "kg/cm2", "####")}},

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/number_text.h"
 #include "engine/seismic.h"
 #include "engine/water.h"
 #include "engine_test_support.h"
@@ -83,10 +84,15 @@ TEST(Sismo, TheCaseAddsItsIncrementAndInertiaAndJudgesThemApart) {
     EXPECT_NEAR(s.FsVuelcoSismo, s.MomEstab / s.MomVuelcoSismo, 1e-4);  // kv = 0
     EXPECT_NEAR(s.PresAdmSismo, 1.33 * s.PresAdm, 1e-4);
     // It passes statically but not with the earthquake: sliding and the pressure fail, each
-    // named "con sismo", and the sliding factor is red.
+    // named "con sismo"; the panel's earthquake row shows the factors, the failing one red,
+    // and the static factor stays navy.
     EXPECT_EQ(w.shown.verdict, "NO CUMPLE");
     EXPECT_EQ(w.shown.avisos, (std::vector<std::string>{kAvisoDeslizSismo, kAvisoPresionSismo}));
-    EXPECT_TRUE(w.shown.values[3].red);
+    ASSERT_TRUE(w.shown.conSismo);
+    EXPECT_FALSE(w.shown.values[3].red);
+    EXPECT_EQ(w.shown.sismo[1].text, numtext::format(s.FsDeslizSismo, "0.00"));
+    EXPECT_TRUE(w.shown.sismo[1].red);
+    EXPECT_FALSE(w.shown.sismo[0].red);
 
     // kv lightens the weights; a lower minimum lets the case pass sliding.
     ProjectState v = MuroDeTresMetros();

@@ -154,6 +154,8 @@ TEST(ReportContent, DataRowsAReviewerNeedsShowTheOptionsInTheWindowsWords) {
         {"Dentellón", "", "No incluye"},
         {"Presión admisible del terreno", "", "calculada"},
         {"Presión pasiva", "", "Despreciada"},
+        {"Sismo", "", "No considerado"},
+        {"Agua en el relleno", "", "No considerada (drenado)"},
     };
     for (const auto& f : porDefecto) {
         EXPECT_EQ(ValorDeFila(a, 0, f.caption), f.value) << f.caption;
@@ -170,7 +172,8 @@ TEST(ReportContent, DataRowsAReviewerNeedsShowTheOptionsInTheWindowsWords) {
     EXPECT_LT(cohesiones(a)[0]->y, Busca(a, 0, "Datos del suelo")->y);
 
     const Muro otro{{"FormaMuro", "2"}, {"ConDent", "1"}, {"AltDent", "0.6"}, {"Pasiva", "1"},
-                    {"Padm", "1.5"}, {"Cohes1", "0.02"}, {"Dsz", "0.8"}};
+                    {"Padm", "1.5"}, {"Cohes1", "0.02"}, {"Dsz", "0.8"},
+                    {"Kh", "0.125"}, {"Kv", "0.05"}, {"Hw", "0.9"}};
     const PageDocument b = Construye(otro.Entradas());
     const struct {
         const char *caption, *value, *unit;
@@ -181,12 +184,18 @@ TEST(ReportContent, DataRowsAReviewerNeedsShowTheOptionsInTheWindowsWords) {
         {"Ancho del dentellón", "0.20", "m"},
         {"Presión admisible del terreno", "1.50", "kg/cm2"},
         {"Presión pasiva", "", "Considerada"},
+        {"Coeficiente sísmico horizontal (kh)", "0.125", " "},
+        {"Coeficiente sísmico vertical (kv)", "0.05", " "},
+        {"Altura del agua sobre la base de la zapata", "0.90", "m"},
     };
+    // The key's rows and the options' push the load's table onto the next page.
     for (const auto& f : elegidas) {
-        EXPECT_EQ(ValorDeFila(b, 0, f.caption), f.value) << f.caption;
-        EXPECT_EQ(UnidadDeFila(b, 0, f.caption), f.unit) << f.caption;
+        const int p = std::max(0, PaginaDe(b, f.caption));
+        EXPECT_EQ(ValorDeFila(b, p, f.caption), f.value) << f.caption;
+        EXPECT_EQ(UnidadDeFila(b, p, f.caption), f.unit) << f.caption;
     }
-    EXPECT_EQ(Busca(b, 0, "Dentellón"), nullptr);
+    for (const char* t : {"Dentellón", "Sismo", "Agua en el relleno"})
+        EXPECT_EQ(PaginaDe(b, t), -1) << t;
     EXPECT_EQ(ValorDeFila(b, 0, "Cohesión"), "0.02");
 }
 

@@ -62,6 +62,9 @@ const HintRow kHintRows[] = {
      "La presión pasiva por encima de la zapata "
      "(cara exterior del muro) debe ser despreciada si el terreno en esa parte no está "
      "protegido contra la erosión, con una acera, por ejemplo"},
+    {{"FsDeslizSismo", "EtqDeslizSismo"},
+     "Factor de seguridad al deslizamiento del caso con sismo"},
+    {{"FsVuelcoSismo", "EtqVuelcoSismo"}, "Factor de seguridad al vuelco del caso con sismo"},
     {{"Gamma1"}, "Peso unitario del relleno (to/m3)"},
     {{"Gamma2"}, "Peso unitario del suelo de fundación (to/m3)"},
     {{"Label1", "Option1"},

@@ -144,6 +144,9 @@ public:
     // The stem thickness the last check used, beside the Ancho and Centro fields while it
     // differs from theirs.
     QLabel *EspTopeUsado, *EspBaseUsado;
+    // The earthquake case's factors of safety and their headings, in the panel's row below
+    // Line45, shown only when the project has an earthquake case.
+    QLabel *FsVuelcoSismo, *FsDeslizSismo, *EtqVuelcoSismo, *EtqDeslizSismo;
 
     static const QColor kNavy;
     static const QColor kRed;

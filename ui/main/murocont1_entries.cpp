@@ -118,6 +118,14 @@ void MuroCont1::PintaResultados() {
         labels[i]->setText(QString::fromStdString(v.values[i].text));
         SetForeColor(labels[i], !vigente_ ? kGris : v.values[i].red ? kRed : kNavy);
     }
+    QLabel* const sismo[] = {FsVuelcoSismo, FsDeslizSismo};
+    QLabel* const titulos[] = {EtqVuelcoSismo, EtqDeslizSismo};
+    for (int i = 0; i < 2; ++i) {
+        sismo[i]->setText(QString::fromStdString(v.sismo[i].text));
+        SetForeColor(sismo[i], !vigente_ ? kGris : v.sismo[i].red ? kRed : kNavy);
+        sismo[i]->setVisible(v.conSismo);
+        titulos[i]->setVisible(v.conSismo);
+    }
     // The warning keeps its last text while hidden.
     if (v.warningVisible) Label33->setText(QString::fromUtf8(v.warning.c_str()));
     SetForeColor(Label33, vigente_ ? kRed : kGris);

@@ -289,7 +289,7 @@ void MuroCont1::BuildSchematicFields() {
 
 void MuroCont1::BuildResultsPanel() {
     Builder b{scaler_};
-    Frame4 = b.Frame(Frame3, "Frame4", 60, 4960, 4990, 1788);
+    Frame4 = b.Frame(Frame3, "Frame4", 60, 4960, 4990, 2100);
     Background(Frame4, QColor(192, 192, 192));
     QWidget* f4 = Frame4;
 
@@ -321,6 +321,11 @@ void MuroCont1::BuildResultsPanel() {
         {"Presion Minima", "Label34", -1, "Label32", &Label32, 3400, 520, 1100},
         {"Presion Admis.", "Label17", -1, "Label8", &Label8, 3400, 860, 1100},
         {"Cortante Admis.", "Label47", -1, "Label28", &Label28, 3400, 1200, 1100},
+        // The earthquake case's row, under the static factors' column and the next one.
+        {"Vuelco sismo", "EtqVuelcoSismo", -1, "FsVuelcoSismo", &FsVuelcoSismo, 1980, 1680,
+         880},
+        {"Desliz sismo", "EtqDeslizSismo", -1, "FsDeslizSismo", &FsDeslizSismo, 3400, 1680,
+         1100},
     };
     for (const Pair& p : pairs) {
         QLabel* h = b.Label(f4, p.headingName, QString::fromLatin1(p.heading), p.left, p.top,
@@ -333,6 +338,8 @@ void MuroCont1::BuildResultsPanel() {
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         SetForeColor(v, kNavy);
         *p.value = v;
+        if (p.value == &FsVuelcoSismo) EtqVuelcoSismo = h;
+        if (p.value == &FsDeslizSismo) EtqDeslizSismo = h;
     }
     // The lines between the panel's cells.
     auto line = [&](const char* name, int l, int t, int w, int h) {
@@ -340,8 +347,8 @@ void MuroCont1::BuildResultsPanel() {
         ln->setFrameShape(w > h ? QFrame::HLine : QFrame::VLine);
         ln->setFrameShadow(QFrame::Sunken);
     };
-    line("Line1", 1920, 60, 30, 1660);
-    line("Line2", 3360, 60, 30, 1660);
+    line("Line1", 1920, 60, 30, 1980);
+    line("Line2", 3360, 60, 30, 1980);
     line("Line3", 30, 580, 1890, 30);
     line("Line44", 30, 1300, 1890, 30);
     line("Line45", 1950, 1540, 3000, 30);

@@ -44,6 +44,9 @@ TEST_F(MainWindowTest, NothingIsCutAtTheMinimumUsualAndLargeSizes) {
     w->Label9->setText(QStringLiteral("147.04"));
     w->Label10->setText(QStringLiteral("147.04"));
     w->Panel3D1->setText(QStringLiteral("MURO INESTABLE"));
+    for (QLabel* l : {w->FsVuelcoSismo, w->FsDeslizSismo}) l->setText(QStringLiteral("147.04"));
+    for (QLabel* l : {w->FsVuelcoSismo, w->FsDeslizSismo, w->EtqVuelcoSismo, w->EtqDeslizSismo})
+        l->show();
     for (QSize tam : {w->minimumSize(), usual}) {
         w->resize(tam);
         QApplication::processEvents();

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "../main/main_window_fixture.h"
+#include "common/number_text.h"
 #include "engine/method_options.h"
 #include "ui/files/confirm_dialog.h"
 #include "ui/options/opciones_dialog.h"
@@ -133,6 +134,9 @@ TEST_F(OpcionesTest, OptionsAreInputsOfTheProject) {
     d->OK->click();
     QApplication::processEvents();
     EXPECT_TRUE(w->isWindowModified());
+    // The re-check shows the earthquake case's factors in the panel's last row.
+    EXPECT_TRUE(w->FsVuelcoSismo->isVisibleTo(w.get()) && w->EtqDeslizSismo->isVisibleTo(w.get()));
+    EXPECT_EQ(w->FsDeslizSismo->text().toStdString(), numtext::format(s.FsDeslizSismo, "0.00"));
     ASSERT_TRUE(w->SalvaArchivo());
     EXPECT_FALSE(w->isWindowModified());
 
@@ -144,6 +148,7 @@ TEST_F(OpcionesTest, OptionsAreInputsOfTheProject) {
     QApplication::processEvents();
     EXPECT_TRUE(OpcionesPorDefecto(s));
     EXPECT_FALSE(w->isWindowModified());
+    EXPECT_FALSE(w->FsVuelcoSismo->isVisibleTo(w.get()) || w->EtqVuelcoSismo->isVisibleTo(w.get()));
 
     // The file gives them back.
     w->setFileChooser([&](QWidget*, bool, const QString&) { return ruta; });
