@@ -162,6 +162,24 @@ TEST_F(FormaAutocad, TheSearchOnActivationFillsTheProgramButNeverLosesOne) {
     EXPECT_EQ(forma.Text2->text(), QStringLiteral("C:\\MIO\\ACAD.EXE"));
 }
 
+TEST_F(FormaAutocad, WithoutAutoCadTheFormThatNeedsNoneIsChosenUntilTheUserChooses) {
+    QEvent activa(QEvent::WindowActivate);
+    QApplication::sendEvent(&forma, &activa);
+    EXPECT_TRUE(forma.Option1->isChecked());  // AutoCAD is there
+
+    fs::rename(raiz.path / "drive_c" / "ACAD" / "acad.exe", raiz.path / "drive_c" / "ACAD" / "leeme.txt");
+    tarelvo::Autocad sinCad([](tarelvo::EntradaDibujo&) { return false; });
+    sinCad.setPlataforma(p);
+    sinCad.show();
+    QApplication::sendEvent(&sinCad, &activa);
+    EXPECT_TRUE(sinCad.Option2->isChecked());
+    EXPECT_FALSE(sinCad.Text2->isEnabled());
+    // The user's own choice stays through the next activation.
+    sinCad.Option1->click();
+    QApplication::sendEvent(&sinCad, &activa);
+    EXPECT_TRUE(sinCad.Option1->isChecked());
+}
+
 }  // namespace
 
 namespace {
