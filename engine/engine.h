@@ -45,6 +45,9 @@ void MinimosZapata(ProjectState& s);
 void AjustaMomentos(ProjectState& s);
 // Toe and heel steel; sets SeccInsuf when the footing depth cannot carry the moments.
 void RefuerzoZapata(ProjectState& s);
+// Whether the footing's depth cannot carry the toe's (or the heel's) moment: no steel area
+// solves the section's equation. Read after RefuerzoZapata.
+bool SeccionZapataInsuficiente(const ProjectState& s, bool talon);
 
 // The full check, in its binding order, ending with the publication of the results. A centred
 // footing is centred first and written back to its fields, so the results describe the

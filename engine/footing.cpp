@@ -90,6 +90,11 @@ float AreaAcero(double d, double term, double coefAs, const char* what) {
     return store(guard::div(d - dmath::sqrt(disc), 2.0 * coefAs, what), what);
 }
 
+// The area at the vertex of CoefAs·As² − d·As + T = 0, the largest the equation gives.
+float Vertice(double d, double coefAs) {
+    return store(guard::div(d, 2.0 * coefAs, "el refuerzo de la zapata"), "el refuerzo de la zapata");
+}
+
 // The steel ratio of an area on depth d; at or below the minimum ratio the area becomes the
 // minimum steel.
 void Cuantia(ProjectState& s, double d, float& area, float& cuantia, const char* what) {
@@ -104,6 +109,12 @@ void Cuantia(ProjectState& s, double d, float& area, float& cuantia, const char*
 
 }  // namespace
 
+bool SeccionZapataInsuficiente(const ProjectState& s, bool talon) {
+    const double d = s.PeraltZap;
+    const double term = talon ? s.TermMuTalon : s.TermMu;
+    return static_cast<float>(4.0 * term * s.CoefAs) > static_cast<float>(d * d);
+}
+
 void RefuerzoZapata(ProjectState& s) {
     const double divisor = static_cast<double>(s.Fy) * 0.9 * s.FactTon;
     s.TermMu = store(guard::div(static_cast<double>(s.MomPunta) * s.FactCarga, divisor,
@@ -114,14 +125,17 @@ void RefuerzoZapata(ProjectState& s) {
                           "el refuerzo del talón");
 
     const double d = s.PeraltZap;
-    const float d2 = static_cast<float>(d * d);
-    if (static_cast<float>(4.0 * s.TermMu * s.CoefAs) > d2 ||
-        static_cast<float>(4.0 * s.TermMuTalon * s.CoefAs) > d2) {
-        s.SeccInsuf = 1;
-        return;
-    }
-    s.AsPunta = AreaAcero(d, s.TermMu, s.CoefAs, "el refuerzo de la punta");
-    s.AsTalon = AreaAcero(d, s.TermMuTalon, s.CoefAs, "el refuerzo del talón");
+    const bool punta = SeccionZapataInsuficiente(s, false);
+    const bool talon = SeccionZapataInsuficiente(s, true);
+    // The flag stays until the design clears it, as it always has.
+    if (punta || talon) s.SeccInsuf = 1;
+    // The design thickens such a footing. A check keeps it and the verdict names the part; its
+    // steel becomes the most the section's equation reaches (the vertex, d / 2·CoefAs), whose
+    // ratio, 0.85 F'c / Fy, is always above the maximum one, so that no earlier wall's steel
+    // is left in the state and every table shows the part failing.
+    s.AsPunta = punta ? Vertice(d, s.CoefAs) : AreaAcero(d, s.TermMu, s.CoefAs, "el refuerzo de la punta");
+    s.AsTalon = talon ? Vertice(d, s.CoefAs)
+                      : AreaAcero(d, s.TermMuTalon, s.CoefAs, "el refuerzo del talón");
 
     Cuantia(s, d, s.AsPunta, s.CuantPunta, "la cuantía de la punta (peralte nulo)");
     Cuantia(s, d, s.AsTalon, s.CuantTalon, "la cuantía del talón (peralte nulo)");

@@ -85,6 +85,7 @@ bool CuantiaExcedida(const ProjectState& s) {
     AjustaMomentos(c);
     c.SeccInsuf = 0;
     RefuerzoZapata(c);
+    if (c.SeccInsuf != 0) return s.CuantPunta > s.CuantMax || s.CuantTalon > s.CuantMax;
     return c.CuantPunta > c.CuantMax || c.CuantTalon > c.CuantMax;
 }
 

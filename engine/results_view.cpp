@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "engine/bar_groups.h"
+#include "engine/engine.h"
 #include "engine/seismic.h"
 #include "engine/stability_limits.h"
 
@@ -26,6 +27,10 @@ const char* const kAvisoCuantiaMuro =
     "La Cuantia de Acero del Muro es mayor que la Maxima. AUMENTE ESPESOR DE MURO.";
 const char* const kAvisoCuantiaPunta = "La Cuantia de Acero de la Punta es mayor que la Maxima.";
 const char* const kAvisoCuantiaTalon = "La Cuantia de Acero del Talon es mayor que la Maxima.";
+const char* const kAvisoSeccionPunta =
+    "La Seccion de la Punta es insuficiente para su Momento. AUMENTE ALTURA DE ZAPATA.";
+const char* const kAvisoSeccionTalon =
+    "La Seccion del Talon es insuficiente para su Momento. AUMENTE ALTURA DE ZAPATA.";
 const char* const kRecalcule = "RECALCULE!";
 const char* const kAvisoVuelcoSismo =
     "El Factor de Seguridad al Vuelco con sismo es menor que 1.10.";
@@ -85,7 +90,15 @@ FallasMuro EvaluaFallas(const ProjectState& s) {
     f.cuantiaMuro = ExcedeCuantia(s.CuantMuro, s.CuantMax);
     f.cuantiaPunta = ExcedeCuantia(s.CuantPunta, s.CuantMax);
     f.cuantiaTalon = ExcedeCuantia(s.CuantTalon, s.CuantMax);
+    // Judged on the footing's last steel computation: SeccInsuf outlives the check that set it.
+    f.seccionPunta = SeccionZapataInsuficiente(s, false);
+    f.seccionTalon = SeccionZapataInsuficiente(s, true);
+    f.cuantiaPunta = f.cuantiaPunta || f.seccionPunta;
+    f.cuantiaTalon = f.cuantiaTalon || f.seccionTalon;
     f.barras = s.BarrasSinEspacio & ((1 << GruposBarras::kGrupos) - 1);
+    // The bars of a part without a section are not the problem: its own warning says what is.
+    if (f.seccionTalon) f.barras &= ~(1 << GruposBarras::ZapataSuperior);
+    if (f.seccionPunta) f.barras &= ~(1 << GruposBarras::ZapataInferior);
     const FallasSismo sismo = EvaluaSismo(s);
     f.vuelcoSismo = sismo.vuelco;
     f.deslizSismo = sismo.desliz;
@@ -105,8 +118,8 @@ std::vector<std::string> AvisosDe(const FallasMuro& f) {
     if (f.corteZapata) a.push_back(kAvisoCorteZapata);
     if (f.presion) a.push_back(kAvisoPresion);
     if (f.cuantiaMuro) a.push_back(kAvisoCuantiaMuro);
-    if (f.cuantiaPunta) a.push_back(kAvisoCuantiaPunta);
-    if (f.cuantiaTalon) a.push_back(kAvisoCuantiaTalon);
+    if (f.cuantiaPunta) a.push_back(f.seccionPunta ? kAvisoSeccionPunta : kAvisoCuantiaPunta);
+    if (f.cuantiaTalon) a.push_back(f.seccionTalon ? kAvisoSeccionTalon : kAvisoCuantiaTalon);
     for (int g = 0; g < GruposBarras::kGrupos; ++g)
         if (f.barras & (1 << g)) a.push_back(AvisoBarras(g));
     if (f.vuelcoSismo) a.push_back(AvisoMinimo(kAvisoVuelcoSismo, 1.1f, f.minVuelcoSismo));

@@ -56,6 +56,8 @@ extern const char* const kAvisoPresion;
 extern const char* const kAvisoCuantiaMuro;
 extern const char* const kAvisoCuantiaPunta;
 extern const char* const kAvisoCuantiaTalon;
+extern const char* const kAvisoSeccionPunta;
+extern const char* const kAvisoSeccionTalon;
 extern const char* const kRecalcule;
 extern const char* const kAvisoVuelcoSismo;
 extern const char* const kAvisoDeslizSismo;
@@ -75,6 +77,9 @@ struct FallasMuro {
     bool excentricidad = false, vuelco = false, desliz = false, corteMuro = false,
          corteZapata = false, presion = false, cuantiaMuro = false, cuantiaPunta = false,
          cuantiaTalon = false;
+    // A toe or heel whose depth cannot carry its moment (its ratio fails too; the warning
+    // names the section instead).
+    bool seccionPunta = false, seccionTalon = false;
     int barras = 0;
     // The earthquake case's checks (none without one).
     bool vuelcoSismo = false, deslizSismo = false, excentSismo = false, presionSismo = false;

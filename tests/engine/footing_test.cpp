@@ -1,6 +1,9 @@
 // Toe and heel shears, moments, their lower bounds and the footing steel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/bar_groups.h"
 #include "engine_test_support.h"
 
 namespace tarelvo::test {
@@ -58,11 +61,12 @@ TEST(Footing, HeavyToeGetsMoreThanMinimumSteel) {
     EXPECT_NEAR(s.CoefAs * As * As - d * As + s.TermMuTalon, 0, 1e-5);
 }
 
-TEST(Footing, ThinFootingKeepsPreviousSteelAndFlagsIt) {
+TEST(Footing, AFootingTooThinForItsMomentFailsTheCheckWithoutAnEarlierWallsSteel) {
     FakeWindow w;
     ProjectState s = Defaults();
     ChequeaMuro(s, w, w);
-    const float punta = s.AsPunta, talon = s.AsTalon;
+    const float punta = s.AsPunta;
+    EXPECT_TRUE(w.shown.avisos.empty());
     s.Altura = 6;
     s.Sobrec = 3;
     s.Talon = 3;
@@ -70,13 +74,25 @@ TEST(Footing, ThinFootingKeepsPreviousSteelAndFlagsIt) {
     s.SeccInsuf = 0;
     ChequeaMuro(s, w, w);
     EXPECT_EQ(s.SeccInsuf, 1);
-    EXPECT_FLOAT_EQ(s.AsPunta, punta);
-    EXPECT_FLOAT_EQ(s.AsTalon, talon);
-    // Never cleared by the check itself.
+    // Both parts: their steel is the most the section's equation gives, d / 2·CoefAs, whose
+    // ratio 0.85 F'c / Fy is above the maximum; the verdict names the sections, not the bars.
+    const float vertice = static_cast<float>(s.PeraltZap / (2.0 * s.CoefAs));
+    EXPECT_FLOAT_EQ(s.AsTalon, vertice);
+    EXPECT_FLOAT_EQ(s.AsPunta, vertice);
+    EXPECT_NE(s.AsPunta, punta);
+    EXPECT_NEAR(s.CuantTalon, 0.85 * s.Fc / s.Fy, 1e-5);
+    EXPECT_EQ(w.shown.verdict, "MURO INESTABLE");
+    const auto& a = w.shown.avisos;
+    EXPECT_NE(std::find(a.begin(), a.end(), kAvisoSeccionPunta), a.end());
+    EXPECT_NE(std::find(a.begin(), a.end(), kAvisoSeccionTalon), a.end());
+    EXPECT_EQ(std::find(a.begin(), a.end(), kAvisoCuantiaTalon), a.end());
+    EXPECT_EQ(std::find(a.begin(), a.end(), AvisoBarras(GruposBarras::ZapataSuperior)), a.end());
+    // The flag is the design's to clear; a sound footing's check passes whatever it says.
     s = Defaults();
     s.SeccInsuf = 1;
     ChequeaMuro(s, w, w);
     EXPECT_EQ(s.SeccInsuf, 1);
+    EXPECT_EQ(w.shown.verdict, "MURO ESTABLE");
 }
 
 }  // namespace
