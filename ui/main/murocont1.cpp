@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/alt_keys.h"
+
 #include "common/number_text.h"
 #include "ui/export/autocad_form.h"
 #include "ui/report/murprev.h"
@@ -57,6 +59,7 @@ MuroCont1::MuroCont1(ProjectState& state, QWidget* parent) : QWidget(parent), s_
     // Below this every text would no longer fit its box.
     setMinimumSize(kMinimo);
     scaler_ = new TwipsScaler(this, kDesignSize);
+    if (QCoreApplication* app = QCoreApplication::instance()) SinLetrasDeAlt(*app);
 
     BuildLeftColumn();
     BuildSchematicFields();

@@ -192,6 +192,18 @@ TEST_F(MainWindowTest, AnAcceleratorLeavesTheFieldBeforeItsButtonActs) {
     EXPECT_GE(s.AltZap, 0.25f);
     EXPECT_EQ(w->Panel3D1->text(), "MURO ESTABLE");
     EXPECT_TRUE(messages.empty());
+
+    // "&Calculo" is disabled now: its Alt+C, and an Alt+X no command has, leave the field as
+    // typed instead of writing their letters into it.
+    ASSERT_FALSE(w->Command1->isEnabled());
+    w->Ancho->setFocus();
+    QApplication::processEvents();
+    const QString ancho = w->Ancho->text();
+    QTest::keyClick(w->Ancho, Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(w->Ancho, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(w->Ancho->text(), ancho);
+    QTest::keyClick(w->Ancho, Qt::Key_5);
+    EXPECT_NE(w->Ancho->text(), ancho);  // plain keys still type
 }
 
 TEST_F(MainWindowTest, EngineFaultIsShownAndTheWindowGoesOn) {
