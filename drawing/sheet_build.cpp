@@ -59,8 +59,11 @@ Lamina DibujaLaminaA(const DatosLamina& d, int escala) {
     lamina::Contorno(g);
     lamina::Terreno(g);
     lamina::Armadura(g);
-    lamina::Cotas(g);
+    // The marks beside the wall, then the dimensions outside them, then the parts' names in
+    // what room is left.
     lamina::Marcas(g);
+    lamina::Cotas(g);
+    lamina::Nombres(g);
     Marco(l);
     lamina::Rotulo(g);
     Marco(l);
@@ -155,14 +158,6 @@ void Dibujo::Coloca(CapaLamina c, const std::string& t, double alto,
     const double px = std::clamp(ax, k.x0, k.x1), py = std::clamp(ay, k.y0, k.y1);
     if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(CapaLamina::Textos, px, py, ax, ay);
     Texto(c, k, vertical, t);
-}
-
-void Dibujo::Llama(CapaLamina c, const std::string& t, double cx, double cy, double ax, double ay) {
-    const double w = AnchoTextoLamina(t, a);
-    const CajaLamina k = ocupa.Busca(w, a, cx, cy, ax, ay, 0.15 * a, true);
-    const double px = std::clamp(ax, k.x0, k.x1), py = std::clamp(ay, k.y0, k.y1);
-    if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(CapaLamina::Textos, px, py, ax, ay);
-    Texto(c, k, false, t);
 }
 
 }  // namespace lamina
