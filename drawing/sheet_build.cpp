@@ -59,11 +59,10 @@ Lamina DibujaLaminaA(const DatosLamina& d, int escala) {
     lamina::Contorno(g);
     lamina::Terreno(g);
     lamina::Armadura(g);
-    // The marks beside the wall, then the dimensions outside them, then the parts' names in
-    // what room is left.
+    // The marks beside the wall and the parts' names, then the dimensions outside them.
     lamina::Marcas(g);
-    lamina::Cotas(g);
     lamina::Nombres(g);
+    lamina::Cotas(g);
     Marco(l);
     lamina::Rotulo(g);
     Marco(l);

@@ -213,8 +213,15 @@ void Marcas(Dibujo& g) {
 void Nombres(Dibujo& g) {
     const Puntos& p = g.p;
     const double a = g.a, h = p.yTop - p.yZ;
-    // The first free of a few places round the part's middle, level or reading upward.
-    auto nombra = [&](const std::string& t, double cx, double cy, double largo, bool vertical) {
+    auto pon = [&](const CajaLamina& k, bool v, const std::string& t) {
+        if (!g.ocupa.Libre(k, 0.15 * a)) return false;
+        g.Texto(CapaLamina::Textos, k, v, t);
+        Suma(g.llamadas, k.x0, k.y0), Suma(g.llamadas, k.x1, k.y1);
+        return true;
+    };
+    // The first free of a few places round the part's middle, level or reading upward; failing
+    // them, under the part, as near it as is free.
+    auto nombra = [&](const std::string& t, double cx, double cy, double largo, bool vertical, double fondo) {
         const double w = AnchoTextoLamina(t, a);
         for (int i = 0; i < 9; ++i) {
             const double d = (i % 2 ? 1 : -1) * ((i + 1) / 2) * largo / 10;
@@ -222,15 +229,18 @@ void Nombres(Dibujo& g) {
                 // Along the part: up a stem or a key, across a toe or a heel.
                 const double x = v ? cx - a / 2 : cx - w / 2 + (vertical ? 0 : d);
                 const double y = v ? cy - w / 2 + d : cy - a / 2 + (vertical ? d : 0);
-                const CajaLamina k = v ? CajaLamina{x, y, x + a, y + w} : CajaLamina{x, y, x + w, y + a};
-                if (g.ocupa.Libre(k, 0.15 * a)) return g.Texto(CapaLamina::Textos, k, v, t);
+                if (pon(v ? CajaLamina{x, y, x + a, y + w} : CajaLamina{x, y, x + w, y + a}, v, t)) return;
             }
         }
+        for (int i = 0; i < 20; ++i) {
+            const double y = fondo - 0.4 * a - a - i * 0.5 * a;
+            if (pon({cx - w / 2, y, cx + w / 2, y + a}, false, t)) return;
+        }
     };
-    nombra("MURO", (p.Frente(p.yZ + h / 2) + p.Dorso(p.yZ + h / 2)) / 2, p.yZ + h / 2, h, true);
-    nombra("PUNTA", p.xF / 2, p.yZ / 2, p.xF, false);
-    nombra("TALÓN", (p.xB + p.xT) / 2, p.yZ / 2, p.xT - p.xB, false);
-    if (g.d.dentellon) nombra("DENTELLÓN", (p.xk0 + p.xk1) / 2, p.yk / 2, -p.yk, true);
+    nombra("MURO", (p.Frente(p.yZ + h / 2) + p.Dorso(p.yZ + h / 2)) / 2, p.yZ + h / 2, h, true, p.yk);
+    nombra("PUNTA", p.xF / 2, p.yZ / 2, p.xF, false, 0);
+    nombra("TALÓN", (p.xB + p.xT) / 2, p.yZ / 2, p.xT - p.xB, false, 0);
+    if (g.d.dentellon) nombra("DENTELLÓN", (p.xk0 + p.xk1) / 2, p.yk / 2, -p.yk, true, p.yk);
 }
 
 }  // namespace tarelvo::lamina
