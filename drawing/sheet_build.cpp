@@ -155,7 +155,7 @@ void Dibujo::Coloca(CapaLamina c, const std::string& t, double alto,
     const CajaLamina k = ocupa.Busca(w, h, (primera.x0 + primera.x1) / 2, (primera.y0 + primera.y1) / 2,
                                      ax, ay, holgura, true);
     const double px = std::clamp(ax, k.x0, k.x1), py = std::clamp(ay, k.y0, k.y1);
-    if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(CapaLamina::Textos, px, py, ax, ay);
+    if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(c, px, py, ax, ay);
     Texto(c, k, vertical, t);
 }
 

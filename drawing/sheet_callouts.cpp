@@ -41,27 +41,30 @@ struct Marca {
 };
 
 // The rows' heights (the text's foot, where its leader runs), bottom up: each as near its
-// wish as the row below and `piso` allow, then the column let down under `techo` as far as
-// `piso` allows. A row naming dots moves to the nearest dot that keeps it clear of its
-// neighbours.
+// wish as the row below and `piso` allow, a row naming dots on the first dot at or above that,
+// so that its leader runs level; then, when the column rises past `techo`, let down under it
+// as far as `piso` and the dots allow.
 std::vector<double> Filas(const std::vector<Marca>& m, double piso, double techo, double a) {
+    auto punto = [&](const Marca& k, double y, bool arriba) {
+        double mejor = HUGE_VAL * (arriba ? 1 : -1);
+        for (const auto& q : k.puntos)
+            if (arriba ? (q.second >= y - 1e-9 && q.second < mejor) : (q.second <= y + 1e-9 && q.second > mejor))
+                mejor = q.second;
+        return std::isfinite(mejor) ? mejor : y;
+    };
     std::vector<double> y(m.size());
-    for (std::size_t i = 0; i < m.size(); ++i)
-        y[i] = std::max({m[i].deseo, piso, i ? y[i - 1] + kPaso * a : piso});
-    if (!y.empty() && y.back() > techo) {
-        const double baja = std::min(y.back() - techo, y.front() - piso);
-        for (double& v : y) v -= std::max(baja, 0.0);
-    }
     for (std::size_t i = 0; i < m.size(); ++i) {
-        if (m[i].modo != Marca::Puntos) continue;
-        const double bajo = i ? y[i - 1] + 1.2 * a : -HUGE_VAL;
-        const double alto = i + 1 < m.size() ? y[i + 1] - 1.2 * a : HUGE_VAL;
-        double mejor = y[i], dist = HUGE_VAL;
-        for (const auto& [px, py] : m[i].puntos)
-            if (py >= bajo && py <= alto && std::abs(py - y[i]) < dist) mejor = py, dist = std::abs(py - y[i]);
-        y[i] = mejor;
+        y[i] = std::max({m[i].deseo, piso, i ? y[i - 1] + kPaso * a : piso});
+        if (m[i].modo == Marca::Puntos) y[i] = punto(m[i], y[i], true);
     }
-    return y;
+    if (y.empty() || y.back() <= techo) return y;
+    std::vector<double> b(y);
+    for (std::size_t i = m.size(); i-- > 0;) {
+        b[i] = std::min(y[i], i + 1 < m.size() ? b[i + 1] - kPaso * a : techo);
+        if (m[i].modo == Marca::Puntos) b[i] = punto(m[i], b[i], false);
+        if (b[i] < piso || (i + 1 < m.size() && b[i] > b[i + 1] - kPaso * a + 1e-9)) return y;
+    }
+    return b;
 }
 
 class Columnas {

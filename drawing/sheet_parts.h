@@ -44,8 +44,8 @@ struct Dibujo {
     void Punto(CapaLamina c, double x, double y, double r);
     // A text in the box `caja`, which is taken.
     void Texto(CapaLamina c, const CajaLamina& caja, bool vertical, const std::string& t);
-    // A text in the first free candidate, else in the nearest free place with a leader to
-    // (ax, ay). Candidates are lower-left corners of a box `alto` high.
+    // A text in the first free candidate, else in the nearest free place with a leader, on the
+    // text's layer, to (ax, ay). Candidates are lower-left corners of a box `alto` high.
     void Coloca(CapaLamina c, const std::string& t, double alto,
                 const std::vector<std::pair<double, double>>& candidatos, double ax, double ay,
                 bool vertical = false);
