@@ -43,8 +43,9 @@ struct Marca {
 // The rows' heights (the text's foot, where its leader runs), bottom up: each as near its
 // wish as the row below and `piso` allow, a row naming dots on the first dot at or above that,
 // so that its leader runs level; then, when the column rises past `techo`, let down under it
-// as far as `piso` and the dots allow.
-std::vector<double> Filas(const std::vector<Marca>& m, double piso, double techo, double a) {
+// as far as `piso` and the dots allow, or, when it cannot be, its top rows set above `salto`.
+std::vector<double> Filas(const std::vector<Marca>& m, double piso, double techo, double salto,
+                          double a) {
     auto punto = [&](const Marca& k, double y, bool arriba) {
         double mejor = HUGE_VAL * (arriba ? 1 : -1);
         for (const auto& q : k.puntos)
@@ -62,7 +63,12 @@ std::vector<double> Filas(const std::vector<Marca>& m, double piso, double techo
     for (std::size_t i = m.size(); i-- > 0;) {
         b[i] = std::min(y[i], i + 1 < m.size() ? b[i + 1] - kPaso * a : techo);
         if (m[i].modo == Marca::Puntos) b[i] = punto(m[i], b[i], false);
-        if (b[i] < piso || (i + 1 < m.size() && b[i] > b[i + 1] - kPaso * a + 1e-9)) return y;
+        if (b[i] < piso || (i + 1 < m.size() && b[i] > b[i + 1] - kPaso * a + 1e-9)) {
+            // No room under the crown: the rows that rise past it go on above `salto`.
+            for (std::size_t j = 0; j < y.size(); ++j)
+                if (y[j] > techo) y[j] = std::max(y[j], j && y[j - 1] > techo ? y[j - 1] + kPaso * a : salto);
+            return y;
+        }
     }
     return b;
 }
@@ -90,9 +96,10 @@ public:
     // A column of marks beside a face: `lado` -1 to the left of `borde`, +1 to its right.
     // `cara(y)` is the x of the face's bar line at a height.
     template <class Cara>
-    void Columna(std::vector<Marca> m, int lado, double borde, double piso, double techo, Cara cara) {
+    void Columna(std::vector<Marca> m, int lado, double borde, double piso, double techo, double salto,
+                 Cara cara) {
         const double a = g_.a;
-        const std::vector<double> y = Filas(m, piso, techo, a);
+        const std::vector<double> y = Filas(m, piso, techo, salto, a);
         for (std::size_t i = 0; i < m.size(); ++i) {
             const Marca& k = m[i];
             const double w = AnchoTextoLamina(k.texto, a);
@@ -154,12 +161,14 @@ void Marcas(Dibujo& g) {
     g.Texto(T, kt, false, terreno);
     Suma(g.llamadas, kt.x0, kt.y0), Suma(g.llamadas, kt.x1, kt.y1);
     const std::string relleno = "RELLENO, pendiente " + Decimal(g.d.beta) + "°";
+    double sobreRelleno = 0;  // where marks stand that find no room under the crown
     {
         const double x0 = p.xBt + a, x1 = x0 + AnchoTextoLamina(relleno, a);
         const double subida = (p.yRellenoFin - p.yTop) / std::max(p.xRelleno - p.xBt, 1e-9);
         const double y = p.yTop + subida * (std::min(x1, p.xRelleno) - p.xBt) + 0.3 * a;
         const CajaLamina k{x0, y, x1, y + a};
         g.Texto(T, k, false, relleno);
+        sobreRelleno = k.y1 + 0.6 * a;
         Suma(g.llamadas, k.x0, k.y0), Suma(g.llamadas, k.x1, k.y1);
     }
 
@@ -186,7 +195,7 @@ void Marcas(Dibujo& g) {
         m.push_back({Llamada(g, G::MuroExteriorHorizontal), p.yZ + 0.35 * h, Marca::Puntos,
                      g.filas[G::MuroExteriorHorizontal]});
         m.push_back({Llamada(g, G::MuroExteriorVertical), p.yZ + 0.6 * h, Marca::Cara, {}});
-        col.Columna(m, -1, borde, piso, techo, [&](double y) {
+        col.Columna(m, -1, borde, piso, techo, techo, [&](double y) {
             return p.Frente(std::clamp(y, p.yZ, p.yTop - cb)) + cb;
         });
     }
@@ -199,7 +208,7 @@ void Marcas(Dibujo& g) {
         m.push_back({Llamada(g, G::MuroInteriorHorizontal), p.yZ + 0.35 * h, Marca::Puntos,
                      g.filas[G::MuroInteriorHorizontal]});
         m.push_back({Llamada(g, G::MuroInteriorVertical), p.yZ + 0.6 * h, Marca::Cara, {}});
-        col.Columna(m, 1, borde, piso, techo, [&](double y) {
+        col.Columna(m, 1, borde, piso, techo, sobreRelleno, [&](double y) {
             return p.Dorso(std::clamp(y, p.yZ, p.yTop - cb)) - cb;
         });
     }
