@@ -59,8 +59,10 @@ Lamina DibujaLaminaA(const DatosLamina& d, int escala) {
     lamina::Contorno(g);
     lamina::Terreno(g);
     lamina::Armadura(g);
-    lamina::Cotas(g);
+    // The marks beside the wall and the parts' names, then the dimensions outside them.
     lamina::Marcas(g);
+    lamina::Nombres(g);
+    lamina::Cotas(g);
     Marco(l);
     lamina::Rotulo(g);
     Marco(l);
@@ -153,16 +155,8 @@ void Dibujo::Coloca(CapaLamina c, const std::string& t, double alto,
     const CajaLamina k = ocupa.Busca(w, h, (primera.x0 + primera.x1) / 2, (primera.y0 + primera.y1) / 2,
                                      ax, ay, holgura, true);
     const double px = std::clamp(ax, k.x0, k.x1), py = std::clamp(ay, k.y0, k.y1);
-    if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(CapaLamina::Textos, px, py, ax, ay);
+    if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(c, px, py, ax, ay);
     Texto(c, k, vertical, t);
-}
-
-void Dibujo::Llama(CapaLamina c, const std::string& t, double cx, double cy, double ax, double ay) {
-    const double w = AnchoTextoLamina(t, a);
-    const CajaLamina k = ocupa.Busca(w, a, cx, cy, ax, ay, 0.15 * a, true);
-    const double px = std::clamp(ax, k.x0, k.x1), py = std::clamp(ay, k.y0, k.y1);
-    if (std::hypot(px - ax, py - ay) > 0.3 * a && ocupa.LineaLibre(px, py, ax, ay)) Linea(CapaLamina::Textos, px, py, ax, ay);
-    Texto(c, k, false, t);
 }
 
 }  // namespace lamina

@@ -20,12 +20,43 @@ struct Cota {
     bool afuera;      // the value stands on the side of the line away from the origins
 };
 
+// Where an extension line from `d0` toward `d1` (across the dimension's direction, at `en`)
+// may start: past every mark, leader and name it would cross, so that it starts clear of them
+// as it starts clear of the wall. Past `d1` when nothing of it is left.
+double Arranque(const Dibujo& g, bool vertical, double en, double d0, double d1) {
+    std::vector<CajaLamina> estorbos;
+    const double h = 0.15 * g.a;
+    for (const TextoLamina& t : g.l.textos)
+        if (t.capa == CapaLamina::Textos)
+            estorbos.push_back(t.vertical ? CajaLamina{t.x - h, t.y - h, t.x + t.alto + h, t.y + t.ancho + h}
+                                          : CajaLamina{t.x - h, t.y - h, t.x + t.ancho + h, t.y + t.alto + h});
+    for (const TrazoLamina& t : g.l.trazos)
+        if (t.capa == CapaLamina::Textos)
+            estorbos.push_back({std::min(t.x1, t.x2) - h, std::min(t.y1, t.y2) - h,
+                                std::max(t.x1, t.x2) + h, std::max(t.y1, t.y2) + h});
+    const double dir = d1 > d0 ? 1 : -1;
+    for (bool mueve = true; mueve;) {
+        mueve = false;
+        for (const CajaLamina& k : estorbos) {
+            const bool cruza = vertical ? CruzaCaja(d0, en, d1, en, k) : CruzaCaja(en, d0, en, d1, k);
+            if (!cruza) continue;
+            const double fin = vertical ? (dir > 0 ? k.x1 : k.x0) : (dir > 0 ? k.y1 : k.y0);
+            d0 = fin + dir * 0.25 * g.a;
+            mueve = true;
+            if ((d1 - d0) * dir <= 0) return d1;
+        }
+    }
+    return d0;
+}
+
 void Dibuja(Dibujo& g, const Cota& c) {
     const double sobra = 0.6 * g.a, hueco = 0.25 * g.a, m = 0.35 * g.a;
     const auto L = CapaLamina::Cotas;
     auto ext = [&](double en, double desde) {
         const double dir = c.linea > desde ? 1 : -1;
-        const double d0 = desde + dir * hueco, d1 = c.linea + dir * sobra;
+        const double d1 = c.linea + dir * sobra;
+        const double d0 = Arranque(g, c.vertical, en, desde + dir * hueco, d1);
+        if ((d1 - d0) * dir <= 0) return;
         if (c.vertical) g.Linea(L, d0, en, d1, en);
         else g.Linea(L, en, d0, en, d1);
     };
@@ -81,7 +112,9 @@ void Cotas(Dibujo& g) {
         if (std::abs(b - a) > 1e-6) cotas.push_back({true, a, b, oa, ob, x, x > oa});
     };
     // Below: rows downward from under the key.
-    double y = p.yk - paso;
+    // Every row outside the marks and names beside the wall.
+    const CajaLamina& k = g.llamadas;
+    double y = std::min(p.yk, k.y0) - paso;
     if (g.d.dentellon) {
         hor(0, p.xk0, 0, p.yk, y);
         hor(p.xk0, p.xk1, p.yk, p.yk, y);
@@ -93,18 +126,18 @@ void Cotas(Dibujo& g) {
     y -= paso;
     hor(0, p.xT, 0, 0, y);
     // Above the crown, over the backfill's rise.
-    const double arriba = std::max(p.yTop, p.yRellenoFin) + paso;
+    const double arriba = std::max({p.yTop, p.yRellenoFin, k.y1}) + paso;
     hor(p.xFt, p.xBt, p.yTop, p.yTop, arriba);
     if (std::abs(p.xFt - p.xF) > 1e-6) hor(p.xF, p.xFt, p.yZ, p.yTop, arriba);
     if (std::abs(p.xB - p.xBt) > 1e-6) hor(p.xBt, p.xB, p.yTop, p.yZ, arriba);
     // Right, past the backfill's end.
-    double x = p.xRelleno + paso;
+    double x = std::max(p.xRelleno, k.x1) + paso;
     ver(0, p.yZ, p.xT, p.xT, x);
     ver(p.yZ, p.yTop, p.xT, p.xBt, x);
     x += paso;
     ver(0, p.yTop, p.xT, p.xBt, x);
     // Left, past the front ground.
-    const double xi = -p.suelo - paso / 2;
+    const double xi = std::min(-p.suelo, k.x0) - paso / 2;
     ver(0, std::max(g.d.dsz, 0.0), 0, -p.suelo, xi);
     if (g.d.dentellon) ver(p.yk, 0, p.xk0, 0, xi);
 

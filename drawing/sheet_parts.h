@@ -1,7 +1,10 @@
 // The steps of the construction drawing, which share the wall's points and the placement.
 #pragma once
 
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "drawing/sheet_inputs.h"
 #include "drawing/sheet_model.h"
@@ -22,24 +25,30 @@ struct Puntos {
     double Dorso(double y) const;   // back face's x at a height
 };
 
+// The dots of the bars seen end-on, by bar group (GruposBarras order), the footing's
+// distribution bars top layer first; the key's two bars last.
+constexpr std::size_t kFilaDentellon = GruposBarras::kGrupos;
+using FilasDePuntos = std::array<std::vector<std::pair<double, double>>, GruposBarras::kGrupos + 1>;
+
 struct Dibujo {
     const DatosLamina& d;
     Lamina& l;
     Ocupacion ocupa;
     Puntos p;
     double a;  // line height of a text, metres
+    FilasDePuntos filas{};
+    // What the marks and the soil's names fill, beside the wall: the dimensions stand outside it.
+    CajaLamina llamadas{0, 0, 0, 0};
 
     void Linea(CapaLamina c, double x1, double y1, double x2, double y2);
     void Punto(CapaLamina c, double x, double y, double r);
     // A text in the box `caja`, which is taken.
     void Texto(CapaLamina c, const CajaLamina& caja, bool vertical, const std::string& t);
-    // A text in the first free candidate, else in the nearest free place with a leader to
-    // (ax, ay). Candidates are lower-left corners of a box `alto` high.
+    // A text in the first free candidate, else in the nearest free place with a leader, on the
+    // text's layer, to (ax, ay). Candidates are lower-left corners of a box `alto` high.
     void Coloca(CapaLamina c, const std::string& t, double alto,
                 const std::vector<std::pair<double, double>>& candidatos, double ax, double ay,
                 bool vertical = false);
-    // A text as near (cx, cy) as is free, with a leader to (ax, ay).
-    void Llama(CapaLamina c, const std::string& t, double cx, double cy, double ax, double ay);
 };
 
 Puntos CalculaPuntos(const DatosLamina& d, double a);
@@ -48,6 +57,8 @@ void Terreno(Dibujo& g);
 void Armadura(Dibujo& g);
 void Cotas(Dibujo& g);
 void Marcas(Dibujo& g);
+// The names of the wall's parts, inside each part where they find room.
+void Nombres(Dibujo& g);
 void Rotulo(Dibujo& g);
 void Planilla(Dibujo& g);
 

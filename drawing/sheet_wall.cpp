@@ -22,14 +22,16 @@ void Rayado(Dibujo& g, double x1, double y1, double x2, double y2) {
     }
 }
 
-// Dots along a segment from its start, one every `sep`, staying short of its end.
-void Fila(Dibujo& g, double x1, double y1, double x2, double y2, double sep) {
+// Dots along a segment from its start, one every `sep`, staying short of its end, kept as the
+// dots of `fila`.
+void Fila(Dibujo& g, std::size_t fila, double x1, double y1, double x2, double y2, double sep) {
     const double largo = std::hypot(x2 - x1, y2 - y1);
     if (!(sep > 0) || !std::isfinite(sep) || !(largo > 0)) return;
     const int n = static_cast<int>(std::min(std::floor(largo / sep), double(kMaxPuntos)));
     for (int i = 0; i <= n; ++i) {
         const double t = i * sep / largo;
         g.Punto(CapaLamina::Acero, x1 + (x2 - x1) * t, y1 + (y2 - y1) * t, kRadio);
+        g.filas[fila].emplace_back(x1 + (x2 - x1) * t, y1 + (y2 - y1) * t);
     }
 }
 
@@ -77,8 +79,8 @@ void Armadura(Dibujo& g) {
     g.Linea(A, cb, ySup, p.xT - cb, ySup);
     g.Linea(A, cb, yInf, p.xT - cb, yInf);
     const double dz = kRadio + 0.004;
-    Fila(g, cb + 2 * dz, ySup - dz, p.xT - cb - dz, ySup - dz, Sep(g, G::ZapataLongitudinal));
-    Fila(g, cb + 2 * dz, yInf + dz, p.xT - cb - dz, yInf + dz, Sep(g, G::ZapataLongitudinal));
+    Fila(g, G::ZapataLongitudinal, cb + 2 * dz, ySup - dz, p.xT - cb - dz, ySup - dz, Sep(g, G::ZapataLongitudinal));
+    Fila(g, G::ZapataLongitudinal, cb + 2 * dz, yInf + dz, p.xT - cb - dz, yInf + dz, Sep(g, G::ZapataLongitudinal));
 
     // Stem: the vertical bars along each face, their hooks on the bottom mat; the horizontal
     // bars inside them, up each face.
@@ -95,8 +97,8 @@ void Armadura(Dibujo& g) {
     g.Linea(A, std::max(cb, xfPie - kGancho), yGancho, xfPie, yGancho);
     g.Linea(A, xbPie, yGancho, std::min(p.xT - cb, xbPie + kGancho), yGancho);
     g.Linea(A, xf1, yCorona, xb1, yCorona);  // the bars close over the crown
-    Fila(g, xf0 + dz, p.yZ + 0.05, xf1 + dz, yCorona - dz, Sep(g, G::MuroExteriorHorizontal));
-    Fila(g, xb0 - dz, p.yZ + 0.05, xb1 - dz, yCorona - dz, Sep(g, G::MuroInteriorHorizontal));
+    Fila(g, G::MuroExteriorHorizontal, xf0 + dz, p.yZ + 0.05, xf1 + dz, yCorona - dz, Sep(g, G::MuroExteriorHorizontal));
+    Fila(g, G::MuroInteriorHorizontal, xb0 - dz, p.yZ + 0.05, xb1 - dz, yCorona - dz, Sep(g, G::MuroInteriorHorizontal));
 
     // The key: a U of 3/8" bars inside it, legs up into the footing, one bar along the wall in
     // each bottom corner (D1).
@@ -109,6 +111,7 @@ void Armadura(Dibujo& g) {
         g.Linea(A, xb, fondo, xb, tope);
         g.Punto(A, xa + dz, fondo + dz, kRadio);
         g.Punto(A, xb - dz, fondo + dz, kRadio);
+        g.filas[kFilaDentellon] = {{xa + dz, fondo + dz}, {xb - dz, fondo + dz}};
     }
 }
 

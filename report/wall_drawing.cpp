@@ -17,6 +17,7 @@ QColor Color(CapaLamina c) {
         case CapaLamina::Terreno: return QColor(110, 110, 110);
         case CapaLamina::Cotas: return QColor(0, 0, 160);
         case CapaLamina::Acero: return QColor(200, 0, 0);
+        case CapaLamina::Textos: return QColor(60, 60, 60);  // the marks' leaders
         default: return QColor(0, 0, 0);
     }
 }
@@ -59,11 +60,12 @@ Lamina DrawMuro(PageDocument& vp, const ProjectState& e,
         vp.pen.width = Grosor(t.capa);
         vp.line(X(t.x1), Y(t.y1), X(t.x2), Y(t.y2));
     }
-    vp.pen.color = Color(CapaLamina::Acero);
     vp.pen.width = 0;
     vp.brush.style = 0;
-    vp.brush.color = Color(CapaLamina::Acero);
-    for (const PuntoLamina& p : l.puntos) vp.circle(X(p.x), Y(p.y), p.radio * s);
+    for (const PuntoLamina& p : l.puntos) {
+        vp.pen.color = vp.brush.color = Color(p.capa);
+        vp.circle(X(p.x), Y(p.y), p.radio * s);
+    }
 
     // Each text in the report's text style, its size such that its line is as tall as its box,
     // narrowed when a text would run past the width the placement gave it.

@@ -1,5 +1,6 @@
 """Reads DXF files for current CAD programs with ezdxf and reports every text that crosses
-another text, a line or a bar dot. A TEXT's box is its line: from a fifth of its line below the
+another text, a line or a bar dot, every leader (a line of TEXTOS) that crosses another leader
+or a dimension's line (COTAS), and every bar mark without the leader it stands on. A TEXT's box is its line: from a fifth of its line below the
 base line to the line's top, as wide as its characters at 0.95 of the capitals' height each,
 the widest letters of the CAD fonts; turned with the text.
 
@@ -10,6 +11,7 @@ Usage: dxf_overlap_check.py FILE...
 """
 
 import math
+import re
 import sys
 
 try:
@@ -59,6 +61,51 @@ def corta(a, b):
     return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
 
 
+def secan(a, b, c, d):
+    """Whether two segments cross or touch, other than at an end they share."""
+    ends = [a, b]
+    if any(math.dist(p, q) < TOQUE for p in ends for q in (c, d)):
+        return False
+
+    def lado(p, q, r):
+        v = (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0])
+        return 0 if abs(v) < 1e-12 else (1 if v > 0 else -1)
+
+    d1, d2, d3, d4 = lado(a, b, c), lado(a, b, d), lado(c, d, a), lado(c, d, b)
+    if d1 != d2 and d3 != d4:
+        return True
+
+    def sobre(p, q, r):
+        return min(p[0], q[0]) - TOQUE <= r[0] <= max(p[0], q[0]) + TOQUE and \
+            min(p[1], q[1]) - TOQUE <= r[1] <= max(p[1], q[1]) + TOQUE
+    return (d1 == 0 and sobre(a, b, c)) or (d2 == 0 and sobre(a, b, d)) or \
+        (d3 == 0 and sobre(c, d, a)) or (d4 == 0 and sobre(c, d, b))
+
+
+def guias(msp, textos):
+    """Leaders crossing each other or a dimension's line; bar marks without their leader."""
+    capa = {}
+    for l in msp.query("LINE"):
+        capa.setdefault(l.dxf.layer, []).append(((l.dxf.start.x, l.dxf.start.y), (l.dxf.end.x, l.dxf.end.y)))
+    propias, cotas = capa.get("TEXTOS", []), capa.get("COTAS", [])
+    choques = []
+    for i, (a, b) in enumerate(propias):
+        for c, d in propias[i + 1:]:
+            if secan(a, b, c, d):
+                choques.append(f"guia {a} {b} / guia {c} {d}")
+        for c, d in cotas:
+            if secan(a, b, c, d):
+                choques.append(f"guia {a} {b} / cota {c} {d}")
+    for t, c in textos:
+        if not re.match(r"(M[1-4]|Z[1-3]|D1) ", t):
+            continue
+        pie = c[1] - TOQUE
+        if not any(abs(a[1] - pie) < 1e-3 and abs(b[1] - pie) < 1e-3 and
+                   min(a[0], b[0]) < c[2] and max(a[0], b[0]) > c[0] for a, b in propias):
+            choques.append(f"{t} sin guia")
+    return choques
+
+
 def revisa(ruta):
     doc = ezdxf.readfile(ruta)
     msp = doc.modelspace()
@@ -82,7 +129,7 @@ def revisa(ruta):
         for u, d in textos[i + 1:]:
             if corta(c, d):
                 choques.append(f"{t} / {u}")
-    return choques
+    return choques + guias(msp, textos)
 
 
 def main():

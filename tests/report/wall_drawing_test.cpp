@@ -55,9 +55,16 @@ TEST(WallDrawing, TheScaleIsTheFirstOfTheListTheWallFitsAt) {
         }
         EXPECT_EQ(p.textos.count("ESCALA 1:" + std::to_string(e)), 1u);
     }
-    // The default wall, 1.3 m high, at one of the two largest scales: at 1:20 its callouts and
-    // notes need 0.17 m of paper, a little more than A4's printable width.
+    // The default wall, 1.3 m high, at one of the two largest scales, an 8 m wall at 1:100 or
+    // closer; only a wall that cannot fit at 1:100 is drawn smaller.
     EXPECT_LE(Dibuja(Muro()).lamina.escala, 25);
+    EXPECT_LE(Dibuja(Muro{{"Altura", "8"}, {"Beta", "20"}, {"ConDent", "1"}}).lamina.escala, 100);
+    DatosLamina enorme = DatosDeProyecto(Muro().estado, Muro().Entradas().barras);
+    enorme.altura = 15, enorme.punta = 6, enorme.talon = 13, enorme.altZap = 1.2;
+    const Lamina l = DibujaLamina(enorme);
+    EXPECT_GT(l.escala, 100);
+    EXPECT_LE(l.marco.ancho(), enorme.hojaAncho * l.escala);
+    EXPECT_LE(l.marco.alto(), enorme.hojaAlto * l.escala);
 }
 
 TEST(WallDrawing, EveryDimensionTheBuilderNeedsTitleNotesAndMarks) {

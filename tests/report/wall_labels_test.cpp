@@ -1,9 +1,11 @@
 // The drawing page's texts: at any footing width, upright or across the page, none runs over
-// a line, an outline, a bar or another text.
+// a line, an outline, a bar or another text; the marks' leaders (grey) cross no other leader
+// and no dimension's line (blue), and every bar mark stands on its leader.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <regex>
 #include <string>
 
 #include <QLineF>
@@ -63,6 +65,35 @@ std::vector<std::string> Choques(const PageDocument& doc, int pagina) {
         for (std::size_t j = i + 1; j < textos.size(); ++j)
             if (r.intersects(Caja(*textos[j])))
                 choques.push_back(t + " / " + textos[j]->text.toStdString());
+    }
+    // Leaders: segments of one leader meet at their ends only.
+    std::vector<QLineF> guias, cotas;
+    for (const LineItem* l : Items<LineItem>(doc, pagina)) {
+        if (l->pen.color == QColor(60, 60, 60)) guias.emplace_back(l->from, l->to);
+        if (l->pen.color == QColor(0, 0, 160)) cotas.emplace_back(l->from, l->to);
+    }
+    auto secan = [](const QLineF& a, const QLineF& b) {
+        for (QPointF p : {a.p1(), a.p2()})
+            for (QPointF q : {b.p1(), b.p2()})
+                if (QLineF(p, q).length() < 1) return false;
+        return a.intersects(b, nullptr) == QLineF::BoundedIntersection;
+    };
+    for (std::size_t i = 0; i < guias.size(); ++i) {
+        for (std::size_t j = i + 1; j < guias.size(); ++j)
+            if (secan(guias[i], guias[j])) choques.push_back("guia / guia");
+        for (const QLineF& c : cotas)
+            if (secan(guias[i], c)) choques.push_back("guia / cota");
+    }
+    const std::regex marca("(M[1-4]|Z[1-3]|D1) .*");
+    for (const TextItem* t : textos) {
+        if (!std::regex_match(t->text.toStdString(), marca)) continue;
+        const double pie = t->y + LineHeight(t->font);
+        const bool guia = std::any_of(guias.begin(), guias.end(), [&](const QLineF& g) {
+            return std::abs(g.y1() - pie) < 3 && std::abs(g.y2() - pie) < 3 &&
+                   std::min(g.x1(), g.x2()) < t->x + TextWidth(t->font, t->text) &&
+                   std::max(g.x1(), g.x2()) > t->x;
+        });
+        if (!guia) choques.push_back(t->text.toStdString() + " sin guia");
     }
     return choques;
 }
