@@ -233,7 +233,8 @@ void Nombres(Dibujo& g) {
     };
     // The first free of a few places round the part's middle, level or reading upward; failing
     // them, under the part, as near it as is free.
-    auto nombra = [&](const std::string& t, double cx, double cy, double largo, bool vertical, double fondo) {
+    auto nombra = [&](const std::string& t, double cx, double cy, double largo, bool vertical,
+                      double fondo, bool alFrente = false) {
         const double w = AnchoTextoLamina(t, a);
         for (int i = 0; i < 9; ++i) {
             const double d = (i % 2 ? 1 : -1) * ((i + 1) / 2) * largo / 10;
@@ -244,12 +245,22 @@ void Nombres(Dibujo& g) {
                 if (pon(v ? CajaLamina{x, y, x + a, y + w} : CajaLamina{x, y, x + w, y + a}, v, t)) return;
             }
         }
+        // A stem too thin for its name: beside its front face, level, at the heights between
+        // the marks' rows, where it reads as the stem's name and not as the footing's.
+        if (alFrente) {
+            for (int i = 0; i < 24; ++i) {
+                const double y = cy - a / 2 + (i % 2 ? 1 : -1) * ((i + 1) / 2) * 0.5 * a;
+                const double x = p.Frente(y) - 0.6 * a - w;
+                if (pon({x, y, x + w, y + a}, false, t)) return;
+            }
+        }
         for (int i = 0; i < 20; ++i) {
             const double y = fondo - 0.4 * a - a - i * 0.5 * a;
             if (pon({cx - w / 2, y, cx + w / 2, y + a}, false, t)) return;
         }
     };
-    nombra("MURO", (p.Frente(p.yZ + h / 2) + p.Dorso(p.yZ + h / 2)) / 2, p.yZ + h / 2, h, true, p.yk);
+    nombra("MURO", (p.Frente(p.yZ + h / 2) + p.Dorso(p.yZ + h / 2)) / 2, p.yZ + h / 2, h, true,
+           p.yk, true);
     nombra("PUNTA", p.xF / 2, p.yZ / 2, p.xF, false, 0);
     nombra("TALÓN", (p.xB + p.xT) / 2, p.yZ / 2, p.xT - p.xB, false, 0);
     if (g.d.dentellon) nombra("DENTELLÓN", (p.xk0 + p.xk1) / 2, p.yk / 2, -p.yk, true, p.yk);

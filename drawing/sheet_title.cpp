@@ -9,7 +9,24 @@
 namespace tarelvo::lamina {
 
 namespace {
-// A title broken at its blanks into lines of at most `n` characters.
+// The letters of a UTF-8 text: its continuation bytes do not count.
+std::size_t Letras(const std::string& t) {
+    std::size_t n = 0;
+    for (unsigned char c : t) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The bytes of the first `n` letters of a UTF-8 text, so that a cut never splits a letter.
+std::size_t BytesDe(const std::string& t, std::size_t n) {
+    std::size_t i = 0;
+    for (std::size_t letra = 0; i < t.size(); ++i) {
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) != 0x80 && letra++ == n) break;
+    }
+    return i;
+}
+
+// A title broken at its blanks into lines of at most `n` letters; a word longer than a line
+// is cut between letters.
 std::vector<std::string> Renglones(const std::string& t, std::size_t n) {
     std::vector<std::string> r;
     std::string linea;
@@ -19,12 +36,14 @@ std::vector<std::string> Renglones(const std::string& t, std::size_t n) {
         if (j == std::string::npos) j = t.size();
         std::string palabra = t.substr(i, j - i);
         i = j + 1;
-        while (palabra.size() > n) {
+        while (Letras(palabra) > n) {
             if (!linea.empty()) r.push_back(linea), linea.clear();
-            r.push_back(palabra.substr(0, n));
-            palabra.erase(0, n);
+            const std::size_t corte = BytesDe(palabra, n);
+            r.push_back(palabra.substr(0, corte));
+            palabra.erase(0, corte);
         }
-        if (!linea.empty() && linea.size() + 1 + palabra.size() > n) r.push_back(linea), linea.clear();
+        if (!linea.empty() && Letras(linea) + 1 + Letras(palabra) > n)
+            r.push_back(linea), linea.clear();
         linea += (linea.empty() ? "" : " ") + palabra;
     }
     if (!linea.empty()) r.push_back(linea);
@@ -47,8 +66,26 @@ void Rotulo(Dibujo& g) {
     const auto R = CapaLamina::Rotulo;
     const double x0 = m.x0, techo = m.y0 - 2 * a;
     double y = techo - 0.6 * a;
+    const std::vector<std::string> notas{
+        "NOTAS:",
+        "Concreto F'c = " + numtext::format(g.d.fc, "0") + " kg/cm2",
+        "Acero Fy = " + numtext::format(g.d.fy, "0") + " kg/cm2",
+        "Recubrimiento al eje de las barras: " + Decimal(g.d.recub) + " cm",
+        "Peso unitario del concreto: " + numtext::format(g.d.gammaC, "0.00") + " t/m3",
+        "Cotas en metros",
+    };
+    double anchoNotas = 0;
+    for (const std::string& t : notas) anchoNotas = std::max(anchoNotas, AnchoTextoLamina(t, a));
+    // The project's title in lines that leave the notes their room on the sheet: its
+    // letters keep their size on paper whatever the scale, so a longer line would never fit.
+    std::size_t letras = 50;
+    if (g.d.hojaAncho > 0) {
+        const double libre = g.d.hojaAncho * g.l.escala - anchoNotas - 5 * a;
+        letras = static_cast<std::size_t>(
+            std::clamp(std::floor(libre / AnchoTextoLamina("M", a)), 12.0, 50.0));
+    }
     std::vector<std::pair<std::string, double>> titulo{{"MURO DE CONTENCION", 1.6 * a}};
-    for (const std::string& r : Renglones(g.d.titulo, 50)) titulo.push_back({r, a});
+    for (const std::string& r : Renglones(g.d.titulo, letras)) titulo.push_back({r, a});
     titulo.push_back({"ESCALA 1:" + std::to_string(g.l.escala), a});
     double derecha = x0;
     for (const auto& [t, alto] : titulo) {
@@ -70,14 +107,6 @@ void Rotulo(Dibujo& g) {
 
     // The notes in a second column.
     const double xn = derecha + 2 * a;
-    const std::vector<std::string> notas{
-        "NOTAS:",
-        "Concreto F'c = " + numtext::format(g.d.fc, "0") + " kg/cm2",
-        "Acero Fy = " + numtext::format(g.d.fy, "0") + " kg/cm2",
-        "Recubrimiento al eje de las barras: " + Decimal(g.d.recub) + " cm",
-        "Peso unitario del concreto: " + numtext::format(g.d.gammaC, "0.00") + " t/m3",
-        "Cotas en metros",
-    };
     double yn = techo - 0.6 * a, xFin = xn;
     for (const std::string& t : notas) {
         yn -= 1.15 * a;

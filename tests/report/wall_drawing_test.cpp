@@ -59,6 +59,20 @@ TEST(WallDrawing, TheScaleIsTheFirstOfTheListTheWallFitsAt) {
     // closer; only a wall that cannot fit at 1:100 is drawn smaller.
     EXPECT_LE(Dibuja(Muro()).lamina.escala, 25);
     EXPECT_LE(Dibuja(Muro{{"Altura", "8"}, {"Beta", "20"}, {"ConDent", "1"}}).lamina.escala, 100);
+    // A title of long words keeps the wall's scale: its lines are cut between letters, never
+    // inside one, to leave the notes their room on the sheet.
+    std::string titulo;
+    for (int i = 0; i < 40; ++i) titulo += "Ñ";
+    for (int i = 0; i < 6; ++i) titulo += "MUROLARGO";
+    const Pagina largo = Dibuja(Muro{{"Titulo", titulo.c_str()}});
+    EXPECT_EQ(largo.lamina.escala, Dibuja(Muro()).lamina.escala);
+    std::string leido;
+    for (const TextItem* t : Textos(largo.doc, 0)) {
+        EXPECT_EQ(t->text.indexOf(QChar::ReplacementCharacter), -1) << t->text.toStdString();
+        if (t->text.startsWith(QStringLiteral("ÑÑ")) || t->text.startsWith(QStringLiteral("RGO")))
+            leido += t->text.toStdString();
+    }
+    EXPECT_NE(leido.find("ÑMURO"), std::string::npos);
     DatosLamina enorme = DatosDeProyecto(Muro().estado, Muro().Entradas().barras);
     enorme.altura = 15, enorme.punta = 6, enorme.talon = 13, enorme.altZap = 1.2;
     const Lamina l = DibujaLamina(enorme);
