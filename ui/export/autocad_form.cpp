@@ -94,7 +94,9 @@ Autocad::Autocad(Prepara prepara, QWidget* parent)
     botones->addStretch();
     botones->addWidget(Command2);
     botones->addWidget(Command1);
-    rejilla->addLayout(botones, 6, 0, 1, 2);
+    // A taller form keeps its rows together and gives the room to the space above the buttons.
+    rejilla->setRowStretch(6, 1);
+    rejilla->addLayout(botones, 7, 0, 1, 2);
 
     connect(Command1, &QPushButton::clicked, this, &Autocad::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &Autocad::Command2Click);
