@@ -30,10 +30,10 @@ double Variable(const std::string& dump, const std::string& nombre) {
     return 0;
 }
 
-std::string Metros(double v) { return numtext::format(v, "0.00"); }
+[[maybe_unused]] std::string Metros(double v) { return numtext::format(v, "0.00"); }
 
 // The value a row of the report's tables shows, from the PDF's text; "" without pdftotext.
-std::string FilaDelPdf(const std::string& pdf, const std::string& caption) {
+[[maybe_unused]] std::string FilaDelPdf(const std::string& pdf, const std::string& caption) {
     if (::access("/usr/bin/pdftotext", X_OK) != 0) return "";
     FILE* p = ::popen(("/usr/bin/pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r");
     if (!p) return "";

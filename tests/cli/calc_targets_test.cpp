@@ -111,8 +111,9 @@ TEST(CalcToolTargets, ReadOnlyFilesAreRefusedOthersKeepWhatTheyWere) {
 
         ASSERT_TRUE(Escribe(c / "privado", "viejo"));
         ASSERT_EQ(chmod((c / "privado").c_str(), 0600), 0);
-        if (geteuid() == 0)
+        if (geteuid() == 0) {
             ASSERT_EQ(chown((c / "privado").c_str(), prueba::kNadie, prueba::kNadaGrupo), 0);
+        }
         ASSERT_EQ(link((c / "privado").c_str(), (c / "enlazado").c_str()), 0);
         EXPECT_EQ(Sh(c, Tool(opcion, "enlazado") + " >/dev/null"), 0) << opcion;
         const struct stat d = Datos(c / "privado");

@@ -217,7 +217,7 @@ TEST(CalcTool, DrawingAndReportFiles) {
 }
 
 // Width and height from a PNG's header.
-std::pair<unsigned, unsigned> TamanoPng(const std::string& png) {
+[[maybe_unused]] std::pair<unsigned, unsigned> TamanoPng(const std::string& png) {
     if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
     auto entero = [&](std::size_t i) {
         unsigned v = 0;

@@ -65,7 +65,9 @@ TEST(GuardaArchivoSeguroConserva, TheReplacedFileKeepsItsBitsOwnerAndLinks) {
     const std::string privado = c / "privado.mur";
     ASSERT_TRUE(Escribe(privado, "viejo"));
     ASSERT_EQ(chmod(privado.c_str(), 0640), 0);
-    if (geteuid() == 0) ASSERT_EQ(chown(privado.c_str(), prueba::kNadie, prueba::kNadaGrupo), 0);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(privado.c_str(), prueba::kNadie, prueba::kNadaGrupo), 0);
+    }
     const struct stat antes = Datos(privado);
     ASSERT_TRUE(GuardaArchivoSeguro(privado, "nuevo").ok);
     const struct stat despues = Datos(privado);

@@ -180,10 +180,11 @@ TEST(PaginasDelInforme, TablesStayWithinTheMarginsWithWholeWordsAtAnyMarginFontA
                         if (t->role != TextRole::Header && t->role != TextRole::Footer &&
                             (!ultimo || t->y >= ultimo->y))
                             ultimo = t;
-                    if (ultimo && p + 1 < doc.pageCount())
+                    if (ultimo && p + 1 < doc.pageCount()) {
                         EXPECT_FALSE(ultimo->role == TextRole::Paragraph && ultimo->font.bold &&
                                      ultimo->text != "MURO ESTABLE")
                             << caso << ": " << ultimo->text.toStdString();
+                    }
                     std::vector<QRectF> celdas;
                     for (const TextItem* t : Textos(doc, p)) {
                         if (t->role != TextRole::Cell) continue;
