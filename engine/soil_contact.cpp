@@ -54,7 +54,7 @@ std::string FraseApoyo(const ProjectState& s) {
                    numtext::format(a.contacto, "0.00") + " m desde " + lado +
                    ", con una presión triangular de " +
                    numtext::format((a.desdePunta ? a.presPunta : a.presTalon) / 10.0, "0.00") +
-                   " Kg/cm2 bajo " + lado +
+                   " kg/cm2 bajo " + lado +
                    " (2·V / (3·(B/2 - |e|))) que se anula al final del contacto.";
         case ApoyoZapata::Tipo::SinApoyo:
             break;

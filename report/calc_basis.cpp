@@ -24,7 +24,7 @@ QString Empuje(const ProjectState& s) {
                 "con el talud.";
     if (s.Cohes1 > 0)
         t += " La cohesión del relleno (c = " + N(s.Cohes1) +
-             " To/m2) reduce Ka en 2·c·√Ka / (γ·h), con h la altura del muro más la zapata.";
+             " t/m2) reduce Ka en 2·c·√Ka / (γ·h), con h la altura del muro más la zapata.";
     return t;
 }
 
@@ -43,17 +43,17 @@ QString Capacidad(const ProjectState& s) {
                              "cohesión");
     if (s.Padm > 0)
         t += "Presión admisible dada: " + N(s.PresAdm / 10.0) +
-             " Kg/cm2; la capacidad calculada no se usa (" + regla + ").";
+             " kg/cm2; la capacidad calculada no se usa (" + regla + ").";
     else if (s.FsCapacidad > 0)
         t += "Presión admisible: la capacidad entre " + N(s.FsCapacidad) +
              ", factor de seguridad de la opción de cálculo, " + N(s.PresAdm / 10.0) +
-             " Kg/cm2.";
+             " kg/cm2.";
     else if (s.Cohes > 0)
         t += "Presión admisible: la capacidad entre 3, por la cohesión del suelo, " +
-             N(s.PresAdm / 10.0) + " Kg/cm2.";
+             N(s.PresAdm / 10.0) + " kg/cm2.";
     else
         t += "Presión admisible: la capacidad entre 2, suelo sin cohesión, " +
-             N(s.PresAdm / 10.0) + " Kg/cm2.";
+             N(s.PresAdm / 10.0) + " kg/cm2.";
     return t;
 }
 
@@ -80,7 +80,7 @@ QString Deslizamiento(const ProjectState& s) {
     const bool llave = s.ConDent != 0 && s.AltDent > 0;
     QString t = "Deslizamiento: fricción en la base " + Friccion(s) +
                 ", adherencia de 2/3 de la cohesión (" + N(0.667 * s.Cohes) +
-                " To/m2) sobre el ancho de la base";
+                " t/m2) sobre el ancho de la base";
     if (s.PasivaFrente == 0)
         return t + ". Presión pasiva frente a la zapata: \"No considerar\" (opción de cálculo), "
                    "no se cuenta ninguna resistencia pasiva.";
@@ -102,11 +102,11 @@ QString Deslizamiento(const ProjectState& s) {
 // The bar offsets are those the report's drawing uses (wall_bars.cpp).
 QString Estructura(const ProjectState& s) {
     return "Estructura: peso unitario del hormigón " + N(s.GammaC) +
-           " To/m3; factor de carga " + N(s.FactCarga) +
+           " t/m3; factor de carga " + N(s.FactCarga) +
            " sobre los momentos y cortantes de diseño; factor de reducción 0.90 en flexión. "
            "Cortante: el esfuerzo último " + N(s.FactCarga) +
            "·V / (b·d) se compara con 0.85·0.53·√F'c = " + N(s.CortAdm) +
-           " Kg/cm2. Peralte efectivo: h - 5 cm en el muro para la flexión y h - " +
+           " kg/cm2. Peralte efectivo: h - 5 cm en el muro para la flexión y h - " +
            N(s.Recub, "0") +
            " cm para su cortante y para la zapata. El dibujo del muro coloca las barras a 3 cm "
            "de las caras de la zapata y a 2.5 cm de las caras del muro.";

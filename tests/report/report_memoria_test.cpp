@@ -243,7 +243,7 @@ TEST(Memoria, BasesDeCalculoStateTheOptionsInForce) {
     for (const char* dice :
          {"V·tan(2φ/3) del suelo de fundación (tan 20.00° = 0.364)",
           "\"No considerar\" (opción de cálculo), no se cuenta ninguna resistencia pasiva",
-          "hormigón 2.20 To/m3", "la capacidad entre 2.50, factor de seguridad de la opción",
+          "hormigón 2.20 t/m3", "la capacidad entre 2.50, factor de seguridad de la opción",
           "al menos 2.00 al vuelco y 1.75 al deslizamiento (con sismo, 1.10 y 1.10)",
           "kh = 0.150 y vertical kv = 0.050", "hw = 0.60 m sobre el fondo de la zapata",
           "No se consideran: el peso del suelo sobre la punta, el peso del dentellón ni la "
@@ -263,12 +263,12 @@ TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
     const std::string b = Bases(muro.estado);
     for (const char* dice :
          {"Rankine", "Ka = 0.333", "Nc = 30.14, Nq = 18.40, Nγ = 15.07",
-          "la capacidad entre 2, suelo sin cohesión, 0.56 Kg/cm2", "tan 30.00° = 0.577",
-          "2/3 de la cohesión (0.00 To/m2)", "Kp = 3.00", "h = 0.25 m",
+          "la capacidad entre 2, suelo sin cohesión, 0.56 kg/cm2", "tan 30.00° = 0.577",
+          "2/3 de la cohesión (0.00 t/m2)", "Kp = 3.00", "h = 0.25 m",
           "\"Despreciada\": no se cuenta el suelo sobre la zapata, pero sí la presión pasiva "
           "sobre la cara de la zapata.",
-          "hormigón 2.40 To/m3", "factor de carga 1.50", "0.90 en flexión",
-          "0.85·0.53·√F'c = 6.53 Kg/cm2", "h - 5 cm en el muro", "h - 7 cm", "a 3 cm",
+          "hormigón 2.40 t/m3", "factor de carga 1.50", "0.90 en flexión",
+          "0.85·0.53·√F'c = 6.53 kg/cm2", "h - 5 cm en el muro", "h - 7 cm", "a 3 cm",
           "al menos 1.50 al vuelco y 1.50 al deslizamiento", "ρmin = 0.0025", "ρmax = 0.75·ρb",
           "el mayor entre su diámetro y 2.5 cm", "No se consideran: el peso del suelo sobre la "
           "punta, el peso del dentellón, el agua"})
@@ -280,14 +280,14 @@ TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
                     {"AltDent", "0.4"}, {"AnchDent", "0.3"}, {"Padm", "0"}};
     const std::string c = Bases(otro.estado);
     for (const char* dice :
-         {"cohesión del relleno (c = 0.10 To/m2) reduce Ka", "la capacidad entre 3",
-          "2/3 de la cohesión (0.67 To/m2)", "h = 0.90 m", "\"Considerada\"",
+         {"cohesión del relleno (c = 0.10 t/m2) reduce Ka", "la capacidad entre 3",
+          "2/3 de la cohesión (0.67 t/m2)", "h = 0.90 m", "\"Considerada\"",
           "hasta el fondo de la zapata y del dentellón"})
         EXPECT_NE(c.find(dice), std::string::npos) << dice << "\n" << c;
     ProjectState dada = muro.estado;
     dada.Padm = 1.2f;
     dada.PresAdm = 12;
-    EXPECT_NE(Bases(dada).find("Presión admisible dada: 1.20 Kg/cm2"), std::string::npos);
+    EXPECT_NE(Bases(dada).find("Presión admisible dada: 1.20 kg/cm2"), std::string::npos);
 
     // In the Memoria, before the thrust; the key's weight said not to be counted.
     const Reporte r(otro.Entradas());
