@@ -545,7 +545,7 @@ void DibujaDiagramas(PageDocument& doc, const ProjectState& s, const Diagramas& 
     };
     const auto momento = [&](const QRectF& r) {
         AlLargoDelMuro(l, d, Panel(l, r, "Momento en el muro"), &SeccionDiagrama::momento, nullptr,
-                       QColor(150, 40, 150), "t-m/m      As: cm2/m", true);
+                       QColor(150, 40, 150), "t·m/m      As: cm2/m", true);
     };
 
     if (area.height() > 1.2 * area.width()) {
