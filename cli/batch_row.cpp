@@ -23,6 +23,11 @@ std::string Corto(float v) {
 std::string ComoNumero(const std::string& nombre, const std::string& celda,
                        const DialectoCsv& d, std::string& texto) {
     if (celda.empty()) return "Falta el valor de " + nombre;
+    // In a table separated by "," a comma inside a quoted number may be a thousands
+    // separator: only the point is a decimal there.
+    if (d.decimal == '.' && celda.find(',') != std::string::npos)
+        return "El valor de " + nombre + " no es un número: \"" + celda +
+               "\" (en una tabla separada por \",\" los decimales se escriben con punto)";
     if (!NumeroConPunto(celda, d, texto))
         return "El valor de " + nombre + " no es un número: \"" + celda +
                "\" (en una tabla separada por \";\" los decimales se escriben con coma)";

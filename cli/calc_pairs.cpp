@@ -105,8 +105,10 @@ std::string AplicaPar(const std::string& nombre, const std::string& texto, Proje
         dados.barras.diam[static_cast<std::size_t>(g)] = pos;
         return "";
     }
+    // A number as the window's fields read it: "2,5" is 2.5, as a Spanish-speaking engineer
+    // types it.
     double v = 0;
-    if (!numtext::parseWhole(texto, v))
+    if (!numtext::parseTyped(texto, v))
         return "El valor de " + nombre + " no es un número: \"" + texto + "\"";
     if (const int k = CajaDeSepar(nombre); k >= 0) {
         if (v < kSeparMinima || v > kSeparMaxima)

@@ -260,14 +260,16 @@ TEST(Lote, BadRowsAreToldInTheirErrorColumn) {
         {"x12," + larga + ",1,1", "La línea 13 tiene más de 1048576 bytes; no se leyó"},
         {"x13,3,1,0", "x13,3,1,0"},  // good
         {"x14,99999,1,1", "Altura=99999 no se acepta: el máximo de su campo es 15.00"},
+        {"x15,\"2,5\",1,1", "El valor de Altura no es un número: \"2,5\" (en una tabla "
+                              "separada por \",\" los decimales se escriben con punto)"},
         // A quote left open takes in the lines after it, up to the end.
-        {"\"x15,2.5,1,1", "Línea 16: Faltan las comillas que cierran un campo"},
+        {"\"x16,2.5,1,1", "Línea 17: Faltan las comillas que cierran un campo"},
     };
     std::string tabla = "Id,Altura,Sobrec,Centrica\n";
     for (const auto& c : casos) tabla += c.first + "\n";
     const Lote r = Corre(tabla);
     EXPECT_EQ(r.estado, 3);
-    EXPECT_NE(r.err.find("13 filas de 15 con error"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("14 filas de 16 con error"), std::string::npos) << r.err;
     const auto filas = Filas(r.out);
     ASSERT_EQ(filas.size(), casos.size());
     for (std::size_t i = 0; i < casos.size(); ++i) {

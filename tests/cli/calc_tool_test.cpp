@@ -122,6 +122,13 @@ TEST(CalcTool, PairsAreTakenAsTheWindowsFieldsTakeThem) {
     EXPECT_EQ(Line(l.out, "Ancho="), "Ancho=10");
     EXPECT_EQ(Line(l.out, "Reac="), "Reac=99.9499969");
 
+    // A decimal comma is read as the window's fields read it; a comma with a point is no number.
+    const Outcome coma = Calc({"--dump", "Altura=2,5", "Sobrec=1,25", "Separ1=0,15"});
+    ASSERT_EQ(coma.status, 0) << coma.err;
+    EXPECT_EQ(Line(coma.out, "Altura="), "Altura=2.5");
+    EXPECT_EQ(Line(coma.out, "Sobrec="), "Sobrec=1.25");
+    EXPECT_NE(Calc({"Altura=2,5.1"}).err.find("no es un n"), std::string::npos);
+
     // The slope is brought back to the friction angle it exceeds.
     const Outcome b = Calc({"--dump", "Beta=35", "Phi1=32"});
     ASSERT_EQ(b.status, 0) << b.err;
