@@ -111,7 +111,7 @@ Puntos CalculaPuntos(const DatosLamina& d, double a) {
     p.xk0 = (p.xT - d.anchDent) / 2;
     p.xk1 = p.xk0 + d.anchDent;
     p.yk = d.dentellon ? -d.altDent : 0;
-    p.cb = std::min(0.05, d.altZap / 5);
+    p.cb = EjeBarrasDesdeCara(d.altZap);
     p.suelo = std::max(0.5, 6 * a);
     p.xRelleno = p.xT + std::max(0.3, 3 * a);
     const double beta = std::clamp(d.beta, 0.0, 70.0) * M_PI / 180;
@@ -160,4 +160,7 @@ void Dibujo::Coloca(CapaLamina c, const std::string& t, double alto,
 }
 
 }  // namespace lamina
+
+double EjeBarrasDesdeCara(double altZap) { return std::min(0.05, altZap / 5); }
+
 }  // namespace tarelvo

@@ -18,4 +18,8 @@ Lamina DibujaLamina(const DatosLamina& d);
 // The drawing at a given scale.
 Lamina DibujaLaminaA(const DatosLamina& d, int escala);
 
+// How far the drawing puts the bars' lines from the concrete faces, m: 5 cm, less in a footing
+// too thin to hold two mats at that distance.
+double EjeBarrasDesdeCara(double altZap);
+
 }  // namespace tarelvo

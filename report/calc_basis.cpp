@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "common/number_text.h"
+#include "drawing/wall_sheet.h"
 
 namespace tarelvo {
 
@@ -99,7 +100,7 @@ QString Deslizamiento(const ProjectState& s) {
 
 // stem.cpp and footing.cpp: the load factor on every design moment and shear, 0.9 on flexure,
 // the admissible shear 0.85 · 0.53 √F'c, depths of h - 5 cm (stem flexure) and h - Recub.
-// The bar offsets are those the report's drawing uses (wall_bars.cpp).
+// The bar offset is the one the construction drawing uses.
 QString Estructura(const ProjectState& s) {
     return "Estructura: peso unitario del hormigón " + N(s.GammaC) +
            " t/m3; factor de carga " + N(s.FactCarga) +
@@ -108,8 +109,8 @@ QString Estructura(const ProjectState& s) {
            "·V / (b·d) se compara con 0.85·0.53·√F'c = " + N(s.CortAdm) +
            " kg/cm2. Peralte efectivo: h - 5 cm en el muro para la flexión y h - " +
            N(s.Recub, "0") +
-           " cm para su cortante y para la zapata. El dibujo del muro coloca las barras a 3 cm "
-           "de las caras de la zapata y a 2.5 cm de las caras del muro.";
+           " cm para su cortante y para la zapata. El dibujo del muro coloca el eje de las "
+           "barras a " + N(100.0 * EjeBarrasDesdeCara(s.AltZap), "0") + " cm de las caras.";
 }
 
 QString Requisitos(const ProjectState& s) {

@@ -268,7 +268,8 @@ TEST(Memoria, BasesDeCalculoSayWhatTheEngineDoesWithThisWallsNumbers) {
           "\"Despreciada\": no se cuenta el suelo sobre la zapata, pero sí la presión pasiva "
           "sobre la cara de la zapata.",
           "hormigón 2.40 t/m3", "factor de carga 1.50", "0.90 en flexión",
-          "0.85·0.53·√F'c = 6.53 kg/cm2", "h - 5 cm en el muro", "h - 7 cm", "a 3 cm",
+          "0.85·0.53·√F'c = 6.53 kg/cm2", "h - 5 cm en el muro", "h - 7 cm",
+          "coloca el eje de las barras a 5 cm de las caras",
           "al menos 1.50 al vuelco y 1.50 al deslizamiento", "ρmin = 0.0025", "ρmax = 0.75·ρb",
           "el mayor entre su diámetro y 2.5 cm", "No se consideran: el peso del suelo sobre la "
           "punta, el peso del dentellón, el agua"})
