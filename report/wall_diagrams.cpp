@@ -45,9 +45,34 @@ struct Estilo {
     }
 };
 
+// Lines of text, each in its colour.
+using Lineas = std::vector<std::pair<QString, QColor>>;
+
 struct Lienzo {
     PageDocument& doc;
     double pt;  // the text size of the values, points
+
+    // Sets the values' text style and gives the width of the widest line and a line's height.
+    std::pair<double, double> Mide(const Lineas& lineas, bool negrita) {
+        doc.font.size = pt;
+        doc.font.bold = negrita;
+        doc.textAngle = 0;
+        double ancho = 0;
+        for (const auto& linea : lineas) ancho = std::max(ancho, doc.textWidth(linea.first));
+        return {ancho, doc.textHeight()};
+    }
+    // Writes the lines one under another from the top of a box at (x, y) `ancho` wide, each
+    // centred on it or flush left; gives the bottom of the last.
+    double Escribe(const Lineas& lineas, double x, double y, double ancho, double h,
+                   bool centradas) {
+        for (const auto& linea : lineas) {
+            doc.textColor = linea.second;
+            doc.textAt(centradas ? x + (ancho - doc.textWidth(linea.first)) / 2 : x, y,
+                       linea.first);
+            y += h;
+        }
+        return y;
+    }
 
     void Pluma(const QColor& c, double ancho = 10, int estilo = 0) {
         doc.pen.color = c;
@@ -149,29 +174,17 @@ struct Rotulos {
     // Each candidate is the top-left corner of the block's box for its width and height.
     using Candidatos = std::function<std::vector<QPointF>(double ancho, double alto)>;
 
-    void Coloca(const std::vector<std::pair<QString, QColor>>& lineas, bool negrita,
-                const Candidatos& candidatos, bool centradas = true) {
-        l.doc.font.size = l.pt;
-        l.doc.font.bold = negrita;
-        l.doc.textAngle = 0;
-        double ancho = 0;
-        for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
-        const double h = l.doc.textHeight();
+    void Coloca(const Lineas& lineas, bool negrita, const Candidatos& candidatos,
+                bool centradas = true) {
+        const auto [ancho, h] = l.Mide(lineas, negrita);
         const double alto = h * static_cast<double>(lineas.size());
         std::vector<QRectF> cajas;
         for (const QPointF& p : candidatos(ancho, alto)) cajas.emplace_back(p, QSizeF(ancho, alto));
         const int i = espacio.Elige(cajas, h * 0.15);
         if (i < 0) return;
         const QRectF caja = cajas[static_cast<std::size_t>(i)];
-        double y = caja.top();
-        for (const auto& linea : lineas) {
-            l.doc.textColor = linea.second;
-            // Lines of a block are centred on it, or those of a legend flush left.
-            l.doc.textAt(centradas ? caja.center().x() - l.doc.textWidth(linea.first) / 2
-                                   : caja.left(),
-                         y, linea.first);
-            y += h;
-        }
+        // Lines of a block are centred on it, or those of a legend flush left.
+        l.Escribe(lineas, caja.left(), caja.top(), ancho, h, centradas);
         espacio.Ocupa(caja);
     }
     void Coloca(const QString& texto, const QColor& color, bool negrita,
@@ -186,7 +199,7 @@ struct Rotulos {
 // The legend of the layers water or an earthquake add, flush left at the top right of the
 // area; returns its height.
 double Leyenda(Lienzo& l, const Diagramas& d, const QRectF& area) {
-    std::vector<std::pair<QString, QColor>> lineas;
+    Lineas lineas;
     if (d.presSobrecarga > 0) lineas.push_back({QStringLiteral("■ Sobrecarga"), kSobrecarga});
     lineas.push_back({QStringLiteral("■ Relleno"), kEmpuje});
     if (d.hw > 0)
@@ -197,20 +210,9 @@ double Leyenda(Lienzo& l, const Diagramas& d, const QRectF& area) {
         lineas.push_back({QStringLiteral("■ Sismo: ΔPAE = ") + Num(d.incrementoSismo) +
                               " t/m, y = " + Num(d.brazoSismo) + " m",
                           kSismo});
-    l.doc.font.size = l.pt;
-    l.doc.font.bold = false;
-    l.doc.textAngle = 0;
-    double ancho = 0;
-    for (const auto& linea : lineas) ancho = std::max(ancho, l.doc.textWidth(linea.first));
-    const double h = l.doc.textHeight();
+    const auto [ancho, h] = l.Mide(lineas, false);
     const double x = std::max(area.left(), area.right() - ancho);
-    double y = area.top();
-    for (const auto& linea : lineas) {
-        l.doc.textColor = linea.second;
-        l.doc.textAt(x, y, linea.first);
-        y += h;
-    }
-    return y - area.top();
+    return l.Escribe(lineas, x, area.top(), ancho, h, false) - area.top();
 }
 
 void Empujes(Lienzo& l, const Diagramas& d, const QRectF& area, const QRectF& panel) {
@@ -333,7 +335,7 @@ void Empujes(Lienzo& l, const Diagramas& d, const QRectF& area, const QRectF& pa
     Rotulos rot(l, panel.adjusted(l.Alto() * 0.2, l.Alto() * 0.2, -l.Alto() * 0.2, -l.Alto() * 0.2));
     const double gap = l.Alto() * 0.3;
     const double xFondo = xEje + q + (relleno(H) + aguaEn(H) + sismoEn(H)) * k;
-    std::vector<std::pair<QString, QColor>> fondos{{Num(d.presSobrecarga + relleno(H)), kEmpuje}};
+    Lineas fondos{{Num(d.presSobrecarga + relleno(H)), kEmpuje}};
     if (agua) fondos.push_back({Num(d.presAguaBase), kAgua});
     if (sismo) fondos.push_back({Num(d.presSismoBase), kSismo});
     rot.Coloca(fondos, false, [&](double w, double hh) {
@@ -445,7 +447,7 @@ void Presiones(Lienzo& l, const Diagramas& d, const QRectF& r, const QRectF& pan
     if (apoyo.tipo == Tipo::Completo) return;
 
     // What a lifted footing means, in the stretch that does not bear, else in a free corner.
-    std::vector<std::pair<QString, QColor>> nota;
+    Lineas nota;
     if (apoyo.tipo == Tipo::Parcial) {
         nota = {{QStringLiteral("Resultante fuera del tercio medio"), kExceso},
                 {"Contacto " + Num(L) + " m", Qt::black}};
